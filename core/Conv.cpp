@@ -1,0 +1,69 @@
+#include "core/Conv.h"
+
+#include <cmath>
+
+namespace {
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+}
+
+double Val(const QString& s)
+{
+    // Blanks may stand anywhere inside the number: drop them first.
+    QString t;
+    t.reserve(s.size());
+    for (QChar c : s)
+        if (!isBlank(c)) t.append(c);
+
+    int i = 0;
+    const int n = t.size();
+    if (n >= 2 && t[0] == u'&') {
+        const QChar p = t[1].toUpper();
+        int base = p == u'H' ? 16 : p == u'O' ? 8 : 0;
+        if (base == 0) return 0;
+        long long v = 0;
+        for (i = 2; i < n; ++i) {
+            int d = t[i].isDigit() ? t[i].digitValue() : (base == 16 && t[i].toUpper() >= u'A' && t[i].toUpper() <= u'F') ? t[i].toUpper().unicode() - 'A' + 10 : -1;
+            if (d < 0 || d >= base) break;
+            v = v * base + d;
+        }
+        // A 16-bit hex literal with the top bit set is negative, as in the original.
+        if (base == 16 && i - 2 <= 4 && v >= 0x8000 && v <= 0xFFFF) v -= 0x10000;
+        return double(v);
+    }
+    QString num;
+    if (i < n && (t[i] == u'+' || t[i] == u'-')) num.append(t[i++]);
+    bool digits = false, point = false;
+    for (; i < n; ++i) {
+        const QChar c = t[i];
+        if (c >= u'0' && c <= u'9') { num.append(c); digits = true; }
+        else if (c == u'.' && !point) { num.append(c); point = true; }
+        else break;
+    }
+    if (!digits) return 0;
+    if (i < n && (t[i].toUpper() == u'E' || t[i].toUpper() == u'D')) {
+        int j = i + 1;
+        QString e = QStringLiteral("e");
+        if (j < n && (t[j] == u'+' || t[j] == u'-')) e.append(t[j++]);
+        bool ed = false;
+        for (; j < n && t[j] >= u'0' && t[j] <= u'9'; ++j) { e.append(t[j]); ed = true; }
+        if (ed) num.append(e);
+    }
+    bool ok = false;
+    double v = num.toDouble(&ok);
+    return ok ? v : 0;
+}
+
+long long ValInt(const QString& s)
+{
+    const double v = Val(s);
+    if (!std::isfinite(v)) return 0;
+    return static_cast<long long>(std::nearbyint(v));
+}
+
+QString Str(long long n) { return QString::number(n); }
+
+QString ZeroPad(long long n, int width)
+{
+    const QString t = QString(width, u'0') + QString::number(n);
+    return t.right(width);
+}

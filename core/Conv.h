@@ -1,0 +1,14 @@
+#pragma once
+// The number rules of the project data: a lenient parse and decimal text without padding.
+#include <QString>
+
+// Skips blanks, tabs and line feeds anywhere, takes a sign, digits, one decimal point and an
+// exponent ("E"/"D"), or a "&H"/"&O" prefixed number, and stops at the first character that
+// cannot continue the number. "" and text without a number give 0.
+double Val(const QString& s);
+// Val rounded to a whole number (half to even, as the original's integer conversion does).
+long long ValInt(const QString& s);
+// Decimal text without sign padding: 5 -> "5", -3 -> "-3".
+QString Str(long long n);
+// Right("000" & n, width): n with leading zeros, cut to its last `width` characters.
+QString ZeroPad(long long n, int width);

@@ -1,0 +1,34 @@
+#pragma once
+// A record field of fixed width, counted in characters (QChar), as the project data holds it.
+#include <QString>
+
+template <int N>
+class FixedText {
+public:
+    FixedText() : v_(N, QLatin1Char(' ')) {}
+    FixedText(const QString& s) { assign(s); }            // NOLINT: assignment semantics wanted
+    FixedText(const char* s) { assign(QString::fromUtf8(s)); }  // NOLINT
+
+    FixedText& operator=(const QString& s) { assign(s); return *this; }
+    FixedText& operator=(const char* s) { assign(QString::fromUtf8(s)); return *this; }
+
+    // The whole width, blanks included.
+    const QString& str() const { return v_; }
+    operator const QString&() const { return v_; }         // NOLINT
+    // The value without its trailing padding.
+    QString trimmed() const { QString t = v_; while (t.endsWith(QLatin1Char(' '))) t.chop(1); return t; }
+
+    static constexpr int width = N;
+
+    bool operator==(const FixedText& o) const { return v_ == o.v_; }
+    bool operator==(const QString& s) const { return v_ == FixedText(s).v_; }
+    bool operator==(const char* s) const { return v_ == FixedText(s).v_; }
+
+private:
+    void assign(const QString& s)
+    {
+        v_ = s.left(N);
+        if (v_.size() < N) v_.append(QString(N - v_.size(), QLatin1Char(' ')));
+    }
+    QString v_;
+};
