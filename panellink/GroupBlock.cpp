@@ -1,0 +1,66 @@
+#include "panellink/GroupBlock.h"
+
+#include "core/Conv.h"
+#include "panellink/Bytes.h"
+#include "panellink/Frame.h"
+#include "panellink/LinkState.h"
+
+using namespace PanelBytes;
+
+namespace {
+constexpr int MaxOutputs = 6;
+}
+
+std::optional<QByteArray> EncodeGroupRecord(const OutGrpRecord& g)
+{
+    const long long number = ValInt(g.GrpNo);
+    const long long outputs = ValInt(g.OutCount);
+    const auto trigger = ValueByte(g.Trigger);
+    if (number < 1 || number > MaxGroups || outputs < 0 || outputs > MaxOutputs || !trigger) return std::nullopt;
+    QByteArray data;
+    data.append(char(number - 1)).append(char(*trigger)).append(char(outputs));
+    for (int o = 1; o <= MaxOutputs; ++o) {
+        const auto b = ValueByte(g.OutAddr[o]);
+        if (!b) return std::nullopt;
+        data.append(char(*b));
+    }
+    return data;
+}
+
+bool fillOutGrp2Snd()
+{
+    ErrLocation = QStringLiteral("0x000000");
+    LinkState::BeginBlock();
+    std::array<QByteArray, MaxGroups> frames;
+    for (int g = 1; g <= MaxGroups; ++g) {
+        const auto data = EncodeGroupRecord(OutGrpArray[g]);
+        if (!data) return LinkState::CodecFault("0x000020");
+        frames[g - 1] = DataLine(QStringLiteral("C5"), AscStr2HexStr(*data));
+    }
+    for (int g = 0; g < MaxGroups; ++g) FrameArray[g] = frames[g];
+    return true;
+}
+
+bool fillOutGrpArray_rcv()
+{
+    ErrLocation = QStringLiteral("0x000000");
+    const char* code = "0x000030";
+    if (LinkState::FrameCount() != MaxGroups) return LinkState::CodecFault(code);
+    for (int g = 1; g <= MaxGroups; ++g) {
+        const QByteArray& r = FrameArray[g];
+        if (r.size() != GroupRecordBytes || At(r, 3) > MaxOutputs) return LinkState::CodecFault(code);
+    }
+
+    NumOfActiveGroups = 0;
+    for (int g = 1; g <= MaxGroups; ++g) {
+        const QByteArray& r = FrameArray[g];
+        OutGrpRecord& grp = OutGrpArray[g];
+        grp.GrpNo = ZeroPad(g, 2);
+        grp.Trigger = DecimalReading(At(r, 2), 1);
+        grp.OutCount = DecimalReading(At(r, 3), 1);
+        for (int o = 1; o <= MaxOutputs; ++o) grp.OutAddr[o] = DecimalReading(At(r, 3 + o), 3);
+        if (At(r, 3) != 0) ++NumOfActiveGroups;
+    }
+    ProjectLoaded = true;
+    return true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Device names and the panel's name code. The panel holds a name as 16 characters in its own
+// 7-bit code: the characters in reverse order (runs of digits keep their reading order),
+// right-aligned, Hebrew letters at codes 96..122. C7 sends one name per device in use, B7 reads
+// them back.
+#include <QByteArray>
+#include <QString>
+
+constexpr int NameRecordBytes = 18;   // address, blank, 16 characters
+
+// Program text to panel code, always 16 characters for a non-empty text ("" gives ""). Kept:
+// blank ! # & ' ( ) * + , - . / digits A-Z; Hebrew letters (Windows-1255 224..250) become
+// 96..122; anything else (lower case included) becomes a blank.
+QString OpsNames(const QString& s);
+// Panel code to program text, the same length as its input; 96..122 are read as Hebrew letters.
+QString rtrvHebName(const QString& s);
+// The same for panel bytes as they come in a record.
+QString rtrvHebName(const QByteArray& panelBytes);
+
+// C7 frames for the addresses in use, in address order, in FrameArray(1..n), n in element 0:
+// the user name when one is set, else the factory name, always in the panel code.
+bool fillNameData2Snd();
+// B7 records into DeviceName of addresses 1..MaxNumOfDevices (others are skipped); every name
+// is converted from the panel code. Nothing changes when any record has the wrong length.
+bool fillNameArray_rcv();

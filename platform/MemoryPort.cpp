@@ -1,0 +1,85 @@
+#include "platform/MemoryPort.h"
+
+#include "platform/Clock.h"
+
+MemoryPort::MemoryPort()
+{
+    SetCatalog(PortCatalog({{1, QStringLiteral("memory:1"), QStringLiteral("USB Serial Port (memory)")}}));
+}
+
+bool MemoryPort::SetPortOpen(bool open)
+{
+    if (open_) ++closeCount;
+    open_ = false;
+    if (!open) return true;
+    lastError_.clear();
+    if (CommPort == 0) {
+        lastError_ = OpenFaultMessage(OpenFault::NoPort, CommPort, QString());
+        return false;
+    }
+    if (catalog_.Path(CommPort).isEmpty()) {
+        lastError_ = OpenFaultMessage(OpenFault::NoSuchPort, CommPort, QString());
+        return false;
+    }
+    if (!ParseSettings(Settings)) {
+        lastError_ = OpenFaultMessage(OpenFault::BadSettings, CommPort, catalog_.Path(CommPort),
+                                      QString(), Settings);
+        return false;
+    }
+    if (!failOpenMessage.isEmpty()) {
+        lastError_ = failOpenMessage;
+        return false;
+    }
+    open_ = true;
+    openedWith.append(Settings);
+    return true;
+}
+
+bool MemoryPort::Output(const QByteArray& bytes)
+{
+    if (!open_) return false;
+    outputs.push_back(bytes);
+    if (onOutput) onOutput(bytes);
+    return true;
+}
+
+QByteArray MemoryPort::Written() const
+{
+    QByteArray all;
+    for (const QByteArray& b : outputs) all += b;
+    return all;
+}
+
+void MemoryPort::Queue(const QByteArray& bytes) { QueueAt(bytes, Clock::Current().Now()); }
+
+void MemoryPort::QueueAt(const QByteArray& bytes, double at)
+{
+    // Chunks stay in time order, so reading stops at the first chunk still in the future.
+    auto it = queue_.end();
+    while (it != queue_.begin() && std::prev(it)->at > at) --it;
+    queue_.insert(it, Chunk{bytes, at});
+}
+
+int MemoryPort::InBufferCount()
+{
+    if (!open_) return 0;
+    const double now = Clock::Current().Now();
+    int n = 0;
+    for (const Chunk& c : queue_) {
+        if (c.at > now) break;
+        n += int(c.bytes.size());
+    }
+    return n;
+}
+
+QByteArray MemoryPort::Input()
+{
+    if (!open_) return QByteArray();
+    const double now = Clock::Current().Now();
+    QByteArray out;
+    while (!queue_.empty() && queue_.front().at <= now) {
+        out += queue_.front().bytes;
+        queue_.pop_front();
+    }
+    return out;
+}

@@ -1,0 +1,23 @@
+// B5 decoder: bad replies change nothing; good ones keep counts in range.
+#include "FuzzSetup.h"
+#include "core/Conv.h"
+#include "panellink/GroupBlock.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzz::Prepare(data, size);
+    const auto before = OutGrpArray;
+    if (!fillOutGrpArray_rcv()) {
+        fuzz::Require(TransferError && OutGrpArray == before);
+        return 0;
+    }
+    int active = 0;
+    for (int g = 1; g <= MaxGroups; ++g) {
+        const long long outputs = ValInt(OutGrpArray[g].OutCount);
+        fuzz::Require(outputs >= 0 && outputs <= 6);
+        if (outputs) ++active;
+        fuzz::Require(EncodeGroupRecord(OutGrpArray[g]).has_value());
+    }
+    fuzz::Require(active == NumOfActiveGroups);
+    return 0;
+}
