@@ -68,7 +68,10 @@ int ShowRealBox(const MsgBoxCall& call)
     if (!owner)
         owner = QApplication::activeWindow();
 
-    QMessageBox box(IconOf(call.style), title, call.prompt, QMessageBox::NoButton, owner);
+    // The program's messages break lines with a carriage return alone, which Qt does not break at.
+    QString text = call.prompt;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(IconOf(call.style), title, text, QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
     if (hebrew)
         box.setLayoutDirection(Qt::RightToLeft);

@@ -1,0 +1,16 @@
+#pragma once
+// Device names as the panel can show them, and the Hebrew names of the device kinds.
+#include <QString>
+
+namespace Usefull {
+
+// True when every character of s, with "a" to "z" upper-cased, is one the panel shows (judged by
+// its Windows-1255 code); the other characters are dropped. A one-character name is refused, the
+// empty name accepted. The cleaned name goes to CleanName. Unless NameCheckQuiet is set, a refusal
+// is explained in a Hebrew message box.
+bool ChkAliasName(const QString& s);
+
+// The Hebrew name of a device kind (in both interface languages); "" for a number that is no kind.
+QString DeviceTypeName(double kind);
+
+}  // namespace Usefull
