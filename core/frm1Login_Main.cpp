@@ -1,0 +1,15 @@
+// The start procedure lives with the windows: all it does is show the login window.
+#include "core/MainMdlMain.h"
+
+#include "core/frm1Login.h"
+#include "platform/Ui.h"
+
+namespace MainMdl {
+
+void Main()
+{
+    frm1Login login;
+    Ui::ShowModal(login);
+}
+
+}  // namespace MainMdl

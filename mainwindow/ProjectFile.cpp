@@ -1,0 +1,240 @@
+#include "mainwindow/ProjectFile.h"
+
+#include <algorithm>
+
+#include <QDateTime>
+#include <QHash>
+
+#include "core/CSetting.h"
+#include "core/Conv.h"
+#include "core/ResetModule.h"
+#include "core/SettingsFile.h"
+#include "platform/Environment.h"
+
+namespace ProjectFile {
+
+namespace {
+
+const QString General = QStringLiteral("General");
+const QString Details = QStringLiteral("Project Details");
+const QString Hardware = QStringLiteral("Hardware");
+const QString System = QStringLiteral("01");  // also the panel number of NumOfSystem
+const QString Stars = QStringLiteral("#####");
+const QString Footer = QStringLiteral("----------");
+const QString Asterisks = QString(30, u'*');
+
+// Keys of [Project Details], in the order of Contents::details.
+const std::array<QString, 5> DetailKeys{QStringLiteral("Addr"), QStringLiteral("Cont"), QStringLiteral("Tel:"),
+                                        QStringLiteral("Inst"), QStringLiteral("Misc")};
+
+// "0120" -> "01.20".
+QString VersionText(const QString& v) { return v.left(2) + u'.' + v.right(2); }
+
+bool IsBlankName(const QString& s) { return s.trimmed().isEmpty(); }
+
+// The keys of one section, found without regard to letter case; the first of duplicates wins.
+class SectionKeys {
+public:
+    SectionKeys(CSetting& s, const QString& section)
+    {
+        for (const auto& kv : s.GetSettingAll(section)) {
+            const QString k = kv.key.trimmed().toLower();
+            if (!values_.contains(k)) values_.insert(k, kv.value);
+        }
+    }
+    bool has(const QString& key) const { return values_.contains(key.trimmed().toLower()); }
+    QString get(const QString& key, const QString& def = QString()) const
+    {
+        return values_.value(key.trimmed().toLower(), def);
+    }
+    bool empty() const { return values_.isEmpty(); }
+
+private:
+    QHash<QString, QString> values_;
+};
+
+void WriteProject(CSetting& s, const Header& h)
+{
+    auto put = [&](const QString& section, const QString& key, const QString& value) {
+        s.SaveSettingStr(section, key, value, ProjectFileName);
+    };
+    put(General, QStringLiteral("SiteName"), ProjectFileName);
+    put(General, QStringLiteral("Updated"), h.updated);
+    put(General, QStringLiteral("SoftName"), h.softName);
+    put(General, QStringLiteral("SoftwareVersion"), SoftwareVersion);
+    put(General, QStringLiteral("Language"), QStringLiteral("0"));
+    put(General, QStringLiteral("Admin "), QStringLiteral("19"));
+
+    const std::array<const QString*, 5> details{&ProjectDetails.Addr, &ProjectDetails.Cont, &ProjectDetails.Tel,
+                                                &ProjectDetails.Inst, &ProjectDetails.Misc};
+    for (int i = 0; i < 5; ++i) put(Details, DetailKeys[i], *details[i]);
+
+    put(Hardware, QStringLiteral("NumOfSystem"), System);
+    put(Hardware, QStringLiteral("NumOfDevices"), NumOfDevices.str());
+    // Files of version 1.28 and later carry the model.
+    put(Hardware, QStringLiteral("MaxNumOfDevices"), Str(MaxNumOfDevices));
+
+    put(System, QStringLiteral("COM-ver"), VersionText(VerComNum));
+    put(System, QStringLiteral("SOFT-ver"), VersionText(VerSoftNum));
+    put(System, QStringLiteral("HARD-ver"), VersionText(VerHardNum));
+    put(System, QStringLiteral("SYSCFG"), ProjectLines::SysCfgLine(ProjectLines::CurrentSysCfg()));
+    put(System, QStringLiteral("Panel 01"), RemoteUnits.Panel[1]);
+    put(System, QStringLiteral("Panel 02"), RemoteUnits.Panel[2]);
+    put(System, QStringLiteral("PS 01"), RemoteUnits.PS[1]);
+    put(System, QStringLiteral("PS 02"), RemoteUnits.PS[2]);
+
+    const int last = std::clamp<int>(MaxNumOfDevices, 0, MaxAddress);
+    for (int a = 1; a <= last; ++a) {
+        DeviceRecord& r = DeviceDataArray[a];
+        if (r.Exist.str() != QStringLiteral("1")) continue;
+        const QString section = DeviceSection(a);
+        put(section, QStringLiteral("NAME"), IsBlankName(r.DeviceName) ? QString() : r.DeviceName.str());
+        put(section, QStringLiteral("FNAM"), r.FactoryName.str());
+        ApplyAlarmFloor(r);
+        put(section, QStringLiteral("TYPE"), ProjectLines::TypeLine(r));
+    }
+
+    put(Stars, Asterisks, Asterisks);
+
+    int groups = 0;
+    for (int g = 1; g <= MaxGroups; ++g) {
+        const OutGrpRecord& grp = OutGrpArray[g];
+        if (ValInt(grp.OutCount.str()) == 0) continue;
+        put(GroupSection(g), QStringLiteral("GRPo"), ProjectLines::GrpLine(grp));
+        put(GroupSection(g), QStringLiteral("GrpName"), grp.GrpName.str());
+        ++groups;
+    }
+    put(Footer, QStringLiteral("NumOfGroups"), Str(groups));
+}
+
+// Starting point of a read: an empty project of the larger model, so whatever the file lacks
+// keeps its reset value and no address of an earlier, larger project survives.
+void ResetForRead()
+{
+    MaxNumOfDevices = MaxAddress;
+    ResetModule::ResetDevices(1, MaxAddress, 1);
+    ResetModule::ResetSysData();
+    ResetModule::ResetGroups();
+    NumOfDevices = "000";
+    NumOfActiveGroups = 0;
+}
+
+void ReadDevice(CSetting& s, int a)
+{
+    const SectionKeys keys(s, DeviceSection(a));
+    if (!keys.has(QStringLiteral("TYPE"))) return;  // not in use: stays an empty address
+    DeviceRecord& r = DeviceDataArray[a];
+    ProjectLines::ReadTypeLine(keys.get(QStringLiteral("TYPE")), r);
+    if (ValInt(r.Exist.str()) != 1) {
+        ResetModule::ResetDevices(a, a, 1);
+        return;
+    }
+    r.Address = ZeroPad(a, 3);  // the section names the address
+    if (keys.has(QStringLiteral("NAME"))) r.DeviceName = keys.get(QStringLiteral("NAME"));
+    if (keys.has(QStringLiteral("FNAM"))) r.FactoryName = keys.get(QStringLiteral("FNAM"));
+}
+
+void ReadGroup(CSetting& s, int g)
+{
+    const SectionKeys keys(s, GroupSection(g));
+    const QString line = keys.get(QStringLiteral("GRPo"));
+    // A missing section, or one holding another group's line, leaves the group empty.
+    if (!keys.has(QStringLiteral("GRPo")) || ProjectLines::GrpLineNumber(line) != g) return;
+    OutGrpRecord& grp = OutGrpArray[g];
+    ProjectLines::ReadGrpLine(line, grp);
+    if (keys.has(QStringLiteral("GrpName"))) grp.GrpName = keys.get(QStringLiteral("GrpName"));
+}
+
+void ReadProject(CSetting& s, Contents& c)
+{
+    const SectionKeys hardware(s, Hardware);
+    MaxNumOfDevices = ValInt(hardware.get(QStringLiteral("MaxNumOfDevices"))) == 50 ? 50 : MaxAddress;
+    NumOfDevices = ZeroPad(std::clamp<long long>(ValInt(hardware.get(QStringLiteral("NumOfDevices"))), 0,
+                                                 MaxNumOfDevices),
+                           3);
+
+    const SectionKeys details(s, Details);
+    for (int i = 0; i < 5; ++i) c.details[i] = details.get(DetailKeys[i]);
+
+    const SectionKeys system(s, System);
+    if (system.has(QStringLiteral("SYSCFG")))
+        ProjectLines::ApplySysCfg(ProjectLines::ReadSysCfgLine(system.get(QStringLiteral("SYSCFG"))));
+    auto unit = [&](const QString& key, QString& field) {
+        if (system.has(key)) field = system.get(key);
+    };
+    unit(QStringLiteral("Panel 01"), RemoteUnits.Panel[1]);
+    unit(QStringLiteral("Panel 02"), RemoteUnits.Panel[2]);
+    unit(QStringLiteral("PS 01"), RemoteUnits.PS[1]);
+    unit(QStringLiteral("PS 02"), RemoteUnits.PS[2]);
+
+    for (int a = 1; a <= MaxNumOfDevices; ++a) ReadDevice(s, a);
+    for (int g = 1; g <= MaxGroups; ++g) ReadGroup(s, g);
+
+    const SectionKeys footer(s, Footer);
+    NumOfActiveGroups = int16_t(std::clamp<long long>(ValInt(footer.get(QStringLiteral("NumOfGroups"))), 0, MaxGroups));
+
+    const SectionKeys general(s, General);
+    c.FileSiteName = general.get(QStringLiteral("SiteName"), c.FileSiteName);
+    c.FileSoftName = general.get(QStringLiteral("SoftName"), c.FileSoftName);
+    c.FileSoftwareVersion = Val(general.get(QStringLiteral("SoftwareVersion"), QStringLiteral("0")));
+    c.FileUpdated = general.get(QStringLiteral("Updated"), c.FileUpdated);
+}
+
+void Prepare(CSetting& s)
+{
+    s.Init(ProjectName, Extension, usrDataPath, 1);
+    s.SetSaveMode(1);
+}
+
+}  // namespace
+
+QString DeviceSection(int address) { return System + u'-' + ZeroPad(address, 3); }
+QString GroupSection(int group) { return System + QStringLiteral("-Gr-") + ZeroPad(group, 2); }
+
+Header CurrentHeader()
+{
+    return {SettingsFile::StampText(QDateTime::currentDateTime()), Environment::ExecutableName()};
+}
+
+void ApplyAlarmFloor(DeviceRecord& r)
+{
+    const int kind = KindOf(r);
+    if (kind == DeviceKind::SmokeDetector || kind == DeviceKind::HeatDetector || kind == DeviceKind::SmokeHeatDetector)
+        return;
+    if (ValInt(r.AlarmValue.str()) < 64) r.AlarmValue = "64";
+    if (ValInt(r.PreAlarmValue.str()) < 64) r.PreAlarmValue = "64";
+}
+
+bool Write(CSetting& setting, const Header& header, QString* error)
+{
+    Prepare(setting);
+    try {
+        // A fresh file that replaces the old one only once every key is in it.
+        setting.BeginBatch(true);
+        WriteProject(setting, header);
+        setting.CommitBatch();
+        return true;
+    } catch (const CSettingError& e) {
+        if (error) *error = e.description;
+        return false;
+    }
+}
+
+Contents Read()
+{
+    Contents c;
+    ResetForRead();
+    // One parsed copy for all the reads; it is dropped, never written back.
+    CSetting s;
+    Prepare(s);
+    try {
+        s.BeginBatch(false);
+        ReadProject(s, c);
+    } catch (const CSettingError& e) {
+        c.ok = false;
+        c.error = e.description;
+    }
+    return c;
+}
+
+}  // namespace ProjectFile

@@ -1,0 +1,59 @@
+#pragma once
+// The project file (".HV6"): the whole project as sections and keys, written from and read into
+// the shared data model. The window around it (frm4Main) shows the messages.
+#include <array>
+
+#include <QString>
+
+#include "core/DataModel.h"
+#include "mainwindow/ProjectLines.h"
+
+class CSetting;
+
+namespace ProjectFile {
+
+// Fixed texts of the [General] section.
+inline const QString SoftwareVersion = QStringLiteral("1.32");
+inline const QString Extension = QStringLiteral(".HV6");
+
+// What [General] records about the writing itself.
+struct Header {
+    QString updated;   // date and time of the save
+    QString softName;  // the program's name
+};
+// Now, and this program.
+Header CurrentHeader();
+
+// Before a device is stored: an alarm or pre-alarm value below 64 becomes 64, except for the
+// analogue detectors (smoke, heat, smoke/heat), whose values are chosen in the editor.
+void ApplyAlarmFloor(DeviceRecord& r);
+
+// Writes the project in the shared data to usrDataPath & ProjectName & ".HV6". The new file
+// replaces the old one only when it is complete: on failure the old file is as it was, the result
+// is false and `error` holds the reason. Raises the alarm floor in the shared device table.
+bool Write(CSetting& setting, const Header& header, QString* error);
+
+// What the file holds besides the shared data.
+struct Contents {
+    // Addr, Cont, Tel:, Inst, Misc of [Project Details], for the window's detail boxes.
+    std::array<QString, 5> details;
+    QString FileSiteName = QStringLiteral("NoName");
+    QString FileUpdated = QStringLiteral("0");
+    QString FileSoftName = QStringLiteral("NoName");
+    double FileSoftwareVersion = 0;
+    // False when the file exists but could not be read; `error` says why.
+    bool ok = true;
+    QString error;
+};
+
+// Reads usrDataPath & ProjectName & ".HV6" into the shared data: the model, the system block,
+// the remote units, the devices of addresses 1 to 126 (every address the file does not hold is
+// an empty one), the 32 groups, NumOfDevices and NumOfActiveGroups. A key the file lacks leaves
+// its reset value; a damaged value is read as far as it goes and held to its range.
+Contents Read();
+
+// Section names.
+QString DeviceSection(int address);
+QString GroupSection(int group);
+
+}  // namespace ProjectFile

@@ -1,0 +1,17 @@
+#pragma once
+// Colours as the window values give them (&HBBGGRR: &HFF00 is green, &HFF red), kept on the
+// control so that what was set can be read back.
+#include <cstdint>
+
+#include <QColor>
+
+class QWidget;
+
+namespace VbColor {
+QColor ToQColor(uint32_t bgr);
+void SetBackColor(QWidget* w, uint32_t bgr);
+// The value last set with SetBackColor, or the system's colour of the control converted.
+uint32_t BackColor(const QWidget* w);
+void SetForeColor(QWidget* w, uint32_t bgr);
+uint32_t ForeColor(const QWidget* w);
+}  // namespace VbColor
