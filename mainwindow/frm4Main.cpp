@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "configeditors/frm5CardSettings.h"
@@ -112,6 +113,7 @@ void frm4Main::Form_Load()
         QuietSave = false;
         VerComNum = VerSoftNum = VerHardNum = TechCode = QStringLiteral("0000");
         VerifyMode = false;
+        ManualDelays[0]->setChecked(true);
         DefaultSensitivity->click();
         NumOfDevices = "0";
     });
@@ -133,20 +135,10 @@ void frm4Main::Form_Load()
     });
 }
 
-void frm4Main::SearchComPort()
-{
-    // The start-up search of the panel's port: until the panel link takes it over, no port is
-    // chosen.
-    ComNumCmbo->clear();
-    ComPortNum = QStringLiteral("0");
-    Label13->setText(QStringLiteral("---"));
-    Label15->clear();
-    ActivMsgLbl->clear();
-    StatBar->setValue(0);
-}
-
 void frm4Main::CopySensitivityBoxes()
 {
+    // A box whose text was never accepted gets its last accepted value back first.
+    CommitValueBoxes();
     ::HighSens = WholeNumber(HighSens->text());
     ::MediumSens = WholeNumber(MediumSens->text());
     ::LowSens = WholeNumber(LowSens->text());
@@ -288,28 +280,6 @@ void frm4Main::StackAdminTabs(bool atLoad)
         Picture10[k]->setGeometry(910, top, 175, height);
         top += 35;
     }
-}
-
-void frm4Main::AdminLbl_Click(int Index)
-{
-    // Clicking an open tab closes it; any click while the device table is open only closes it.
-    const bool closing = Picture10[Index]->height() == 200 || Picture10[6]->height() == 310;
-    StackAdminTabs(false);
-    if (!closing) {
-        QFrame* p = Picture10[Index];
-        p->setGeometry(p->x(), p->y(), p->width(), 200);
-        for (int k = Index + 1; k < int(Picture10.size()); ++k) Picture10[k]->move(Picture10[k]->x(), Picture10[k]->y() + 165);
-    }
-    AdminLbl[6]->resize(2550 / MainLayout::TwipsPerPixel, AdminLbl[6]->height());
-}
-
-void frm4Main::DefaultSensitivity_Click()
-{
-    HighSens->setText(QStringLiteral("50"));
-    MediumSens->setText(QStringLiteral("65"));
-    LowSens->setText(QStringLiteral("85"));
-    High2Medium->setText(QStringLiteral("55"));
-    Medium2Low->setText(QStringLiteral("75"));
 }
 
 void frm4Main::ExitBttn_Click() { close(); }

@@ -4,19 +4,25 @@
 // when it closes. Controls are members under the names the other windows and the panel link use;
 // control arrays are indexed as the program indexes them (LnguageLbl 1 and 2, Picture10 0..6).
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include <QDialog>
 #include <QString>
 
+#include "platform/PortCatalog.h"
+#include "platform/SComm.h"
 
 class QComboBox;
 class QFrame;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QRadioButton;
 class QTimer;
 class ClickLabel;
 class CSetting;
@@ -30,6 +36,12 @@ public:
 
     // The main window while it exists (the editors write its count labels), else nullptr.
     static frm4Main* Current();
+
+    // Where the port search finds the machine's serial ports (PortCatalog::Scan unless a test
+    // gives another source; nullptr restores it). Read afresh at every search. Returns the
+    // source it replaces.
+    using PortCatalogSource = std::function<PortCatalog()>;
+    static PortCatalogSource SetPortCatalogSource(PortCatalogSource source);
 
     // Project file. FileSave writes the project (true when the file was written); FileOpen1 reads
     // it (run by the load).
@@ -61,10 +73,45 @@ public:
     void ExitBttn_Click();
     void BigOrSmallDisplay_Click(int Index);
     void MaxMinAdminWindow_Click();
-    void DefaultSensitivity_Click();
-    void AdminLbl_Click(int Index);
     void Command5_Click();
     void Timer2_Timer();
+
+    // Administrator area (frm4Main_Admin.cpp): the access sequence, the tabs and the tools.
+    void Label24_Click();
+    void Command2_Click();
+    void AdminLbl_Click(int Index);
+    void Label37_DblClick();
+    void Command13_Click();
+    void Command16_Click();
+    void Command15_Click();
+    void Command14_Click();
+    void Command8_Click();
+    void DefaultSensitivity_Click();
+    void SensLbl_DblClick(int Index);
+    void Command7_Click();
+    void Timer1_Timer();
+    void Timer3_Timer() {}
+    void FillAdminDeviceList();
+    // Shows what the panel link left for the window (LinkView): the identity boxes, the
+    // verification list and its button, and the blinking of that button.
+    void ShowLinkView();
+
+    // Address check (frm4Main_AddrCheck.cpp).
+    void Command1_Click();
+    void DipSW2Address(int Index);
+
+    // Serial port choice (frm4Main_Port.cpp).
+    void FindMyCOM_Click();
+    void ComNumCmbo_Click(int listIndex);
+    void DeviceMngrOpen_Click();
+    void ComSettings_Click();
+    void CloseComSet_Click();
+    void ManualDelays_Click(int Index);
+    void Option1_Click(int Index);
+    void Command11_Click();
+    // Open the chosen port with ComSettings for a transfer step / close it (CommPort := ComPortNum).
+    bool setPortOpen();
+    void setPortClose();
     void Picture1_Click() {}
     void Picture2_Click() {}
 
@@ -96,8 +143,22 @@ public:
     QPushButton *FindMyCOM, *DeviceMngrOpen, *ComSettings, *CloseComSet;
     QFrame* Picture2;  // the COM settings panel
 
-    // Address check (the tool itself belongs to the administrator's tools).
+    // Address check: the address box, the compute button and the eight switches, switch i
+    // (0..7) drawn as its ON half Bit1(i) over its OFF half Bit0(i), inside picDipSW.
     QLabel *Label8, *Label2;
+    QLineEdit* Text1;
+    QPushButton* Command1;
+    QFrame* picDipSW;
+    std::vector<ClickLabel*> Bit1, Bit0;
+    std::vector<QLabel*> DipSWNumbers;
+    QLabel *Label7, *Label18;
+
+    // The serial control the transfer steps open (port number, settings, bytes).
+    std::unique_ptr<SComm> comPort;
+    // The Fast/Slow pairs: ManualDelays in the "COM" tab, Option1 in the COM settings panel
+    // (element 0 Fast, 1 Slow); both always show the same choice.
+    std::vector<QRadioButton*> ManualDelays;
+    std::vector<QRadioButton*> Option1;
 
     // Bottom band.
     QLabel *ActivMsgLbl, *Label12, *Label6;
@@ -110,16 +171,41 @@ public:
     std::vector<ClickLabel*> BigOrSmallDisplay;
     QLabel* Picture1;
 
-    // Administrator area: the width switch, the exit button, the model button, the seven tabs
-    // and the value boxes of the "VALUES" tab.
-    QPushButton *MaxMinAdminWindow, *Command2, *Command13;
+    // Administrator area: the hidden hot spot and the code frame, the width switch, the exit
+    // button, the maintenance buttons and the seven tabs.
+    ClickLabel* Label24;
+    QGroupBox* Frame1;
+    QLineEdit *Text4, *Text3;
+    QPushButton *MaxMinAdminWindow, *Command2, *Command13, *Command16, *Command14;
     std::vector<QFrame*> Picture10;
     std::vector<ClickLabel*> AdminLbl;
+    // "SET" and "GET": one button per transfer step (the panel link wires them).
+    QPushButton *SET_SUB_DATA, *SET_BAUD_RATE, *SET_TIME, *SET_DATA_SYS, *SET_DEVICE_NAME, *SET_OUT_GRP,
+        *SET_DEVICE_DATA;
+    QPushButton *GET_SUB_DATA, *GET_HISTORY_A, *GET_DATA_SYS, *GET_OUT_GRP, *GET_DEVICE_DATA, *GET_DEVICE_NAME;
+    // "SYS DATA": the panel's identity.
+    QLineEdit *txtVerComNum, *txtVerSoftNum, *txtVerHardNum, *txtTechCode;
+    // "COM": port close, the timing presets, the time-out boxes (seconds) and the transfer time.
+    QPushButton *Command11, *DefaultValues4Delays, *Command9, *Command10;
+    QLineEdit *TimeDelay, *FullStr, *FullStr2, *Text2;
+    // "VALUES": sensitivities, reading thresholds and input values; SensLbl 0..4 High, Medium,
+    // Low, Alarm, PreAlarm.
     QLineEdit *HighSens, *MediumSens, *LowSens, *High2Medium, *Medium2Low, *InputAlarmValTxt, *InputPREAlarmValTxt;
-    QPushButton* DefaultSensitivity;
-    // The verification panel over the whole window, and its close button.
+    std::vector<ClickLabel*> SensLbl;
+    QPushButton *DefaultSensitivity, *Command8;
+    // "DIFF": the alarm/fault card test switch and the last error.
+    QPushButton* Command15;
+    QLabel *Label38, *Label37;
+    // "DEVICE DATA": the legends, the dump and the code lists.
+    QLabel *Label35, *Label36;
+    QListWidget *List2, *List3, *List4;
+    // The verification: its button, and the panel over the whole window with the list of
+    // differences, the close button and the warning.
+    QPushButton* Command7;
     QFrame* Picture6;
+    QListWidget* List1;
     QPushButton* Command5;
+    QLabel* Label23;
 
     QTimer *Timer1, *Timer2, *Timer3;
 
@@ -146,6 +232,38 @@ private:
     void BuildBottomBand();
     void BuildAdminArea();
     void WireControls();
+
+    // frm4Main_AdminBuild.cpp
+    void BuildAdminAccess();
+    void BuildLinkTabs();
+    void BuildValuesTab();
+    void BuildDiffAndDumpTabs();
+    void BuildVerificationPanel();
+    void WireAdminArea();
+
+    // frm4Main_Admin.cpp
+    void Text4_LostFocus();
+    void Text3_GotFocus();
+    void Text3_Change();
+    void Text3_LostFocus();
+    bool AdminEvent(QObject* watched, QEvent* event);
+    std::vector<QLineEdit*> ValueBoxes() const;
+    // A value box's text checked: a refused text gives the message and the last accepted text
+    // comes back. True when the box holds an accepted value.
+    bool CommitValueBox(QLineEdit* box);
+    bool CommitValueBoxes();
+    void OpenDeviceTable();
+
+    // frm4Main_AddrCheck.cpp
+    void BuildAddressCheck();
+    void WireAddressCheck();
+    void ShowSwitches(const std::array<bool, 8>& on);
+
+    // frm4Main_Port.cpp
+    void BuildPortControls();
+    void WirePortControls();
+    void FindComPort();
+    void PaintDelayPairs(int Index);
 
     // frm4Main.cpp
     void Form_Load();
@@ -174,4 +292,7 @@ private:
     int widthTwips_ = 0;
     int heightTwips_ = 0;
     bool closing_ = false;
+    bool leavingAdmin_ = false;
+    bool checkingValue_ = false;
+    std::vector<QString> acceptedValues_;
 };

@@ -11,60 +11,10 @@
 
 #include "mainwindow/VbColor.h"
 #include "mainwindow/frm4Main.h"
+#include "mainwindow/frm4Main_Controls.h"
 #include "platform/ClickLabel.h"
 
-namespace {
-
-template <typename T>
-T* Make(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* c = new T(parent);
-    c->setObjectName(name);
-    c->setGeometry(left, top, width, height);
-    return c;
-}
-
-// Enter in a detail box must never press a button of the window.
-QPushButton* Button(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    auto* b = Make<QPushButton>(parent, name, left, top, width, height);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
-
-QLabel* Label(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    return Make<QLabel>(parent, name, left, top, width, height);
-}
-
-QLabel* Title(QWidget* parent, const QString& name, int left, int top, int width, int height)
-{
-    QLabel* l = Label(parent, name, left, top, width, height);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
-ClickLabel* Clickable(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-                      int height)
-{
-    auto* l = Make<ClickLabel>(parent, name, left, top, width, height);
-    l->setText(text);
-    l->setCursor(Qt::PointingHandCursor);
-    return l;
-}
-
-QTimer* Timer(QObject* parent, const QString& name)
-{
-    auto* t = new QTimer(parent);
-    t->setObjectName(name);
-    t->setInterval(500);
-    return t;
-}
-
-}  // namespace
+using namespace frm4MainControls;
 
 void frm4Main::BuildControls()
 {
@@ -73,10 +23,15 @@ void frm4Main::BuildControls()
     BuildPanelArea();
     BuildBottomBand();
     BuildAdminArea();
+    BuildAddressCheck();
+    BuildPortControls();
     Timer1 = Timer(this, QStringLiteral("Timer1"));
     Timer2 = Timer(this, QStringLiteral("Timer2"));
     Timer3 = Timer(this, QStringLiteral("Timer3"));
     WireControls();
+    WireAdminArea();
+    WireAddressCheck();
+    WirePortControls();
 }
 
 void frm4Main::BuildProjectArea()
@@ -189,52 +144,6 @@ void frm4Main::BuildBottomBand()
     Command2 = Button(this, QStringLiteral("Command2"), 310, 555, 291, 40);
     Command2->setText(QStringLiteral("Admin Exit"));
     Command2->hide();
-}
-
-void frm4Main::BuildAdminArea()
-{
-    MaxMinAdminWindow = Button(this, QStringLiteral("MaxMinAdminWindow"), 862, 6, 36, 22);
-    MaxMinAdminWindow->setText(QStringLiteral("<>"));
-    MaxMinAdminWindow->hide();
-
-    static const std::array<const char*, 7> titles{"SET", "GET", "SYS DATA", "COM", "VALUES", "DIFF", "DEVICE DATA"};
-    for (int i = 0; i < 7; ++i) {
-        auto* panel = Make<QFrame>(this, QStringLiteral("Picture10_%1").arg(i), 910, 30 + 35 * i, 175, 35);
-        panel->setFrameShape(QFrame::Box);
-        Picture10.push_back(panel);
-        AdminLbl.push_back(Clickable(panel, QStringLiteral("AdminLbl%1").arg(i), QString::fromLatin1(titles[i]), 2, 2, 170, 30));
-    }
-
-    // "VALUES": the smoke sensitivities, the reading thresholds and the input values (twips / 15).
-    QFrame* values = Picture10[4];
-    struct Box {
-        QLineEdit** box;
-        const char* name;
-        const char* text;
-    };
-    const std::array<Box, 7> boxes{{{&HighSens, "HighSens", "50"},
-                                    {&MediumSens, "MediumSens", "65"},
-                                    {&LowSens, "LowSens", "85"},
-                                    {&High2Medium, "High2Medium", "55"},
-                                    {&Medium2Low, "Medium2Low", "75"},
-                                    {&InputAlarmValTxt, "InputAlarmValTxt", "64"},
-                                    {&InputPREAlarmValTxt, "InputPREAlarmValTxt", "64"}}};
-    for (int i = 0; i < 7; ++i) {
-        *boxes[i].box = Make<QLineEdit>(values, QString::fromLatin1(boxes[i].name), 10 + 40 * (i % 4), 40 + 26 * (i / 4), 36, 22);
-        (*boxes[i].box)->setText(QString::fromLatin1(boxes[i].text));
-    }
-    DefaultSensitivity = Button(values, QStringLiteral("DefaultSensitivity"), 10, 100, 70, 24);
-    DefaultSensitivity->setText(QStringLiteral("Default"));
-
-    Command13 = Button(Picture10[5], QStringLiteral("Command13"), 10, 40, 60, 24);
-    Command13->setText(QStringLiteral("126"));
-
-    Picture6 = Make<QFrame>(this, QStringLiteral("Picture6"), 0, 0, 906, 628);
-    Picture6->setFrameShape(QFrame::Box);
-    Picture6->setAutoFillBackground(true);
-    Command5 = Button(Picture6, QStringLiteral("Command5"), 800, 560, 87, 27);
-    Command5->setText(QStringLiteral("סגור"));
-    Picture6->hide();
 }
 
 void frm4Main::WireControls()

@@ -83,8 +83,8 @@ TEST_F(MainWindowTest, LoadAfterNewShowsAnEmptyProject)
         EXPECT_EQ(box->text(), "");
     EXPECT_EQ(w.windowTitle(), "Tessel126");
     EXPECT_EQ(w.Label6->text(), "1.32 -=(QX-2o25-16)=-");
-    EXPECT_EQ(w.Label13->text(), "---");
-    EXPECT_EQ(ComPortNum, "0");
+    EXPECT_EQ(w.Label13->text(), "(COM1)");  // the tests' own adapter
+    EXPECT_EQ(ComPortNum, "1");
     EXPECT_EQ(w.size(), QSize(906, 628));
     EXPECT_FALSE(w.MaxMinAdminWindow->isVisibleTo(&w));
     EXPECT_TRUE(TransferError);

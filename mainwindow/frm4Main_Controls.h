@@ -1,0 +1,102 @@
+#pragma once
+// Small makers for the main window's controls: each gets its name and its place at once.
+#include <functional>
+
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QObject>
+#include <QPushButton>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include "platform/ClickLabel.h"
+
+namespace frm4MainControls {
+
+// Pixels inside a panel whose contents are laid out in twips.
+constexpr int Px(double twips) { return int(twips / 15.0 + 0.5); }
+
+template <typename T>
+T* Make(QWidget* parent, const QString& name, int left, int top, int width, int height)
+{
+    auto* c = new T(parent);
+    c->setObjectName(name);
+    c->setGeometry(left, top, width, height);
+    return c;
+}
+
+// Enter in a text box must never press a button of the window.
+inline QPushButton* Button(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                           const QString& text = QString())
+{
+    auto* b = Make<QPushButton>(parent, name, left, top, width, height);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    b->setText(text);
+    return b;
+}
+
+inline QLabel* Label(QWidget* parent, const QString& name, int left, int top, int width, int height,
+                     const QString& text = QString())
+{
+    QLabel* l = Make<QLabel>(parent, name, left, top, width, height);
+    l->setText(text);
+    return l;
+}
+
+inline QLabel* Title(QWidget* parent, const QString& name, int left, int top, int width, int height)
+{
+    QLabel* l = Label(parent, name, left, top, width, height);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+inline ClickLabel* Clickable(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                             int width, int height)
+{
+    auto* l = Make<ClickLabel>(parent, name, left, top, width, height);
+    l->setText(text);
+    l->setCursor(Qt::PointingHandCursor);
+    return l;
+}
+
+inline QTimer* Timer(QObject* parent, const QString& name)
+{
+    auto* t = new QTimer(parent);
+    t->setObjectName(name);
+    t->setInterval(500);
+    return t;
+}
+
+// The fixed-pitch font of the administrator's dump ("Miriam Fixed" on the original's machines).
+inline QFont FixedFont(int pixelSize)
+{
+    QFont f(QStringLiteral("Miriam Mono CLM"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPixelSize(pixelSize);
+    return f;
+}
+
+// Runs a function for the events of the objects it is installed on (double clicks, focus changes
+// of single controls) without a class of its own per control.
+class EventHook : public QObject {
+public:
+    using Handler = std::function<bool(QObject*, QEvent*)>;
+    EventHook(QObject* parent, Handler handler) : QObject(parent), handler_(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return handler_(watched, event) || QObject::eventFilter(watched, event);
+    }
+
+private:
+    Handler handler_;
+};
+
+}  // namespace frm4MainControls

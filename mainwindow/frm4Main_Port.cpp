@@ -1,0 +1,174 @@
+// The serial port controls of the main window: the search at load and on demand, the list of
+// ports with a manual pick, the list of the machine's ports (in place of a device manager), the
+// COM settings panel with its Fast/Slow pair, and opening and closing the port for a transfer.
+#include <utility>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/Conv.h"
+#include "core/DataModel.h"
+#include "core/MainMdl.h"
+#include "mainwindow/MainTexts.h"
+#include "mainwindow/VbColor.h"
+#include "mainwindow/frm4Main.h"
+#include "mainwindow/frm4Main_Controls.h"
+#include "panellink/PortChoice.h"
+#include "platform/Ui.h"
+
+using namespace frm4MainControls;
+
+namespace {
+
+constexpr uint32_t LightGreen = 0xC0FFC0;
+
+frm4Main::PortCatalogSource& CatalogSource()
+{
+    static frm4Main::PortCatalogSource source;
+    return source;
+}
+
+PortCatalog MachinePorts() { return CatalogSource() ? CatalogSource()() : PortCatalog::Scan(); }
+
+uint32_t ButtonFace()
+{
+    const QColor c = QApplication::palette().color(QPalette::Button);
+    return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
+}
+
+// The machine's ports as the search numbers them: number, device and the system's description.
+MainTexts::Message PortList(const PortCatalog& catalog, int16_t lang)
+{
+    const bool hebrew = lang == 1;
+    QString text;
+    if (catalog.Entries().empty()) {
+        text = hebrew ? QStringLiteral("לא נמצאו יציאות תקשורת במחשב") : QStringLiteral("No serial port found on this computer");
+    } else {
+        text = hebrew ? QStringLiteral("יציאות התקשורת במחשב:") : QStringLiteral("Serial ports of this computer:");
+        for (const PortEntry& e : catalog.Entries())
+            text += QLatin1Char('\r') + QStringLiteral("COM") + Str(e.number) + QStringLiteral("   ") + e.path +
+                    QStringLiteral("   ") + e.description;
+    }
+    return {text, Ui::vbOKOnly | (hebrew ? int(Ui::vbHebrew) : 0),
+            hebrew ? QStringLiteral("מנהל התקנים") : QStringLiteral("Device manager")};
+}
+
+}  // namespace
+
+frm4Main::PortCatalogSource frm4Main::SetPortCatalogSource(PortCatalogSource source)
+{
+    return std::exchange(CatalogSource(), std::move(source));
+}
+
+void frm4Main::BuildPortControls()
+{
+    comPort = std::make_unique<SerialSComm>();
+    Option1 = {Make<QRadioButton>(Picture2, QStringLiteral("Option1_0"), 8, 8, 124, 24),
+               Make<QRadioButton>(Picture2, QStringLiteral("Option1_1"), 140, 8, 124, 24)};
+    Option1[0]->setText(QStringLiteral("Fast"));
+    Option1[1]->setText(QStringLiteral("Slow"));
+}
+
+void frm4Main::WirePortControls()
+{
+    connect(FindMyCOM, &QPushButton::clicked, this, [this] { FindMyCOM_Click(); });
+    connect(ComNumCmbo, &QComboBox::activated, this, [this](int i) { ComNumCmbo_Click(i); });
+    connect(DeviceMngrOpen, &QPushButton::clicked, this, [this] { DeviceMngrOpen_Click(); });
+    connect(ComSettings, &QPushButton::clicked, this, [this] { ComSettings_Click(); });
+    connect(CloseComSet, &QPushButton::clicked, this, [this] { CloseComSet_Click(); });
+    connect(Command11, &QPushButton::clicked, this, [this] { Command11_Click(); });
+    for (int i = 0; i < 2; ++i) {
+        connect(ManualDelays[i], &QRadioButton::toggled, this, [this, i](bool on) { if (on) ManualDelays_Click(i); });
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) { if (on) Option1_Click(i); });
+    }
+}
+
+void frm4Main::SearchComPort()
+{
+    setEnabled(false);
+    ActivMsgLbl->setText(SearchComPortText());
+    MainMdl::Delay(0.5);
+    FindComPort();
+    ActivMsgLbl->clear();
+    setEnabled(true);
+}
+
+void frm4Main::FindComPort()
+{
+    ComNumCmbo->clear();
+    Label15->clear();
+    // Adapters come and go: every search looks at the machine's ports afresh.
+    comPort->SetCatalog(MachinePorts());
+    PortSearchFlags flags{ManualSearch, SerialAnywhere};
+    const PortSearchResult r = ::FindComPort(*comPort, flags, [this](int v) { StatBar->setValue(v); });
+    ManualSearch = flags.ManualSearch;
+    SerialAnywhere = flags.SerialAnywhere;
+    for (const ComboEntry& e : r.ComNumCmbo) ComNumCmbo->addItem(e.text, e.port);
+    ComNumCmbo->setCurrentIndex(r.ListIndex);
+    Label13->setText(r.Label13);
+    Label15->setText(r.Label15);
+}
+
+void frm4Main::FindMyCOM_Click()
+{
+    Label15->clear();
+    ComNumCmbo->show();
+    ManualSearch = true;
+    FindComPort();
+}
+
+void frm4Main::ComNumCmbo_Click(int listIndex)
+{
+    if (listIndex < 0 || listIndex >= ComNumCmbo->count()) return;
+    const ComboEntry entry{ComNumCmbo->itemText(listIndex), ComNumCmbo->itemData(listIndex).toInt()};
+    Label15->setText(::ComNumCmbo_Click(*comPort, entry));
+}
+
+void frm4Main::DeviceMngrOpen_Click() { MainTexts::Show(PortList(MachinePorts(), UILanguage)); }
+
+void frm4Main::ComSettings_Click()
+{
+    Picture2->move(620, 298);
+    const bool hebrew = UILanguage == 1;
+    Option1[0]->setText(hebrew ? QStringLiteral("קצב מהיר") : QStringLiteral("Fast"));
+    Option1[1]->setText(hebrew ? QStringLiteral("קצב איטי") : QStringLiteral("Slow"));
+    Picture2->setVisible(!Picture2->isVisibleTo(this));
+    if (Picture2->isVisibleTo(this)) Picture2->raise();
+}
+
+void frm4Main::CloseComSet_Click() { Picture2->hide(); }
+
+void frm4Main::PaintDelayPairs(int Index)
+{
+    for (const auto* pair : {&ManualDelays, &Option1})
+        for (int i = 0; i < 2; ++i) VbColor::SetBackColor((*pair)[i], i == Index ? LightGreen : ButtonFace());
+}
+
+// Both pairs always show the same choice; selecting the other pair's element runs its handler,
+// which finds its twin already selected and stops there.
+void frm4Main::ManualDelays_Click(int Index)
+{
+    Option1[Index]->setChecked(true);
+    PaintDelayPairs(Index);
+}
+
+void frm4Main::Option1_Click(int Index)
+{
+    ManualDelays[Index]->setChecked(true);
+    PaintDelayPairs(Index);
+}
+
+void frm4Main::Command11_Click()
+{
+    setPortClose();
+    Ui::MsgBox(QStringLiteral("Port closed"));
+}
+
+bool frm4Main::setPortOpen() { return ::setPortOpen(*comPort); }
+
+void frm4Main::setPortClose() { ::setPortClose(*comPort); }
