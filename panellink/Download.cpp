@@ -1,0 +1,182 @@
+// The download: the panel's configuration replaces the project in memory. The project is kept
+// aside first and put back when the download does not complete, so a failed download never
+// leaves an empty or half-filled project.
+#include <array>
+#include <exception>
+
+#include "core/Conv.h"
+#include "core/DataModel.h"
+#include "core/MainMdl.h"
+#include "core/ResetModule.h"
+#include "panellink/LinkMessages.h"
+#include "panellink/LinkState.h"
+#include "panellink/Operations.h"
+#include "panellink/SystemBlocks.h"
+#include "platform/Ui.h"
+
+namespace {
+
+// Everything a download writes of the shared project.
+struct ProjectSnapshot {
+    std::array<DeviceRecord, MaxAddress + 1> devices, devicesEdit;
+    std::array<OutGrpRecord, MaxGroups + 1> groups;
+    QString sysByte1;
+    SysFlagsRecord flags;
+    SysFlags2Record flags2;
+    QString nightStart, nightFinish, numOfSys;
+    RemoteUnitsRecord remote;
+    QString verCom, verSoft, verHard, techCode;
+    ProjectDetailsRecord details;
+    int16_t maxDevices;
+    QString numOfDevices;
+    int16_t activeGroups;
+    bool loaded, changed;
+    LinkWindowView linkView;
+
+    static ProjectSnapshot Take()
+    {
+        return {DeviceDataArray, DeviceDataArrayEdit, OutGrpArray, DataSysByte1.str(), SysFlags, SysFlags2,
+                NightStart.str(), NightFinish.str(), NumOfSys.str(), RemoteUnits, VerComNum, VerSoftNum,
+                VerHardNum, TechCode, ProjectDetails, MaxNumOfDevices, NumOfDevices.str(), NumOfActiveGroups,
+                ProjectLoaded, DataChanged, LinkView};
+    }
+
+    void Restore() const
+    {
+        DeviceDataArray = devices;
+        DeviceDataArrayEdit = devicesEdit;
+        OutGrpArray = groups;
+        DataSysByte1 = sysByte1;
+        SysFlags = flags;
+        SysFlags2 = flags2;
+        NightStart = nightStart;
+        NightFinish = nightFinish;
+        NumOfSys = numOfSys;
+        RemoteUnits = remote;
+        VerComNum = verCom;
+        VerSoftNum = verSoft;
+        VerHardNum = verHard;
+        TechCode = techCode;
+        ProjectDetails = details;
+        MaxNumOfDevices = maxDevices;
+        NumOfDevices = numOfDevices;
+        NumOfActiveGroups = activeGroups;
+        ProjectLoaded = loaded;
+        DataChanged = changed;
+        LinkView = linkView;
+    }
+};
+
+bool ProjectHoldsDevices()
+{
+    for (int a = 1; a <= MaxAddress; ++a)
+        if (DeviceDataArray[a].Exist == "1") return true;
+    return false;
+}
+
+// The project emptied for the panel's data; all 126 addresses of both tables, so no device of
+// a larger model survives in a smaller one.
+void EmptyProject()
+{
+    ResetModule::ResetDevices(1, MaxAddress, 1);
+    ResetModule::ResetDevices(1, MaxAddress, 2);
+    ResetModule::ResetSysData();
+    ResetModule::ResetProjectDetails();
+    ResetModule::ResetGroups();
+    ResetModule::ResetSubData();
+}
+
+}  // namespace
+
+void PanelOperations::Download2PC_Click()
+{
+    Run run(*this);
+    if (!run || !Preflight()) return;
+    LinkView.List1.clear();
+    view_.ShowLinkView();
+    RunningOperation = PanelOperation::Download;
+    // Also a new project that has devices but was never saved would lose them.
+    if ((ProjectLoaded || ProjectHoldsDevices()) && Say(LinkMessages::ReplaceProject) != Ui::vbOK) {
+        Finish(LinkColours::Idle);
+        return;
+    }
+    view_.SetTransferIndicator(LinkColours::DownloadRunning);
+    PressPreset(9600);
+    StartTimes();
+    VerifyMode = false;
+    engine_.windowHeld = true;
+    view_.SetWindowEnabled(false);
+
+    const ProjectSnapshot before = ProjectSnapshot::Take();
+    bool keep = false;
+    try {
+        keep = DownloadSteps();
+    } catch (const std::exception& e) {
+        Ui::MsgBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\r\n") + LinkMessages::ProjectNotChanged());
+    }
+    if (!keep) {
+        before.Restore();
+        ShowModel(MaxNumOfDevices);
+        view_.SetLabel4(Str(ValInt(NumOfDevices)));
+        view_.SetLabel16(Str(NumOfActiveGroups));
+        view_.ShowLinkView();
+    }
+    Finish(LinkColours::Idle);
+}
+
+// True when the project is to keep what was read (all of it); false to put the project back.
+bool PanelOperations::DownloadSteps()
+{
+    EmptyProject();
+    view_.SetLabel4(QString());
+    view_.SetLabel16(QString());
+    TransferPhase = 1;
+    view_.ShowPresetInUse(9600);
+    // Every failure message of this download says that the project stays as it was.
+    engine_.failureNote = LinkMessages::ProjectNotChanged();
+
+    engine_.GetDataSys();
+    if (TransferError) return false;
+    const int soft = VersionValue(VerSoftNum);
+    if (soft >= 171) {
+        const int digit = ModelDigit(VerHardNum);
+        if (digit == 0 || digit == 5) {
+            MaxNumOfDevices = digit == 5 ? 50 : 126;
+            ShowModel(MaxNumOfDevices);
+        }
+    }
+    if (soft > 300) {
+        Say(LinkMessages::ContactCompany, QStringLiteral("\r\n") + LinkMessages::ProjectNotChanged());
+        return false;
+    }
+    const bool speedSwitch = soft > 139;
+    if (speedSwitch) BaudCode = view_.FastSelected() ? 57 : 9;
+    TransferPhase = 2;
+    if (speedSwitch && !SwitchPanelSpeed()) return false;
+    SwitchPcSide(BaudCode);
+    MainMdl::Delay(timing_.afterSpeed);
+
+    if (soft > 132) {
+        engine_.GetSubData();
+        if (TransferError) return false;
+    }
+    for (void (Engine::*step)() : {&Engine::GetDeviceData, &Engine::GetDeviceName, &Engine::GetOutGrp}) {
+        (engine_.*step)();
+        if (TransferError) return false;
+    }
+
+    MainMdl::Delay(timing_.beforeReturn);
+    BaudCode = 9;
+    TransferPhase = 3;
+    PressPresetInUse(9600);
+    view_.SetLabel4(NumOfDevices.str().trimmed());
+    view_.SetLabel16(Str(NumOfActiveGroups));
+    TransferEnd = TimeNow();
+    ShowTransferTime();
+
+    // The project now is the panel's: a failed return to 9600 keeps it.
+    engine_.failureNote.clear();
+    if (speedSwitch && !ReturnPanelTo9600()) return true;
+    Say(LinkMessages::Completed);
+    return true;
+}

@@ -1,0 +1,237 @@
+// What the panel operations share: the start checks, the speed switching and its undoing, the
+// end of every operation, the transfer time, the presets and the single-step buttons.
+#include "panellink/Operations.h"
+
+#include "core/Conv.h"
+#include "core/DataModel.h"
+#include "core/MainMdl.h"
+#include "core/ResetModule.h"
+#include "panellink/LinkMessages.h"
+#include "panellink/LinkState.h"
+#include "platform/SComm.h"
+#include "platform/Ui.h"
+
+namespace {
+
+const QString Settings9600 = QStringLiteral("9600,N,8,1");
+
+int BaudOfCode(int code)
+{
+    switch (code) {
+    case 38: return 38400;
+    case 57: return 57600;
+    default: return 9600;
+    }
+}
+
+QString SettingsOf(int code) { return Str(BaudOfCode(code)) + QStringLiteral(",N,8,1"); }
+
+long long SecondsOf(const QString& time)
+{
+    return ValInt(time.mid(0, 2)) * 3600 + ValInt(time.mid(3, 2)) * 60 + ValInt(time.mid(6, 2));
+}
+
+}  // namespace
+
+QString TransferDuration(const QString& start, const QString& end)
+{
+    long long d = SecondsOf(end) - SecondsOf(start);
+    // The times carry no date: an end before the start is on the next day.
+    if (d < 0) d += 24 * 3600;
+    const long long h = d / 3600, m = (d - h * 3600) / 60, s = d - h * 3600 - m * 60;
+    return ZeroPad(h, 2) + QLatin1Char(':') + ZeroPad(m, 2) + QLatin1Char(':') + ZeroPad(s, 2);
+}
+
+PanelOperations::PanelOperations(SComm& port, LinkTiming& timing, PanelView& view)
+    : port_(port), timing_(timing), view_(view), engine_(port, timing, view)
+{
+}
+
+bool PanelOperations::Preflight()
+{
+    if (port_.CommPort == 0) {
+        Say(LinkMessages::CableMissing);
+        return false;
+    }
+    return Say(LinkMessages::ConnectionMode) == Ui::vbYes;
+}
+
+QString PanelOperations::TimeNow() const { return wallClock().time().toString(QStringLiteral("hh:mm:ss")); }
+
+void PanelOperations::StartTimes()
+{
+    view_.SetText2(QString());
+    TransferStart = TimeNow();
+    TransferEnd.clear();
+    ComSettings = Settings9600;
+    BaudCode = 9;
+    fastCodeSent_ = 0;
+    returned_ = false;
+}
+
+void PanelOperations::ShowTransferTime() { view_.SetText2(TransferDuration(TransferStart, TransferEnd)); }
+
+void PanelOperations::ShowModel(int maxDevices)
+{
+    view_.SetModelCaptions(Str(maxDevices), QStringLiteral("Tessel") + Str(maxDevices));
+}
+
+void PanelOperations::PressPreset(int baud)
+{
+    const TimingPreset* p = PresetFor(baud);
+    if (!p || !view_.FastSelected()) return;
+    timing_.FullStr2 = QString::fromLatin1(p->FullStr2);
+    timing_.FullStr = QString::fromLatin1(p->FullStr);
+    timing_.TimeDelay = QString::fromLatin1(p->TimeDelay);
+    view_.ShowTiming(timing_);
+}
+
+void PanelOperations::PressPresetInUse(int baud)
+{
+    PressPreset(baud);
+    view_.ShowPresetInUse(baud);
+}
+
+void PanelOperations::SwitchPcSide(int baudCode)
+{
+    ComSettings = SettingsOf(baudCode);
+    PressPresetInUse(BaudOfCode(baudCode));
+}
+
+bool PanelOperations::SwitchPanelSpeed()
+{
+    TransferPhase = 2;
+    // Counted as sent before the frame goes: the panel may change speed even when its
+    // acknowledgement is lost.
+    if (BaudCode != 9) fastCodeSent_ = BaudCode;
+    engine_.SetBaudRate();
+    return !TransferError;
+}
+
+bool PanelOperations::ReturnPanelTo9600()
+{
+    BaudCode = 9;
+    TransferPhase = 3;
+    returned_ = true;
+    engine_.SetBaudRate();
+    return !TransferError;
+}
+
+void PanelOperations::Finish(uint32_t indicator)
+{
+    if (fastCodeSent_ != 0 && !returned_) {
+        // The operation stopped with the panel at a fast speed: ask it back to 9600 at that
+        // speed, without a further message, so the next operation finds it where it starts.
+        const bool failed = TransferError;
+        const QString location = ErrLocation;  // the administrator area shows the failure's code
+        ComSettings = SettingsOf(fastCodeSent_);
+        engine_.quiet = true;
+        ReturnPanelTo9600();
+        engine_.quiet = false;
+        TransferError = failed;
+        ErrLocation = location;
+    }
+    ComSettings = Settings9600;
+    BaudCode = 9;
+    if (fastCodeSent_ != 0) PressPresetInUse(9600);
+    engine_.windowHeld = false;
+    engine_.failureNote.clear();
+    VerifyMode = false;
+    RunningOperation = PanelOperation::None;
+    view_.SetWindowEnabled(true);
+    engine_.SetStatBar(0);
+    if (indicator != 0) view_.SetTransferIndicator(indicator);
+}
+
+void PanelOperations::DefaultValues4Delays_Click() { PressPreset(9600); }
+void PanelOperations::Command9_Click() { PressPreset(38400); }
+void PanelOperations::Command10_Click() { PressPreset(57600); }
+
+void PanelOperations::SingleStep(void (Engine::*step)())
+{
+    if (port_.CommPort == 0) return;
+    Run run(*this);
+    if (!run) return;
+    RunningOperation = PanelOperation::None;
+    (engine_.*step)();
+}
+
+void PanelOperations::GET_DATA_SYS_Click()
+{
+    if (running_) return;
+    LinkView.txtVerComNum = LinkView.txtVerSoftNum = LinkView.txtVerHardNum = QStringLiteral("xx.xx");
+    LinkView.txtTechCode = QStringLiteral("XXXX");
+    VerComNum = VerSoftNum = VerHardNum = TechCode = QStringLiteral("0000");
+    view_.ShowLinkView();
+    SingleStep(&Engine::GetDataSys);
+}
+
+void PanelOperations::GET_SUB_DATA_Click()
+{
+    if (!running_) SingleStep(&Engine::GetSubData);
+}
+
+void PanelOperations::GET_DEVICE_DATA_Click()
+{
+    if (running_) return;
+    ResetModule::ResetDevices(1, MaxNumOfDevices, 1);
+    SingleStep(&Engine::GetDeviceData);
+}
+
+void PanelOperations::GET_DEVICE_NAME_Click()
+{
+    if (!running_) SingleStep(&Engine::GetDeviceName);
+}
+
+void PanelOperations::GET_OUT_GRP_Click()
+{
+    if (running_) return;
+    for (int g = 1; g <= MaxGroups; ++g) {
+        OutGrpRecord& r = OutGrpArray[g];
+        r.GrpNo = ZeroPad(g, 2);
+        r.Trigger = "0";
+        r.OutCount = "0";
+        for (int o = 1; o <= 6; ++o) r.OutAddr[o] = "000";
+    }
+    SingleStep(&Engine::GetOutGrp);
+}
+
+void PanelOperations::GET_HISTORY_A_Click()
+{
+    if (!running_) SingleStep(&Engine::GetHistoryA);
+}
+
+void PanelOperations::SET_TIME_Click()
+{
+    if (!running_) SingleStep(&Engine::SetTime);
+}
+
+void PanelOperations::SET_BAUD_RATE_Click()
+{
+    if (!running_) SingleStep(&Engine::SetBaudRate);
+}
+
+void PanelOperations::SET_DATA_SYS_Click()
+{
+    if (!running_) SingleStep(&Engine::SetDataSys);
+}
+
+void PanelOperations::SET_SUB_DATA_Click()
+{
+    if (!running_) SingleStep(&Engine::SetSubData);
+}
+
+void PanelOperations::SET_DEVICE_DATA_Click()
+{
+    if (!running_) SingleStep(&Engine::SetDeviceData);
+}
+
+void PanelOperations::SET_DEVICE_NAME_Click()
+{
+    if (!running_) SingleStep(&Engine::SetDataName);
+}
+
+void PanelOperations::SET_OUT_GRP_Click()
+{
+    if (!running_) SingleStep(&Engine::SetOutGrp);
+}

@@ -1,0 +1,105 @@
+#pragma once
+// The four panel operations (upload, download, event-history download, clock update), the
+// link-timing presets and the single-step buttons of the administrator area. Each runs to its
+// end inside the click that starts it; while one runs no other can start (the handlers return
+// at once). The main window owns one PanelOperations and calls these from its buttons.
+#include <functional>
+
+#include <QDateTime>
+#include <QString>
+
+#include "panellink/Engine.h"
+
+// The duration between two "hh:nn:ss" times of one run as "hh:mm:ss"; a run that passes
+// midnight counts on into the next day.
+QString TransferDuration(const QString& start, const QString& end);
+
+// ClockFields 1..7 from one reading of the PC's clock: seconds, minutes, hours, weekday
+// (1 = Sunday), day, month, year within the century, two digits each.
+void FillClockFields(const QDateTime& t);
+
+class PanelOperations {
+public:
+    PanelOperations(SComm& port, LinkTiming& timing, PanelView& view);
+
+    void Upload2Sys_Click();
+    void Download2PC_Click();
+    void HISTORY_A_Click();
+    void ClckSnd_Click();
+
+    // The presets 9.6K, 38.4K and 57.6K: they write the timing only while Fast is selected.
+    void DefaultValues4Delays_Click();
+    void Command9_Click();
+    void Command10_Click();
+
+    // Single steps: the preparation of each runs even without a port; the step runs only when
+    // a port is chosen.
+    void GET_DATA_SYS_Click();
+    void GET_SUB_DATA_Click();
+    void GET_DEVICE_DATA_Click();
+    void GET_DEVICE_NAME_Click();
+    void GET_OUT_GRP_Click();
+    void GET_HISTORY_A_Click();
+    void SET_TIME_Click();
+    void SET_BAUD_RATE_Click();
+    void SET_DATA_SYS_Click();
+    void SET_SUB_DATA_Click();
+    void SET_DEVICE_DATA_Click();
+    void SET_DEVICE_NAME_Click();
+    void SET_OUT_GRP_Click();
+
+    // True while an operation or a single step runs.
+    bool Running() const { return running_; }
+    Engine& engine() { return engine_; }
+
+    // The PC's date and time (tests set their own).
+    std::function<QDateTime()> wallClock = [] { return QDateTime::currentDateTime(); };
+
+private:
+    // Marks an operation as running for its lifetime; false when another one runs already.
+    class Run {
+    public:
+        explicit Run(PanelOperations& ops) : ops_(ops), ok_(!ops.running_) { ops_.running_ = true; }
+        ~Run()
+        {
+            if (ok_) ops_.running_ = false;
+        }
+        Run(const Run&) = delete;
+        Run& operator=(const Run&) = delete;
+        explicit operator bool() const { return ok_; }
+
+    private:
+        PanelOperations& ops_;
+        bool ok_;
+    };
+
+    // Upload.cpp, Download.cpp, History.cpp, PanelClock.cpp
+    bool UploadSteps();
+    bool DownloadSteps();
+    bool HistorySteps();
+    void ClockSteps();
+
+    // Operations.cpp
+    bool Preflight();
+    void StartTimes();
+    void ShowTransferTime();
+    void PressPreset(int baud);
+    void PressPresetInUse(int baud);
+    void SwitchPcSide(int baudCode);
+    bool SwitchPanelSpeed();
+    bool ReturnPanelTo9600();
+    void Finish(uint32_t indicator);
+    void SingleStep(void (Engine::*step)());
+    QString TimeNow() const;
+    void ShowModel(int maxDevices);
+
+    SComm& port_;
+    LinkTiming& timing_;
+    PanelView& view_;
+    Engine engine_;
+    bool running_ = false;
+    // The speed code sent to the panel by this operation when it was a fast one (0: none), and
+    // whether the panel has been told to return to 9600 since.
+    int fastCodeSent_ = 0;
+    bool returned_ = false;
+};

@@ -1,0 +1,137 @@
+// The upload: the whole project into the panel, after the firmware rules and the device-list
+// check allow it.
+#include <exception>
+
+#include "core/Conv.h"
+#include "core/DataModel.h"
+#include "core/MainMdl.h"
+#include "panellink/LinkMessages.h"
+#include "panellink/LinkState.h"
+#include "panellink/Operations.h"
+#include "panellink/SystemBlocks.h"
+#include "platform/Ui.h"
+
+namespace {
+
+bool AnyDeviceIn(int first, int last)
+{
+    for (int a = first; a <= last && a <= MaxAddress; ++a)
+        if (DeviceDataArray[a].Exist == "1") return true;
+    return false;
+}
+
+bool AnyAnalogueDetector()
+{
+    for (int a = 1; a <= MaxNumOfDevices && a <= MaxAddress; ++a) {
+        const int kind = KindOf(DeviceDataArray[a]);
+        if (kind == DeviceKind::SmokeDetector || kind == DeviceKind::HeatDetector) return true;
+    }
+    return false;
+}
+
+long long RemoteUnitCount()
+{
+    long long n = 0;
+    for (int i = 1; i <= 2; ++i) n += ValInt(RemoteUnits.Panel[i]) + ValInt(RemoteUnits.PS[i]);
+    return n;
+}
+
+}  // namespace
+
+void PanelOperations::Upload2Sys_Click()
+{
+    Run run(*this);
+    if (!run || !Preflight()) return;
+    RunningOperation = PanelOperation::Upload;
+    PressPreset(9600);
+    StartTimes();
+    if (ValInt(NumOfDevices) == 0) {
+        Say(LinkMessages::EmptyDeviceList);
+        Finish(LinkColours::Idle);
+        return;
+    }
+    view_.SetTransferIndicator(LinkColours::UploadRunning);
+    view_.ShowPresetInUse(9600);
+    VerifyMode = true;
+    engine_.windowHeld = true;
+    view_.SetWindowEnabled(false);
+    try {
+        UploadSteps();
+    } catch (const std::exception& e) {
+        Ui::MsgBox(QString::fromLocal8Bit(e.what()));
+    }
+    Finish(LinkColours::Idle);
+}
+
+bool PanelOperations::UploadSteps()
+{
+    view_.SaveProjectQuietly();
+    TransferPhase = 1;
+    engine_.GetDataSys();
+    if (TransferError) return false;
+
+    const int soft = VersionValue(VerSoftNum4Verif);
+    const bool fiftyAddresses = ModelDigit(VerHardNum4Verif) == 5;
+    if (soft > 300) {
+        Say(LinkMessages::ContactCompany);
+        return false;
+    }
+    MaxNumOfDevices = fiftyAddresses ? 50 : 126;
+    ShowModel(MaxNumOfDevices);
+    // Whatever the firmware, a 50-address panel cannot take the devices above 50: refuse rather
+    // than leave them out of the upload.
+    if (fiftyAddresses && AnyDeviceIn(51, MaxAddress)) {
+        Say(LinkMessages::DeleteAbove50);
+        MaxNumOfDevices = 126;
+        ShowModel(MaxNumOfDevices);
+        return false;
+    }
+    if (soft < 158 && AnyAnalogueDetector()) {
+        Say(LinkMessages::AnalogDetectors);
+        return false;
+    }
+    if (soft < 163)
+        for (int a = 1; a <= MaxNumOfDevices; ++a) DeviceDataArray[a].DeviceNeedVer = "0";
+
+    const bool speedSwitch = soft > 139;
+    if (speedSwitch) BaudCode = view_.FastSelected() ? 57 : 9;
+    TransferPhase = 2;
+    if (speedSwitch && !SwitchPanelSpeed()) return false;
+    SwitchPcSide(BaudCode);
+
+    engine_.GetDeviceData();
+    if (TransferError || !SendAllowed) return false;
+    engine_.SetDataSys();
+    if (TransferError) return false;
+    if (soft > 132) {
+        engine_.SetSubData();
+        if (TransferError) {
+            Say(LinkMessages::Mismatch);
+            return false;
+        }
+    }
+    for (void (Engine::*step)() : {&Engine::SetDeviceData, &Engine::SetDataName, &Engine::SetOutGrp}) {
+        (engine_.*step)();
+        if (TransferError) return false;
+    }
+
+    MainMdl::Delay(timing_.beforeReturn);
+    if (speedSwitch) {
+        if (!ReturnPanelTo9600()) return false;
+    } else {
+        BaudCode = 9;
+        TransferPhase = 3;
+    }
+    PressPresetInUse(9600);
+    TransferEnd = TimeNow();
+    ShowTransferTime();
+
+    if (soft <= 133) {
+        // These panels take no remote-unit settings from the PC: say so instead of success.
+        if (RemoteUnitCount() >= 1) Say(LinkMessages::RemoteManual);
+    } else {
+        Say(LinkMessages::Completed);
+    }
+    Say(LinkMessages::SaveReminder);
+    return true;
+}
