@@ -8,7 +8,7 @@ namespace ResetModule {
 void ResetDevices(int first, int last, int table)
 {
     if (table != 1 && table != 2) return;
-    if (first < 0 || last > MaxAddress || first > last) return;
+    if (first < 1 || last > MaxAddress || first > last) return;
     auto& t = table == 1 ? DeviceDataArray : DeviceDataArrayEdit;
     for (int i = first; i <= last; ++i) {
         DeviceRecord& r = t[i];

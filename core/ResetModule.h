@@ -4,7 +4,7 @@
 
 namespace ResetModule {
 // Records first..last of table 1 (DeviceDataArray) or 2 (DeviceDataArrayEdit) become empty
-// addresses. Another table number, or a range reaching outside 0..126, does nothing.
+// addresses. Another table number, or a range reaching outside 1..126, does nothing.
 void ResetDevices(int first, int last, int table);
 void ResetSysData();
 void ResetProjectDetails();

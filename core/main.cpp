@@ -7,7 +7,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Verdal5000"));
+    // The title of every message box that has none of its own.
+    QApplication::setApplicationName(QStringLiteral("VERDAL5000X"));
     // The windows hide and show one another; the program ends only when a window ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     // A font with Hebrew letters, where the system has one.

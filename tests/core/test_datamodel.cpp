@@ -77,6 +77,7 @@ TEST_F(ResetTest, DeviceResetOutOfRangeOrOtherTableDoesNothing)
     const auto before = DeviceDataArrayEdit;
     ResetModule::ResetDevices(1, 127, 2);
     ResetModule::ResetDevices(-1, 5, 2);
+    ResetModule::ResetDevices(0, 5, 2);
     ResetModule::ResetDevices(1, 126, 3);
     ResetModule::ResetDevices(1, 126, 0);
     EXPECT_EQ(DeviceDataArrayEdit, before);
