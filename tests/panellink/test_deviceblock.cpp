@@ -60,6 +60,60 @@ TEST_F(DeviceBlockTest, SmokeDetectorEncodesAndDecodesBack)
     EXPECT_EQ(back->FactoryName, "012 SMOKE DET  #");
 }
 
+TEST_F(DeviceBlockTest, EachFieldHasItsOwnBitsBothWays)
+{
+    // A record whose every byte is zero, then one field at a time (kinds chosen outside the
+    // label table, so decoding gives back exactly what was encoded).
+    DeviceRecord zero = DeviceDataArray[7];
+    zero.DeviceIsIn = "0";
+    zero.CardAddr = "00";
+    zero.AlarmValue = "000";
+    zero.PreAlarmValue = "000";
+    ASSERT_EQ(*EncodeDeviceRecord(7, zero), QByteArray(1, char(7)) + QByteArray(13, char(0)));
+
+    const struct {
+        std::function<void(DeviceRecord&)> set;
+        int byte;
+        uint8_t value;
+    } cases[] = {
+        {[](DeviceRecord& r) { r.DeviceDisable = "1"; }, 2, 0x80},
+        {[](DeviceRecord& r) { r.ExtType = "08"; }, 2, 0x20},
+        {[](DeviceRecord& r) { r.ExtType = "16"; }, 2, 0x40},
+        {[](DeviceRecord& r) { r.BaseType = "4"; }, 2, 0x10},
+        {[](DeviceRecord& r) { r.BaseType = "3"; }, 2, 0x0C},
+        {[](DeviceRecord& r) { r.DeviceIsIn = "1"; }, 2, 0x02},
+        {[](DeviceRecord& r) { r.Exist = "1"; }, 2, 0x01},
+        {[](DeviceRecord& r) { r.LoopSide = "2"; }, 3, 0x80},
+        {[](DeviceRecord& r) { r.LoopSide = "1"; }, 3, 0x40},
+        {[](DeviceRecord& r) { r.offTypeAfterON = "2"; }, 3, 0x20},
+        {[](DeviceRecord& r) { r.offTypeAfterON = "1"; }, 3, 0x10},
+        {[](DeviceRecord& r) { r.OutBehevior = "02"; }, 3, 0x08},
+        {[](DeviceRecord& r) { r.OutBehevior = "01"; }, 3, 0x04},
+        {[](DeviceRecord& r) { r.DeviceNeedVer = "1"; }, 3, 0x02},
+        {[](DeviceRecord& r) { r.NameExist = "1"; }, 3, 0x01},
+        {[](DeviceRecord& r) { r.CardAddr = "08"; }, 4, 0x80},
+        {[](DeviceRecord& r) { r.CardAddr = "01"; }, 4, 0x10},
+        {[](DeviceRecord& r) { r.DlyB4ON = "1"; }, 4, 0x08},
+        {[](DeviceRecord& r) { r.WithFaultGroup = "1"; }, 4, 0x04},
+        {[](DeviceRecord& r) { r.WithAlarmGroup = "1"; }, 4, 0x02},
+        {[](DeviceRecord& r) { r.IsNotUseInAlarm = "1"; }, 4, 0x01},
+        {[](DeviceRecord& r) { r.OutOnTimes = "12"; }, 5, 0x0C},
+        {[](DeviceRecord& r) { r.TimeDelayUp2ON = "30"; }, 6, 0x1E},
+        {[](DeviceRecord& r) { r.AlarmValue = "201"; }, 7, 0xC9},
+        {[](DeviceRecord& r) { r.PreAlarmValue = "045"; }, 8, 0x2D},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        DeviceRecord r = zero;
+        cases[i].set(r);
+        QByteArray expected = *EncodeDeviceRecord(7, zero);
+        expected[cases[i].byte - 1] = char(cases[i].value);
+        EXPECT_EQ(*EncodeDeviceRecord(7, r), expected) << "case " << i;
+        const auto back = DecodeDeviceRecord(expected, zero);
+        ASSERT_TRUE(back) << "case " << i;
+        EXPECT_EQ(*back, r) << "case " << i;
+    }
+}
+
 TEST_F(DeviceBlockTest, RedCallPointPositionIsClearedInTheFrameOnly)
 {
     DeviceRecord r = DeviceDataArray[3];

@@ -83,6 +83,54 @@ TEST_F(SystemBlocksTest, SystemDataFieldsLandInTheirBits)
     EXPECT_EQ(SentData(), H("0C 04 81 22 30 06 15"));
 }
 
+TEST_F(SystemBlocksTest, EachFlagHasItsOwnBitBothWays)
+{
+    // One flag set at a time, so a swap of two neighbours cannot hide behind a symmetric byte.
+    const struct {
+        FixedText<1>* flag;
+        int byte;       // data byte of C2 (2 or 3); B2 carries it 8 bytes later
+        uint8_t bit;
+    } cases[] = {
+        {&SysFlags.Spare, 2, 0x80},          {&SysFlags.LF_NO, 2, 0x40},
+        {&SysFlags.Slave, 2, 0x20},          {&SysFlags.SilenceWithCod, 2, 0x10},
+        {&SysFlags.ResetWithCod, 2, 0x08},   {&SysFlags2.VrstDly, 3, 0x80},
+        {&SysFlags2.NightEna, 3, 0x40},      {&SysFlags2.DialerFAsAlarm, 3, 0x20},
+        {&SysFlags2.RlyA1Silence, 3, 0x10},  {&SysFlags2.RlyA2NotSys, 3, 0x08},
+        {&SysFlags2.RlyA1NotSys, 3, 0x04},   {&SysFlags2.RlyFltStart, 3, 0x02},
+        {&SysFlags2.DialerANotSys, 3, 0x01},
+    };
+    for (const auto& c : cases) {
+        Fresh(2);
+        SysFlags = {"004", "0", "0", "0", "0", "0"};
+        *c.flag = "1";
+        const SysFlagsRecord flags = SysFlags;
+        const SysFlags2Record flags2 = SysFlags2;
+        QByteArray expected = H("00 04 00 00 00 00 00");
+        expected[c.byte - 1] = char(expected[c.byte - 1] | c.bit);
+        ASSERT_TRUE(fillDataSys2Snd());
+        EXPECT_EQ(SentData(), expected) << int(c.bit);
+
+        Fresh(2);
+        QByteArray reply = B2("32 01 71 01 50 01", "00 00 00 04 00 00 00 00 00");
+        reply[c.byte + 7] = expected[c.byte - 1];
+        Receive({reply});
+        ASSERT_TRUE(fillDataSysArray_rcv());
+        EXPECT_EQ(SysFlags, flags) << int(c.bit);
+        EXPECT_EQ(SysFlags2, flags2) << int(c.bit);
+    }
+}
+
+TEST_F(SystemBlocksTest, FirstByteGoesOutAsAValue)
+{
+    const struct { const char* field; uint8_t byte; } cases[] = {{"05", 0x05}, {"12", 0x0C}, {"00", 0x00}};
+    for (const auto& c : cases) {
+        DataSysByte1 = c.field;
+        ASSERT_TRUE(fillDataSys2Snd());
+        EXPECT_EQ(uint8_t(SentData().at(0)), c.byte) << c.field;
+    }
+    EXPECT_EQ(*PanelBytes::BcdPairs(QStringLiteral("07")), H("07"));
+}
+
 TEST_F(SystemBlocksTest, UnsendableSystemDataFailsTheStepAndLeavesNoFrame)
 {
     const std::function<void()> spoil[] = {
