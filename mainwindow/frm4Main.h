@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "panellink/PanelView.h"
 #include "platform/PortCatalog.h"
 #include "platform/SComm.h"
 
@@ -26,8 +27,10 @@ class QRadioButton;
 class QTimer;
 class ClickLabel;
 class CSetting;
+class PanelOperations;
 
-class frm4Main : public QDialog {
+// The window is the panel operations' view: they show their progress, texts and colours on it.
+class frm4Main : public QDialog, public PanelView {
     Q_OBJECT
 public:
     // Builds the window and runs its load: the project file is read when one was opened.
@@ -42,6 +45,10 @@ public:
     // source it replaces.
     using PortCatalogSource = std::function<PortCatalog()>;
     static PortCatalogSource SetPortCatalogSource(PortCatalogSource source);
+    // Makes the serial control of each new window (SerialSComm unless a test gives another
+    // maker; nullptr restores it). Returns the maker it replaces.
+    using SerialPortMaker = std::function<std::unique_ptr<SComm>()>;
+    static SerialPortMaker SetSerialPortMaker(SerialPortMaker maker);
 
     // Project file. FileSave writes the project (true when the file was written); FileOpen1 reads
     // it (run by the load).
@@ -94,7 +101,51 @@ public:
     void FillAdminDeviceList();
     // Shows what the panel link left for the window (LinkView): the identity boxes, the
     // verification list and its button, and the blinking of that button.
-    void ShowLinkView();
+    void ShowLinkView() override;
+
+    // Panel operations (frm4Main_Panel.cpp): each runs to its end inside its click; while one
+    // runs the window is disabled and no other starts.
+    void Upload2Sys_Click();
+    void Download2PC_Click();
+    void HISTORY_A_Click();
+    void ClckSnd_Click();
+    // The link-timing presets 9.6K, 38.4K and 57.6K.
+    void DefaultValues4Delays_Click();
+    void Command9_Click();
+    void Command10_Click();
+    // The single-step buttons of the "SET" and "GET" tabs.
+    void GET_DATA_SYS_Click();
+    void GET_SUB_DATA_Click();
+    void GET_DEVICE_DATA_Click();
+    void GET_DEVICE_NAME_Click();
+    void GET_OUT_GRP_Click();
+    void GET_HISTORY_A_Click();
+    void SET_TIME_Click();
+    void SET_BAUD_RATE_Click();
+    void SET_DATA_SYS_Click();
+    void SET_SUB_DATA_Click();
+    void SET_DEVICE_DATA_Click();
+    void SET_DEVICE_NAME_Click();
+    void SET_OUT_GRP_Click();
+    // The operations the buttons run, on this window's port and timing.
+    PanelOperations& Operations() { return *panelOps_; }
+    // The link's timing, kept equal to the boxes TimeDelay, FullStr and FullStr2.
+    LinkTiming& Timing() { return linkTiming_; }
+
+    // PanelView: what the operations show on the window.
+    void SetStatBar(int value) override;
+    void SetActivMsgLbl(const QString& text) override;
+    void SetTransferIndicator(uint32_t colour) override;
+    void SetWindowEnabled(bool enabled) override;
+    void SetModelCaptions(const QString& command13, const QString& windowCaption) override;
+    void SetLabel4(const QString& text) override;
+    void SetLabel16(const QString& text) override;
+    void SetText2(const QString& text) override;
+    bool FastSelected() const override;
+    void ShowPresetInUse(int baud) override;
+    void ShowTiming(const LinkTiming& timing) override;
+    void SaveProjectQuietly() override;
+    void StartHistoryBlink() override;
 
     // Address check (frm4Main_AddrCheck.cpp).
     void Command1_Click();
@@ -137,6 +188,9 @@ public:
     // Panel operations and serial settings (the panel link wires them).
     QLabel* Label32;
     QPushButton *Upload2Sys, *Download2PC, *HISTORY_A, *ClckSnd;
+    // The coloured area behind them: light red during an upload, light green during a
+    // download, light grey otherwise.
+    QFrame* TransferIndicator;
     QLabel *Label14, *Label13, *Label15;
     QComboBox* ComNumCmbo;
     // (The button ComSettings hides the shared settings text of that name: use ::ComSettings.)
@@ -259,6 +313,10 @@ private:
     void WireAddressCheck();
     void ShowSwitches(const std::array<bool, 8>& on);
 
+    // frm4Main_Panel.cpp
+    void BuildPanelLink();
+    void WirePanelLink();
+
     // frm4Main_Port.cpp
     void BuildPortControls();
     void WirePortControls();
@@ -287,6 +345,11 @@ private:
     bool Form_QueryUnload();
     CSetting& Setting();
 
+    LinkTiming linkTiming_;
+    struct OperationsDeleter {
+        void operator()(PanelOperations* ops) const;
+    };
+    std::unique_ptr<PanelOperations, OperationsDeleter> panelOps_;
     std::array<QString, 5> detailHolders_;
     std::unique_ptr<CSetting> setting_;
     int widthTwips_ = 0;

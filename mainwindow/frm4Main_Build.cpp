@@ -25,6 +25,7 @@ void frm4Main::BuildControls()
     BuildAdminArea();
     BuildAddressCheck();
     BuildPortControls();
+    BuildPanelLink();
     Timer1 = Timer(this, QStringLiteral("Timer1"));
     Timer2 = Timer(this, QStringLiteral("Timer2"));
     Timer3 = Timer(this, QStringLiteral("Timer3"));
@@ -32,6 +33,7 @@ void frm4Main::BuildControls()
     WireAdminArea();
     WireAddressCheck();
     WirePortControls();
+    WirePanelLink();
 }
 
 void frm4Main::BuildProjectArea()

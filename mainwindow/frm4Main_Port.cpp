@@ -33,6 +33,12 @@ frm4Main::PortCatalogSource& CatalogSource()
     return source;
 }
 
+frm4Main::SerialPortMaker& PortMaker()
+{
+    static frm4Main::SerialPortMaker maker;
+    return maker;
+}
+
 PortCatalog MachinePorts() { return CatalogSource() ? CatalogSource()() : PortCatalog::Scan(); }
 
 uint32_t ButtonFace()
@@ -65,9 +71,14 @@ frm4Main::PortCatalogSource frm4Main::SetPortCatalogSource(PortCatalogSource sou
     return std::exchange(CatalogSource(), std::move(source));
 }
 
+frm4Main::SerialPortMaker frm4Main::SetSerialPortMaker(SerialPortMaker maker)
+{
+    return std::exchange(PortMaker(), std::move(maker));
+}
+
 void frm4Main::BuildPortControls()
 {
-    comPort = std::make_unique<SerialSComm>();
+    comPort = PortMaker() ? PortMaker()() : std::make_unique<SerialSComm>();
     Option1 = {Make<QRadioButton>(Picture2, QStringLiteral("Option1_0"), 8, 8, 124, 24),
                Make<QRadioButton>(Picture2, QStringLiteral("Option1_1"), 140, 8, 124, 24)};
     Option1[0]->setText(QStringLiteral("Fast"));

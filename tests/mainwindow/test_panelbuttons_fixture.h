@@ -1,0 +1,113 @@
+#pragma once
+// The main window on the simulator's panel: its serial control is an in-memory port with the
+// panel behind it, on virtual time, and the PC's clock follows that time.
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "core/languages.h"
+#include "mainwindow/VbColor.h"
+#include "panellink/Operations.h"
+#include "panellink/test_operations_support.h"
+#include "test_admin_fixture.h"
+#include "tools/panelsim/StateText.h"
+
+// What the window showed at one moment of an operation.
+struct WindowMoment {
+    QString prompt;  // the box shown then ("" for a progress step)
+    bool enabled = false;
+    uint32_t indicator = 0;
+    int statBar = 0;
+};
+
+class PanelButtonsTest : public AdminWindowTest {
+protected:
+    void SetUp() override
+    {
+        AdminWindowTest::SetUp();
+        languages::SetLanguage(2);
+        ResetModule::ResetHistory();
+        NumOfActiveGroups = 0;
+        previousMaker_ = frm4Main::SetSerialPortMaker([this] {
+            auto p = std::make_unique<MemoryPort>();
+            port = p.get();
+            return p;
+        });
+        // Every box the operations show also records what the window looked like then.
+        inner_ = Ui::CurrentPrompter();
+        Ui::SetPrompter([this](const Ui::MsgBoxCall& call) {
+            if (window) moments.push_back(Moment(call.prompt));
+            if (onPrompt) onPrompt(call);
+            return inner_(call);
+        });
+    }
+    void TearDown() override
+    {
+        Ui::SetPrompter(inner_);
+        line.reset();
+        window.reset();
+        frm4Main::SetSerialPortMaker(previousMaker_);
+        AdminWindowTest::TearDown();
+    }
+
+    // The window, with a panel of this memory and these faults on its port.
+    frm4Main& Open(panelsim::PanelMemory memory = {}, panelsim::Faults faults = {})
+    {
+        window = std::make_unique<frm4Main>();
+        panel = std::make_unique<panelsim::Panel>(std::move(memory), faults);
+        line = std::make_unique<SimulatedLine>(*port, *panel);
+        window->Operations().wallClock = [this] {
+            if (!wallTimes.empty()) {
+                const QDateTime t = wallTimes.front();
+                wallTimes.pop_front();
+                return t;
+            }
+            return wall.addMSecs(qint64((clock.Now() - 1000.0) * 1000));
+        };
+        return *window;
+    }
+
+    // A panel memory from the simulator's state text.
+    static panelsim::PanelMemory State(const char* text)
+    {
+        panelsim::PanelMemory m;
+        const QString error = panelsim::LoadState(QByteArray(text), &m);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        return m;
+    }
+
+    WindowMoment Moment(const QString& prompt) const
+    {
+        return {prompt, window->isEnabled(), VbColor::BackColor(window->TransferIndicator), window->StatBar->value()};
+    }
+
+    // The back colours of the three preset buttons.
+    std::vector<uint32_t> PresetColours() const
+    {
+        return {VbColor::BackColor(window->DefaultValues4Delays), VbColor::BackColor(window->Command9),
+                VbColor::BackColor(window->Command10)};
+    }
+
+    void ExpectConnectionQuestion() { prompter.Expect("Is the system in computer connection mode?", Ui::vbYes); }
+
+    MemoryPort* port = nullptr;
+    std::unique_ptr<panelsim::Panel> panel;
+    std::unique_ptr<SimulatedLine> line;
+    std::unique_ptr<frm4Main> window;
+    std::vector<WindowMoment> moments;
+    std::function<void(const Ui::MsgBoxCall&)> onPrompt;
+    QDateTime wall{QDate(2024, 3, 5), QTime(10, 0, 0)};
+    // Readings of the PC's clock to give before it follows virtual time again.
+    std::deque<QDateTime> wallTimes;
+
+private:
+    frm4Main::SerialPortMaker previousMaker_;
+    Ui::Prompter inner_;
+};
