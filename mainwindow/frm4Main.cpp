@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFrame>
@@ -44,6 +45,12 @@ constexpr uint32_t Orange = 0x0080FF;   // the history button at rest
 constexpr uint32_t Yellow = 0x00FFFF;
 constexpr uint32_t Black = 0x000000;
 constexpr uint32_t Grey = 0x808080;
+
+bool UserMovesFocus(Qt::FocusReason r)
+{
+    return r == Qt::MouseFocusReason || r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
+           r == Qt::ShortcutFocusReason;
+}
 
 int16_t WholeNumber(const QString& text) { return int16_t(std::clamp<long long>(ValInt(text), -32768, 32767)); }
 
@@ -327,6 +334,10 @@ bool frm4Main::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::FocusOut:
         VbColor::SetBackColor(box, 0xFFFFFF);
+        // Leaving the comments, by click or key, leads back to the address (a message box or
+        // another window taking the focus is not leaving them).
+        if (box == ProjectMiscellaneousness && UserMovesFocus(static_cast<QFocusEvent*>(event)->reason()))
+            ProjectAddr->setFocus(Qt::OtherFocusReason);
         break;
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(event);

@@ -449,6 +449,24 @@ TEST_F(MainWindowTest, DetailBoxesColourWithTheFocusAndKeepCommentsOnOneLine)
     EXPECT_EQ(w.focusWidget(), w.ProjectAddr);
 }
 
+TEST_F(MainWindowTest, LeavingTheCommentsByClickLeadsBackToTheAddress)
+{
+    frm4Main w;
+    w.ProjectContact->setFocus();
+    // A message box taking the focus is not the user leaving the comments.
+    QFocusEvent toBox(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(w.ProjectMiscellaneousness, &toBox);
+    EXPECT_EQ(w.focusWidget(), w.ProjectContact);
+
+    for (Qt::FocusReason reason : {Qt::MouseFocusReason, Qt::BacktabFocusReason}) {
+        w.ProjectContact->setFocus();
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(w.ProjectMiscellaneousness, &out);
+        EXPECT_EQ(w.focusWidget(), w.ProjectAddr) << reason;
+        EXPECT_EQ(VbColor::BackColor(w.ProjectMiscellaneousness), 0xFFFFFFu);
+    }
+}
+
 TEST_F(MainWindowTest, VerificationPanelClosesAndTheProgressBarReturns)
 {
     frm4Main w;
