@@ -105,6 +105,13 @@ void Engine::Fail(const QString& message)
     if (!quiet) Ui::MsgBox(failureNote.isEmpty() ? message : message + QStringLiteral("\r\n") + failureNote);
 }
 
+void Engine::Fault(const char* errLocation)
+{
+    ErrLocation = QString::fromLatin1(errLocation);
+    TransferError = true;
+    if (!quiet) Ui::MsgBox(ErrLocation);
+}
+
 bool Engine::OpenPort()
 {
     portFailed_ = false;
@@ -209,8 +216,7 @@ void Engine::sndDataArray(int code)
         // not needed for the block to count as sent.
         if (!TransferError && last >= 2 && sndCmd(port_, Frame::End, QStringLiteral("C7"))) wait4Ack();
     } catch (const std::exception&) {
-        ErrLocation = QStringLiteral("0x000021");
-        TransferError = true;
+        Fault("0x000021");
     }
     EndBlock();
 }
@@ -262,8 +268,7 @@ void Engine::fillDataRcv(int count, int requestCode)
             }
         }
     } catch (const std::exception&) {
-        ErrLocation = QStringLiteral("0x000023");
-        TransferError = true;
+        Fault("0x000023");
     }
     EndBlock();
 }
@@ -272,41 +277,45 @@ void Engine::fillDataLine(int c, const QByteArray& frame, int i, int requestCode
 {
     ErrLocation = NoError;
     TransferError = false;
-    countByte_ = frame.size() > 3 ? static_cast<unsigned char>(frame[3]) : 0;
-    const QByteArray data = frame.mid(5, frame.size() - 6);
-    auto answer = [&](int code) {
-        if (!sndCmd(port_, code)) TransferError = true;
-    };
+    try {
+        countByte_ = frame.size() > 3 ? static_cast<unsigned char>(frame[3]) : 0;
+        const QByteArray data = frame.mid(5, frame.size() - 6);
+        auto answer = [&](int code) {
+            if (!sndCmd(port_, code)) TransferError = true;
+        };
 
-    if (c == Frame::End) {
-        LinkState::StoreEnd(i);
-        endSeen_ = true;
-        Pause(timing_.endBefore);
-        answer(Frame::Ack);
-        Pause(timing_.endAfter);
-        return;
-    }
-    const bool record = c == requestCode && (c == Frame::B2 || c == Frame::BC || c == Frame::B5 ||
-                                             c == Frame::B6 || c == Frame::B7 || c == Frame::B8);
-    if (record && i >= FrameArraySize) {
-        // More records than the block buffer holds: the reply is not one the panel sends.
-        answer(Frame::Nak);
-        ErrLocation = QStringLiteral("0x000032");
+        if (c == Frame::End) {
+            LinkState::StoreEnd(i);
+            endSeen_ = true;
+            Pause(timing_.endBefore);
+            answer(Frame::Ack);
+            Pause(timing_.endAfter);
+            return;
+        }
+        const bool record = c == requestCode && (c == Frame::B2 || c == Frame::BC || c == Frame::B5 ||
+                                                 c == Frame::B6 || c == Frame::B7 || c == Frame::B8);
+        if (record && i >= FrameArraySize) {
+            // More records than the block buffer holds: the reply is not one the panel sends.
+            answer(Frame::Nak);
+            ErrLocation = QStringLiteral("0x000032");
+            TransferError = true;
+            return;
+        }
+        if (record) {
+            LinkState::StoreRecord(i, data);
+            const bool single = c == Frame::B2 || c == Frame::BC;
+            if (single) Pause(timing_.recordTurn);
+            answer(Frame::Ack);
+            if (single) Pause(timing_.recordTurn);
+            return;
+        }
+        // An ACK or NAK where a record was due, another block's records, or a PC command.
+        if (!quiet) Ui::MsgBox(QStringLiteral("Not Leagal Cmd 4 now -") + Str(c) + QLatin1Char('-') + Str(i));
+        sndCmd(port_, Frame::Nak);
         TransferError = true;
-        return;
+    } catch (const std::exception&) {
+        Fault("0x000032");
     }
-    if (record) {
-        LinkState::StoreRecord(i, data);
-        const bool single = c == Frame::B2 || c == Frame::BC;
-        if (single) Pause(timing_.recordTurn);
-        answer(Frame::Ack);
-        if (single) Pause(timing_.recordTurn);
-        return;
-    }
-    // An ACK or NAK where a record was due, another block's records, or a PC command.
-    if (!quiet) Ui::MsgBox(QStringLiteral("Not Leagal Cmd 4 now -") + Str(c) + QLatin1Char('-') + Str(i));
-    sndCmd(port_, Frame::Nak);
-    TransferError = true;
 }
 
 void Engine::ErrorMsg(int number)

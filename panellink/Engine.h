@@ -5,7 +5,7 @@
 // the current Clock, so it runs against a real port or an in-memory one on virtual time.
 //
 // Failure travels through TransferError (LinkState.h): set after a step means the step failed
-// and the user has been told, with one message.
+// and the user has been told (a port that did not open, with one message).
 #include <QByteArray>
 #include <QString>
 
@@ -84,6 +84,8 @@ private:
     void Pause(double seconds);
     void AddProgress(double increment);
     void Fail(const QString& message);
+    // A run-time fault inside a procedure: its error-location code is stored and shown alone.
+    void Fault(const char* errLocation);
     void EndBlock();
 
     SComm& port_;

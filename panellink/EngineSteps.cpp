@@ -98,8 +98,7 @@ void Engine::RunSend(const SendStep& step)
         if (!step.encode()) TransferError = true;
         else sndDataArray(step.code);
     } catch (const std::exception&) {
-        ErrLocation = QString::fromLatin1(step.errLocation);
-        TransferError = true;
+        Fault(step.errLocation);
     }
     if (TransferError && !portFailed_) ErrorMsg(1);
     view_.SetActivMsgLbl(QString());
@@ -123,8 +122,7 @@ void Engine::RunRead(const ReadStep& step)
         else fillDataRcv(step.count(), step.request);
         if (!TransferError) (verify ? step.decodeVerify : step.decode)();
     } catch (const std::exception&) {
-        ErrLocation = QString::fromLatin1(step.errLocation);
-        TransferError = true;
+        Fault(step.errLocation);
     }
     EndBlock();
     view_.ShowLinkView();

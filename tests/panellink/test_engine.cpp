@@ -1,6 +1,7 @@
 // The transfer engine on the in-memory port with virtual time: acknowledgements, records, and
 // every way a reply can go wrong.
 #include <deque>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -334,6 +335,43 @@ TEST_F(EngineTest, CodecFailuresShowTheCommunicationErrorOnce)
     EXPECT_TRUE(port.outputs.empty());
     EXPECT_EQ(prompter.Calls().size(), 2u);
     EXPECT_EQ(prompter.Calls()[0].title, "Error");
+}
+
+TEST_F(EngineTest, FaultInsideAProcedureShowsItsOwnCodeThenTheCommunicationError)
+{
+    // The port fails with an exception when the PC writes these bytes.
+    struct Case {
+        const char* what;
+        QByteArray throwOn;
+        QByteArray reply;  // the panel's answer to the request, if any
+        void (Engine::*step)();
+        const char* code;
+    };
+    const QByteArray request = H("AA 01 04 00 B2 B7");
+    const std::vector<Case> cases = {
+        {"sending a block", QByteArray(), QByteArray(), &Engine::SetDataSys, "0x000021"},
+        {"sending the request", request, QByteArray(), &Engine::GetDataSys, "0x000001"},
+        {"answering a bad record", Nak, H("AA 01 04 00 B2 00"), &Engine::GetDataSys, "0x000023"},
+        {"acknowledging a record", Ack, Record(Frame::B2, panelsim::SystemRecord({})), &Engine::GetDataSys,
+         "0x000032"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        port.ClearQueue();
+        port.onOutput = [&](const QByteArray& bytes) {
+            if (c.throwOn.isEmpty() || bytes == c.throwOn) throw std::runtime_error("port fault");
+            if (!c.reply.isEmpty()) port.QueueAt(c.reply, clock.Now() + 0.02);
+        };
+        const size_t before = prompter.Calls().size();
+        prompter.Expect(QString::fromLatin1(c.code), Ui::vbOK);
+        prompter.Expect("Com error", Ui::vbOK);
+        (engine().*c.step)();
+        EXPECT_TRUE(TransferError);
+        EXPECT_EQ(ErrLocation, c.code);
+        ASSERT_EQ(prompter.Calls().size(), before + 2);
+        EXPECT_EQ(prompter.Calls()[before].prompt, c.code);
+        EXPECT_FALSE(port.PortOpen());
+    }
 }
 
 TEST_F(EngineTest, CommunicationErrorInHebrew)
