@@ -1,6 +1,8 @@
 #include "mainwindow/ProjectLines.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "core/Conv.h"
 #include "core/FuncMdl.h"
@@ -33,6 +35,15 @@ QString ValueField(const QString& text, int width, long long hi)
 {
     return ZeroPad(Clamped(text, 0, hi), width);
 }
+
+// The one-character flags of the system line, in their order on the line.
+const std::array<FixedText<1> SysFlagsRecord::*, 5> SysFlagFields{
+    &SysFlagsRecord::ResetWithCod, &SysFlagsRecord::SilenceWithCod, &SysFlagsRecord::Slave, &SysFlagsRecord::LF_NO,
+    &SysFlagsRecord::Spare};
+const std::array<FixedText<1> SysFlags2Record::*, 8> SysFlags2Fields{
+    &SysFlags2Record::DialerANotSys, &SysFlags2Record::RlyFltStart,  &SysFlags2Record::RlyA1NotSys,
+    &SysFlags2Record::RlyA2NotSys,   &SysFlags2Record::RlyA1Silence, &SysFlags2Record::DialerFAsAlarm,
+    &SysFlags2Record::NightEna,      &SysFlags2Record::VrstDly};
 
 // A group number of a device: 1..32, anything else is no group.
 QString GroupRef(const QString& text)
@@ -151,11 +162,8 @@ QString SysCfgLine(const SysCfg& c)
     auto flag = [](const FixedText<1>& f) { return f.str() + u'-'; };
 
     QString t = padded(c.DataSysByte1, 2) + u'-' + padded(c.SysFlags.LoopSysStat, 3) + u'-';
-    const SysFlagsRecord& f = c.SysFlags;
-    t += flag(f.ResetWithCod) + flag(f.SilenceWithCod) + flag(f.Slave) + flag(f.LF_NO) + flag(f.Spare);
-    const SysFlags2Record& g = c.SysFlags2;
-    t += flag(g.DialerANotSys) + flag(g.RlyFltStart) + flag(g.RlyA1NotSys) + flag(g.RlyA2NotSys);
-    t += flag(g.RlyA1Silence) + flag(g.DialerFAsAlarm) + flag(g.NightEna) + flag(g.VrstDly);
+    for (auto field : SysFlagFields) t += flag(c.SysFlags.*field);
+    for (auto field : SysFlags2Fields) t += flag(c.SysFlags2.*field);
     t += padded(c.NightStart, 4) + u'-' + padded(c.NightFinish, 4) + u'-' + padded(c.NumOfSys, 2);
     return t;
 }
@@ -166,19 +174,9 @@ SysCfg ReadSysCfgLine(const QString& line)
     SysCfg c;
     c.DataSysByte1 = ValueField(Mid(line, 1, 2), 2, 99);
     c.SysFlags.LoopSysStat = ValueField(Mid(line, 4, 3), 3, 999);
-    c.SysFlags.ResetWithCod = at(8);
-    c.SysFlags.SilenceWithCod = at(10);
-    c.SysFlags.Slave = at(12);
-    c.SysFlags.LF_NO = at(14);
-    c.SysFlags.Spare = at(16);
-    c.SysFlags2.DialerANotSys = at(18);
-    c.SysFlags2.RlyFltStart = at(20);
-    c.SysFlags2.RlyA1NotSys = at(22);
-    c.SysFlags2.RlyA2NotSys = at(24);
-    c.SysFlags2.RlyA1Silence = at(26);
-    c.SysFlags2.DialerFAsAlarm = at(28);
-    c.SysFlags2.NightEna = at(30);
-    c.SysFlags2.VrstDly = at(32);
+    int pos = 8;  // the flags, one character and a dash each
+    for (auto field : SysFlagFields) c.SysFlags.*field = at(std::exchange(pos, pos + 2));
+    for (auto field : SysFlags2Fields) c.SysFlags2.*field = at(std::exchange(pos, pos + 2));
     c.NightStart = (QStringLiteral("0000") + Mid(line, 34, 4)).right(4);
     c.NightFinish = (QStringLiteral("0000") + Mid(line, 39, 4)).right(4);
     c.NumOfSys = ValueField(Mid(line, 44, 2), 2, 99);

@@ -1,5 +1,7 @@
 #include "mainwindow/VbColor.h"
 
+#include <initializer_list>
+
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -11,43 +13,40 @@ const char* const BackKey = "vbBackColor";
 const char* const ForeKey = "vbForeColor";
 
 uint32_t FromQColor(const QColor& c) { return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16; }
+
+// The colour is kept under its key as given, so reading it back never goes through the palette.
+void Paint(QWidget* w, const char* key, uint32_t bgr, std::initializer_list<QPalette::ColorRole> roles)
+{
+    w->setProperty(key, QVariant::fromValue(bgr));
+    QPalette p = w->palette();
+    const QColor c = ToQColor(bgr);
+    for (QPalette::ColorRole role : roles) p.setColor(role, c);
+    w->setPalette(p);
+}
+
+// The colour kept under the key, else the palette's colour of the role.
+uint32_t Painted(const QWidget* w, const char* key, QPalette::ColorRole role)
+{
+    const QVariant v = w->property(key);
+    return v.isValid() ? v.value<uint32_t>() : FromQColor(w->palette().color(role));
+}
 }  // namespace
 
 QColor ToQColor(uint32_t bgr) { return QColor(int(bgr & 0xFF), int(bgr >> 8 & 0xFF), int(bgr >> 16 & 0xFF)); }
 
 void SetBackColor(QWidget* w, uint32_t bgr)
 {
-    w->setProperty(BackKey, QVariant::fromValue(bgr));
-    QPalette p = w->palette();
-    const QColor c = ToQColor(bgr);
-    p.setColor(QPalette::Button, c);
-    p.setColor(QPalette::Window, c);
-    p.setColor(QPalette::Base, c);
-    w->setPalette(p);
+    Paint(w, BackKey, bgr, {QPalette::Button, QPalette::Window, QPalette::Base});
     w->setAutoFillBackground(true);
 }
 
-uint32_t BackColor(const QWidget* w)
-{
-    const QVariant v = w->property(BackKey);
-    return v.isValid() ? v.value<uint32_t>() : FromQColor(w->palette().color(QPalette::Button));
-}
+uint32_t BackColor(const QWidget* w) { return Painted(w, BackKey, QPalette::Button); }
 
 void SetForeColor(QWidget* w, uint32_t bgr)
 {
-    w->setProperty(ForeKey, QVariant::fromValue(bgr));
-    QPalette p = w->palette();
-    const QColor c = ToQColor(bgr);
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    p.setColor(QPalette::Text, c);
-    w->setPalette(p);
+    Paint(w, ForeKey, bgr, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text});
 }
 
-uint32_t ForeColor(const QWidget* w)
-{
-    const QVariant v = w->property(ForeKey);
-    return v.isValid() ? v.value<uint32_t>() : FromQColor(w->palette().color(QPalette::WindowText));
-}
+uint32_t ForeColor(const QWidget* w) { return Painted(w, ForeKey, QPalette::WindowText); }
 
 }  // namespace VbColor

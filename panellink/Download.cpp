@@ -2,7 +2,6 @@
 // aside first and put back when the download does not complete, so a failed download never
 // leaves an empty or half-filled project.
 #include <array>
-#include <exception>
 
 #include "core/Conv.h"
 #include "core/DataModel.h"
@@ -104,17 +103,10 @@ void PanelOperations::Download2PC_Click()
     PressPreset(9600);
     StartTimes();
     VerifyMode = false;
-    engine_.windowHeld = true;
-    view_.SetWindowEnabled(false);
+    HoldWindow();
 
     const ProjectSnapshot before = ProjectSnapshot::Take();
-    bool keep = false;
-    try {
-        keep = DownloadSteps();
-    } catch (const std::exception& e) {
-        Ui::MsgBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\r\n") + LinkMessages::ProjectNotChanged());
-    }
-    if (!keep) {
+    if (!RunSteps(&PanelOperations::DownloadSteps, QStringLiteral("\r\n") + LinkMessages::ProjectNotChanged())) {
         before.Restore();
         ShowModel(MaxNumOfDevices);
         view_.SetLabel4(Str(ValInt(NumOfDevices)));
@@ -150,10 +142,7 @@ bool PanelOperations::DownloadSteps()
         return false;
     }
     const bool speedSwitch = soft > 139;
-    if (speedSwitch) BaudCode = view_.FastSelected() ? 57 : 9;
-    TransferPhase = 2;
-    if (speedSwitch && !SwitchPanelSpeed()) return false;
-    SwitchPcSide(BaudCode);
+    if (!SwitchToTransferSpeed(speedSwitch)) return false;
     MainMdl::Delay(timing_.afterSpeed);
 
     if (soft > 132) {
@@ -171,7 +160,6 @@ bool PanelOperations::DownloadSteps()
     PressPresetInUse(9600);
     view_.SetLabel4(NumOfDevices.str().trimmed());
     view_.SetLabel16(Str(NumOfActiveGroups));
-    TransferEnd = TimeNow();
     ShowTransferTime();
 
     // The project now is the panel's: a failed return to 9600 keeps it.

@@ -1,14 +1,10 @@
 // The event-history download: the panel's event memory into HistoryArray and HistoryLines.
-#include <exception>
-
 #include "core/DataModel.h"
-#include "core/MainMdl.h"
 #include "core/ResetModule.h"
 #include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
 #include "panellink/Operations.h"
 #include "panellink/SystemBlocks.h"
-#include "platform/Ui.h"
 
 void PanelOperations::HISTORY_A_Click()
 {
@@ -19,14 +15,9 @@ void PanelOperations::HISTORY_A_Click()
     ResetModule::ResetHistory();
     PressPreset(9600);
     StartTimes();
-    engine_.windowHeld = true;
-    view_.SetWindowEnabled(false);
+    HoldWindow();
     view_.ShowPresetInUse(9600);
-    try {
-        HistorySteps();
-    } catch (const std::exception& e) {
-        Ui::MsgBox(QString::fromLocal8Bit(e.what()));
-    }
+    RunSteps(&PanelOperations::HistorySteps);
     Finish(0);
 }
 
@@ -42,24 +33,12 @@ bool PanelOperations::HistorySteps()
         return false;
     }
     const bool speedSwitch = soft > 139;
-    if (speedSwitch) BaudCode = view_.FastSelected() ? 57 : 9;
-    TransferPhase = 2;
-    if (speedSwitch && !SwitchPanelSpeed()) return false;
-    SwitchPcSide(BaudCode);
+    if (!SwitchToTransferSpeed(speedSwitch)) return false;
 
     engine_.GetHistoryA();
     if (TransferError) return false;
 
-    MainMdl::Delay(timing_.beforeReturn);
-    if (speedSwitch) {
-        if (!ReturnPanelTo9600()) return false;
-    } else {
-        BaudCode = 9;
-        TransferPhase = 3;
-    }
-    PressPresetInUse(9600);
-    TransferEnd = TimeNow();
-    ShowTransferTime();
+    if (!BackTo9600AndShowTime(speedSwitch)) return false;
     Say(LinkMessages::Completed);
     view_.StartHistoryBlink();
     return true;

@@ -2,6 +2,8 @@
 // end of every operation, the transfer time, the presets and the single-step buttons.
 #include "panellink/Operations.h"
 
+#include <exception>
+
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
@@ -69,7 +71,50 @@ void PanelOperations::StartTimes()
     returned_ = false;
 }
 
-void PanelOperations::ShowTransferTime() { view_.SetText2(TransferDuration(TransferStart, TransferEnd)); }
+void PanelOperations::ShowTransferTime()
+{
+    TransferEnd = TimeNow();
+    view_.SetText2(TransferDuration(TransferStart, TransferEnd));
+}
+
+void PanelOperations::HoldWindow()
+{
+    engine_.windowHeld = true;
+    view_.SetWindowEnabled(false);
+}
+
+bool PanelOperations::RunSteps(bool (PanelOperations::*steps)(), const QString& faultNote)
+{
+    try {
+        return (this->*steps)();
+    } catch (const std::exception& e) {
+        Ui::MsgBox(QString::fromLocal8Bit(e.what()) + faultNote);
+        return false;
+    }
+}
+
+bool PanelOperations::SwitchToTransferSpeed(bool speedSwitch)
+{
+    if (speedSwitch) BaudCode = view_.FastSelected() ? 57 : 9;
+    TransferPhase = 2;
+    if (speedSwitch && !SwitchPanelSpeed()) return false;
+    SwitchPcSide(BaudCode);
+    return true;
+}
+
+bool PanelOperations::BackTo9600AndShowTime(bool speedSwitch)
+{
+    MainMdl::Delay(timing_.beforeReturn);
+    if (speedSwitch) {
+        if (!ReturnPanelTo9600()) return false;
+    } else {
+        BaudCode = 9;
+        TransferPhase = 3;
+    }
+    PressPresetInUse(9600);
+    ShowTransferTime();
+    return true;
+}
 
 void PanelOperations::ShowModel(int maxDevices)
 {
@@ -147,6 +192,7 @@ void PanelOperations::DefaultValues4Delays_Click() { PressPreset(9600); }
 void PanelOperations::Command9_Click() { PressPreset(38400); }
 void PanelOperations::Command10_Click() { PressPreset(57600); }
 
+// A step that another operation's run refuses, as the plain steps' buttons rely on.
 void PanelOperations::SingleStep(void (Engine::*step)())
 {
     if (port_.CommPort == 0) return;
@@ -166,10 +212,7 @@ void PanelOperations::GET_DATA_SYS_Click()
     SingleStep(&Engine::GetDataSys);
 }
 
-void PanelOperations::GET_SUB_DATA_Click()
-{
-    if (!running_) SingleStep(&Engine::GetSubData);
-}
+void PanelOperations::GET_SUB_DATA_Click() { SingleStep(&Engine::GetSubData); }
 
 void PanelOperations::GET_DEVICE_DATA_Click()
 {
@@ -178,10 +221,7 @@ void PanelOperations::GET_DEVICE_DATA_Click()
     SingleStep(&Engine::GetDeviceData);
 }
 
-void PanelOperations::GET_DEVICE_NAME_Click()
-{
-    if (!running_) SingleStep(&Engine::GetDeviceName);
-}
+void PanelOperations::GET_DEVICE_NAME_Click() { SingleStep(&Engine::GetDeviceName); }
 
 void PanelOperations::GET_OUT_GRP_Click()
 {
@@ -196,42 +236,11 @@ void PanelOperations::GET_OUT_GRP_Click()
     SingleStep(&Engine::GetOutGrp);
 }
 
-void PanelOperations::GET_HISTORY_A_Click()
-{
-    if (!running_) SingleStep(&Engine::GetHistoryA);
-}
-
-void PanelOperations::SET_TIME_Click()
-{
-    if (!running_) SingleStep(&Engine::SetTime);
-}
-
-void PanelOperations::SET_BAUD_RATE_Click()
-{
-    if (!running_) SingleStep(&Engine::SetBaudRate);
-}
-
-void PanelOperations::SET_DATA_SYS_Click()
-{
-    if (!running_) SingleStep(&Engine::SetDataSys);
-}
-
-void PanelOperations::SET_SUB_DATA_Click()
-{
-    if (!running_) SingleStep(&Engine::SetSubData);
-}
-
-void PanelOperations::SET_DEVICE_DATA_Click()
-{
-    if (!running_) SingleStep(&Engine::SetDeviceData);
-}
-
-void PanelOperations::SET_DEVICE_NAME_Click()
-{
-    if (!running_) SingleStep(&Engine::SetDataName);
-}
-
-void PanelOperations::SET_OUT_GRP_Click()
-{
-    if (!running_) SingleStep(&Engine::SetOutGrp);
-}
+void PanelOperations::GET_HISTORY_A_Click() { SingleStep(&Engine::GetHistoryA); }
+void PanelOperations::SET_TIME_Click() { SingleStep(&Engine::SetTime); }
+void PanelOperations::SET_BAUD_RATE_Click() { SingleStep(&Engine::SetBaudRate); }
+void PanelOperations::SET_DATA_SYS_Click() { SingleStep(&Engine::SetDataSys); }
+void PanelOperations::SET_SUB_DATA_Click() { SingleStep(&Engine::SetSubData); }
+void PanelOperations::SET_DEVICE_DATA_Click() { SingleStep(&Engine::SetDeviceData); }
+void PanelOperations::SET_DEVICE_NAME_Click() { SingleStep(&Engine::SetDataName); }
+void PanelOperations::SET_OUT_GRP_Click() { SingleStep(&Engine::SetOutGrp); }

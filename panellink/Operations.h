@@ -77,11 +77,19 @@ private:
     bool UploadSteps();
     bool DownloadSteps();
     bool HistorySteps();
-    void ClockSteps();
+    bool ClockSteps();
 
     // Operations.cpp
     bool Preflight();
     void StartTimes();
+    // The operation's steps with the window held; a fault inside them is shown, with the note
+    // after it, and ends them as a failure.
+    void HoldWindow();
+    bool RunSteps(bool (PanelOperations::*steps)(), const QString& faultNote = QString());
+    // The speed of the transfer (the chosen one when the panel switches speed), both sides.
+    bool SwitchToTransferSpeed(bool speedSwitch);
+    // After the last block: the panel back to 9600 (or the PC side only), the transfer time shown.
+    bool BackTo9600AndShowTime(bool speedSwitch);
     void ShowTransferTime();
     void PressPreset(int baud);
     void PressPresetInUse(int baud);

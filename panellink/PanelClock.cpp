@@ -1,13 +1,10 @@
 // The clock update: the panel's date and time from the PC's clock.
-#include <exception>
-
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
 #include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
 #include "panellink/Operations.h"
-#include "platform/Ui.h"
 
 namespace {
 
@@ -46,31 +43,26 @@ void PanelOperations::ClckSnd_Click()
         PressPreset(9600);
         StartTimes();
         VerifyMode = true;
-        engine_.windowHeld = true;
-        view_.SetWindowEnabled(false);
-        try {
-            ClockSteps();
-        } catch (const std::exception& e) {
-            Ui::MsgBox(QString::fromLocal8Bit(e.what()));
-        }
+        HoldWindow();
+        RunSteps(&PanelOperations::ClockSteps);
     }
     Finish(0);
 }
 
-void PanelOperations::ClockSteps()
+bool PanelOperations::ClockSteps()
 {
     engine_.GetDataSys();
-    if (TransferError) return;
+    if (TransferError) return false;
     MainMdl::Delay(timing_.beforeReturn);
     const long long v = ValInt(VerSoftNum4Verif);
     if (v < 140) {
         Say(LinkMessages::ClockVersion, VersionShown(v));
-        return;
+        return false;
     }
     FillClockFields(wallClock());
     engine_.SetTime();
-    if (TransferError) return;
-    TransferEnd = TimeNow();
+    if (TransferError) return false;
     ShowTransferTime();
     Say(LinkMessages::ClockUpdated);
+    return true;
 }

@@ -1,15 +1,11 @@
 // The upload: the whole project into the panel, after the firmware rules and the device-list
 // check allow it.
-#include <exception>
-
 #include "core/Conv.h"
 #include "core/DataModel.h"
-#include "core/MainMdl.h"
 #include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
 #include "panellink/Operations.h"
 #include "panellink/SystemBlocks.h"
-#include "platform/Ui.h"
 
 namespace {
 
@@ -53,13 +49,8 @@ void PanelOperations::Upload2Sys_Click()
     view_.SetTransferIndicator(LinkColours::UploadRunning);
     view_.ShowPresetInUse(9600);
     VerifyMode = true;
-    engine_.windowHeld = true;
-    view_.SetWindowEnabled(false);
-    try {
-        UploadSteps();
-    } catch (const std::exception& e) {
-        Ui::MsgBox(QString::fromLocal8Bit(e.what()));
-    }
+    HoldWindow();
+    RunSteps(&PanelOperations::UploadSteps);
     Finish(LinkColours::Idle);
 }
 
@@ -94,10 +85,7 @@ bool PanelOperations::UploadSteps()
         for (int a = 1; a <= MaxNumOfDevices; ++a) DeviceDataArray[a].DeviceNeedVer = "0";
 
     const bool speedSwitch = soft > 139;
-    if (speedSwitch) BaudCode = view_.FastSelected() ? 57 : 9;
-    TransferPhase = 2;
-    if (speedSwitch && !SwitchPanelSpeed()) return false;
-    SwitchPcSide(BaudCode);
+    if (!SwitchToTransferSpeed(speedSwitch)) return false;
 
     engine_.GetDeviceData();
     if (TransferError || !SendAllowed) return false;
@@ -115,16 +103,7 @@ bool PanelOperations::UploadSteps()
         if (TransferError) return false;
     }
 
-    MainMdl::Delay(timing_.beforeReturn);
-    if (speedSwitch) {
-        if (!ReturnPanelTo9600()) return false;
-    } else {
-        BaudCode = 9;
-        TransferPhase = 3;
-    }
-    PressPresetInUse(9600);
-    TransferEnd = TimeNow();
-    ShowTransferTime();
+    if (!BackTo9600AndShowTime(speedSwitch)) return false;
 
     if (soft <= 133) {
         // These panels take no remote-unit settings from the PC: say so instead of success.

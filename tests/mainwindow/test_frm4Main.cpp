@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "mainwindow/frm4Main.h"
 #include "panellink/LinkState.h"
 #include "platform/ClickLabel.h"
+#include "platform/Clock.h"
 #include "platform/Shell.h"
 #include "tests/common/ScriptedPrompter.h"
 
@@ -34,9 +36,13 @@ protected:
         Shell::SetTestMode(true);
         Shell::ClearRecordedCalls();
         TransferError = false;
+        // The port search's pause passes at once; the events it lets run still run.
+        clock.onAdvance = [](double) { QCoreApplication::processEvents(); };
+        Clock::SetCurrent(&clock);
     }
     void TearDown() override
     {
+        Clock::SetCurrent(nullptr);
         Shell::SetTestMode(false);
         Environment::SetExecutableName(QString());
         ProjectFixture::TearDown();
@@ -61,6 +67,7 @@ protected:
     ScriptedPrompter prompter;
     ModalDriver modal;
     ScriptedFileDialog files;
+    VirtualClock clock;
 };
 
 QString SettingsFileText(const QString& programFolder)

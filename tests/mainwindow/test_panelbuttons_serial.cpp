@@ -1,7 +1,5 @@
 // The main window's Upload and Download through the real serial layer: the simulator on a
 // pseudo-terminal, the window's own serial control on its slave side, real time.
-#include <thread>
-
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -11,42 +9,9 @@
 
 #include "panellink/test_operations_support.h"
 #include "test_admin_fixture.h"
-#include "tools/panelsim/LineRunner.h"
+#include "tests/common/PanelOnPty.h"
 
 namespace {
-
-// The simulator on its own pseudo-terminal, served by a thread for the test's lifetime.
-class PanelOnPseudoTerminal {
-public:
-    PanelOnPseudoTerminal()
-    {
-        QString error;
-        opened_ = runner_.OpenPty(&error);
-        EXPECT_TRUE(opened_) << error.toStdString();
-        if (opened_) thread_ = std::thread([this] { runner_.Run(panel_); });
-    }
-    ~PanelOnPseudoTerminal() { Stop(); }
-    void Stop()
-    {
-        if (!thread_.joinable()) return;
-        runner_.Stop();
-        thread_.join();
-    }
-    bool Opened() const { return opened_; }
-    QString Path() const { return runner_.Path(); }
-    // The panel, once its thread has ended.
-    panelsim::Panel& Panel()
-    {
-        Stop();
-        return panel_;
-    }
-
-private:
-    panelsim::Panel panel_;
-    panelsim::LineRunner runner_;
-    bool opened_ = false;
-    std::thread thread_;
-};
 
 class SerialWindowTest : public AdminWindowTest {
 protected:
@@ -83,7 +48,7 @@ void SiteProject()
 
 TEST_F(SerialWindowTest, UploadThenDownloadThroughThePseudoTerminalKeepsTheProject)
 {
-    PanelOnPseudoTerminal sim;
+    PanelOnPty sim;
     ASSERT_TRUE(sim.Opened());
     ports = {{1, sim.Path(), QStringLiteral("USB Serial Port (pseudo-terminal %1)").arg(sim.Path())}};
     frm4Main w;
@@ -119,17 +84,7 @@ TEST_F(SerialWindowTest, UploadThenDownloadThroughThePseudoTerminalKeepsTheProje
     w.Download2PC->click();
     ASSERT_EQ(prompter.Pending(), 0);
 
-    for (int a = 1; a <= MaxAddress; ++a) {
-        SCOPED_TRACE(a);
-        DeviceRecord expected = devices[a];
-        // The panel's values come back with three digits.
-        if (expected.Exist == "1") {
-            expected.AlarmValue = ZeroPad(ValInt(expected.AlarmValue), 3);
-            expected.PreAlarmValue = ZeroPad(ValInt(expected.PreAlarmValue), 3);
-        }
-        EXPECT_EQ(DeviceDataArray[a], expected);
-    }
-    for (int g = 1; g <= MaxGroups; ++g) EXPECT_EQ(OutGrpArray[g], groups[g]) << g;
+    ExpectProjectCameBack(devices, groups);
     EXPECT_EQ(SysFlags, flags);
     EXPECT_EQ(SysFlags2, flags2);
     EXPECT_EQ(NightStart, "2230");

@@ -33,19 +33,22 @@ struct TypeCase {
     int address;
     std::function<void(DeviceRecord&)> fill;
     QString line;
-    // The fields as they read back (from the reset record of the address).
-    std::function<void(DeviceRecord&)> readBack;
+    // Where the record read back from the line differs from the filled one.
+    std::function<void(DeviceRecord&)> readBackDiffers;
 };
+
+// The stored alarm values read back with three digits.
+void AlarmsOf64(DeviceRecord& r)
+{
+    r.AlarmValue = "064";
+    r.PreAlarmValue = "064";
+}
 
 const std::vector<TypeCase>& TypeCases()
 {
     static const std::vector<TypeCase> cases{
         {"the reset record", 1, [](DeviceRecord&) {},
-         "001 0-00-000-1-0 00-00-00-0-0 01-00-0-0-0-0 000 000 064 064 000 000 000 000 000",
-         [](DeviceRecord& r) {
-             r.AlarmValue = "064";
-             r.PreAlarmValue = "064";
-         }},
+         "001 0-00-000-1-0 00-00-00-0-0 01-00-0-0-0-0 000 000 064 064 000 000 000 000 000", AlarmsOf64},
         {"a smoke detector in two groups", 5,
          [](DeviceRecord& r) {
              r.BaseType = "5";
@@ -61,16 +64,9 @@ const std::vector<TypeCase>& TypeCases()
          },
          "005 0-00-005-1-1 00-00-00-1-1 01-00-0-0-1-0 000 000 050 045 002 003 032 000 000",
          [](DeviceRecord& r) {
-             r.BaseType = "5";
-             r.Exist = "1";
-             r.DeviceNeedVer = "1";
-             r.NameExist = "1";
-             r.WithAlarmGroup = "1";
              r.AlarmValue = "050";
              r.PreAlarmValue = "045";
              r.NumOfGroups = "02";
-             r.Grp[1] = "03";
-             r.Grp[2] = "32";
          }},
         {"a timed output: times in eighths", 9,
          [](DeviceRecord& r) {
@@ -89,15 +85,7 @@ const std::vector<TypeCase>& TypeCases()
          },
          "009 0-08-001-0-1 02-01-01-0-0 01-00-1-0-0-0 120 024 099 099 000 000 000 000 000",
          [](DeviceRecord& r) {
-             r.ExtType = "08";
-             r.BaseType = "1";
-             r.DeviceIsIn = "0";
-             r.Exist = "1";
-             r.LoopSide = "2";
-             r.offTypeAfterON = "1";
              r.OutBehevior = "01";
-             r.DlyB4ON = "1";
-             r.OutOnTimes = "15";
              r.TimeDelayUp2ON = "03";
              r.AlarmValue = "099";
              r.PreAlarmValue = "099";
@@ -112,12 +100,8 @@ const std::vector<TypeCase>& TypeCases()
          },
          "012 1-00-000-1-1 00-00-00-0-0 01-00-0-1-0-1 000 000 064 064 000 000 000 000 000",
          [](DeviceRecord& r) {
-             r.DeviceDisable = "1";
-             r.Exist = "1";
-             r.WithFaultGroup = "1";
-             r.IsNotUseInAlarm = "1";
-             r.AlarmValue = "064";
-             r.PreAlarmValue = "064";
+             r.DeviceNeedVer = "0";  // the blank was written as 0
+             AlarmsOf64(r);
          }},
         {"four-zone card, part 1 (position 0)", 20,
          [](DeviceRecord& r) {
@@ -126,15 +110,7 @@ const std::vector<TypeCase>& TypeCases()
              r.Exist = "1";
              r.CardAddr = "00";
          },
-         "020 0-16-004-1-1 00-00-00-0-0 00-00-0-0-0-0 000 000 064 064 000 000 000 000 000",
-         [](DeviceRecord& r) {
-             r.ExtType = "16";
-             r.BaseType = "4";
-             r.Exist = "1";
-             r.CardAddr = "00";
-             r.AlarmValue = "064";
-             r.PreAlarmValue = "064";
-         }},
+         "020 0-16-004-1-1 00-00-00-0-0 00-00-0-0-0-0 000 000 064 064 000 000 000 000 000", AlarmsOf64},
         {"four-zone card, part 4 (position 3)", 23,
          [](DeviceRecord& r) {
              r.ExtType = "16";
@@ -142,15 +118,7 @@ const std::vector<TypeCase>& TypeCases()
              r.Exist = "1";
              r.CardAddr = "03";
          },
-         "023 0-16-004-1-1 00-00-00-0-0 11-00-0-0-0-0 000 000 064 064 000 000 000 000 000",
-         [](DeviceRecord& r) {
-             r.ExtType = "16";
-             r.BaseType = "4";
-             r.Exist = "1";
-             r.CardAddr = "03";
-             r.AlarmValue = "064";
-             r.PreAlarmValue = "064";
-         }},
+         "023 0-16-004-1-1 00-00-00-0-0 11-00-0-0-0-0 000 000 064 064 000 000 000 000 000", AlarmsOf64},
         {"alarm part of an alarm/fault card keeps its groups", 30,
          [](DeviceRecord& r) {
              r.ExtType = "08";
@@ -162,14 +130,8 @@ const std::vector<TypeCase>& TypeCases()
          },
          "030 0-08-002-1-1 00-00-00-0-0 10-00-0-0-0-0 000 000 064 064 001 007 000 000 000",
          [](DeviceRecord& r) {
-             r.ExtType = "08";
-             r.BaseType = "2";
-             r.Exist = "1";
-             r.CardAddr = "02";
-             r.AlarmValue = "064";
-             r.PreAlarmValue = "064";
+             AlarmsOf64(r);
              r.NumOfGroups = "01";
-             r.Grp[1] = "07";
          }},
         {"fault part of an alarm/fault card stores no groups", 31,
          [](DeviceRecord& r) {
@@ -183,12 +145,10 @@ const std::vector<TypeCase>& TypeCases()
          },
          "031 0-08-002-1-1 00-00-00-0-0 11-00-0-0-0-0 000 000 064 064 000 000 000 000 000",
          [](DeviceRecord& r) {
-             r.ExtType = "08";
-             r.BaseType = "2";
-             r.Exist = "1";
-             r.CardAddr = "03";
-             r.AlarmValue = "064";
-             r.PreAlarmValue = "064";
+             AlarmsOf64(r);
+             r.NumOfGroups = "00";
+             r.Grp[1] = "00";
+             r.Grp[2] = "00";
          }},
     };
     return cases;
@@ -211,7 +171,8 @@ TEST_F(ProjectLinesTest, RecordsGiveTheirExactTypeLinesAndReadBack)
         DeviceRecord back = ResetRecord(c.address);
         ReadTypeLine(line, back);
         DeviceRecord expected = ResetRecord(c.address);
-        c.readBack(expected);
+        c.fill(expected);
+        c.readBackDiffers(expected);
         EXPECT_EQ(back, expected);
     }
 }

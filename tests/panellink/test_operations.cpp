@@ -87,17 +87,7 @@ TEST_F(TransferTest, UploadThenDownloadGivesBackTheProject)
     ops.Download2PC_Click();
     ASSERT_EQ(prompter.Pending(), 0);
 
-    for (int a = 1; a <= MaxAddress; ++a) {
-        SCOPED_TRACE(a);
-        DeviceRecord expected = devices[a];
-        // The panel's values come back with three digits ("64" is read back as "064").
-        if (expected.Exist == "1") {
-            expected.AlarmValue = ZeroPad(ValInt(expected.AlarmValue), 3);
-            expected.PreAlarmValue = ZeroPad(ValInt(expected.PreAlarmValue), 3);
-        }
-        EXPECT_EQ(DeviceDataArray[a], expected);
-    }
-    for (int g = 1; g <= MaxGroups; ++g) EXPECT_EQ(OutGrpArray[g], groups[g]) << g;
+    ExpectProjectCameBack(devices, groups);
     EXPECT_EQ(SysFlags2, flags2);
     EXPECT_EQ(NightStart, "2230");
     EXPECT_EQ(NightFinish, "0615");

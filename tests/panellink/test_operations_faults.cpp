@@ -44,6 +44,16 @@ protected:
         view.fast = true;
     }
 
+    // Runs a download that completes, with the warning before it.
+    void SucceedingDownload()
+    {
+        prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+        prompter.Expect("will replace the data in the project", Ui::vbOK);
+        prompter.Expect("Data transfer completed successfully", Ui::vbOK);
+        ops.Download2PC_Click();
+        EXPECT_EQ(prompter.Pending(), 0);
+    }
+
     // Runs a download that fails with one message containing `message`.
     void FailingDownload(const char* message)
     {
@@ -111,11 +121,7 @@ TEST_F(FaultTest, FirmwareTooNewForTheDownload)
 TEST_F(FaultTest, RefusedFirstReplyIsAskedAgainAndTheDownloadSucceeds)
 {
     Connect(memory, Faults{.nakAt = 1});
-    prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
-    prompter.Expect("will replace the data in the project", Ui::vbOK);
-    prompter.Expect("Data transfer completed successfully", Ui::vbOK);
-    ops.Download2PC_Click();
-    EXPECT_EQ(prompter.Pending(), 0);
+    SucceedingDownload();
     EXPECT_EQ(DeviceDataArray[3].Exist, "1");
     EXPECT_EQ(DeviceDataArray[7].Exist, "0");
 }
@@ -138,11 +144,7 @@ TEST_F(FaultTest, EarlyEndFrameIsAShortBlockNotAFailure)
 TEST_F(FaultTest, SplitRepliesAreReadWhole)
 {
     Connect(memory, Faults{.splitPieces = 3, .gapMs = 150});
-    prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
-    prompter.Expect("will replace the data in the project", Ui::vbOK);
-    prompter.Expect("Data transfer completed successfully", Ui::vbOK);
-    ops.Download2PC_Click();
-    EXPECT_EQ(prompter.Pending(), 0);
+    SucceedingDownload();
     EXPECT_EQ(DeviceDataArray[3].Exist, "1");
 }
 

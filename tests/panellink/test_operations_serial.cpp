@@ -1,48 +1,13 @@
 // Upload and download through the real serial layer: the simulator on a pseudo-terminal, the
 // program's SerialSComm on its slave side, real time.
-#include <thread>
-
 #include <gtest/gtest.h>
 
 #include "panellink/Frame.h"
 #include "platform/PortCatalog.h"
 #include "test_operations_support.h"
-#include "tools/panelsim/LineRunner.h"
+#include "tests/common/PanelOnPty.h"
 
 namespace {
-
-// The simulator on its own pseudo-terminal, served by a thread for the test's lifetime.
-class PanelOnPty {
-public:
-    explicit PanelOnPty(panelsim::PanelMemory m = {}) : panel_(std::move(m))
-    {
-        QString error;
-        opened_ = runner_.OpenPty(&error);
-        EXPECT_TRUE(opened_) << error.toStdString();
-        if (opened_) thread_ = std::thread([this] { runner_.Run(panel_); });
-    }
-    ~PanelOnPty() { Stop(); }
-    void Stop()
-    {
-        if (!thread_.joinable()) return;
-        runner_.Stop();
-        thread_.join();
-    }
-    bool Opened() const { return opened_; }
-    QString Path() const { return runner_.Path(); }
-    // The panel, once its thread has ended.
-    panelsim::Panel& Panel()
-    {
-        Stop();
-        return panel_;
-    }
-
-private:
-    panelsim::Panel panel_;
-    panelsim::LineRunner runner_;
-    bool opened_ = false;
-    std::thread thread_;
-};
 
 class SerialTransferTest : public LinkTest {
 protected:

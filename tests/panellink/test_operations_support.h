@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QStringList>
 
 #include "ScriptedPrompter.h"
@@ -125,6 +126,22 @@ inline void AddDevice(int address, int kind, const QString& name = QString(), in
     NumOfDevices = ZeroPad(n, 3);
 }
 
+// After a trip to the panel and back: every device record and every group as it went, but for
+// the alarm values, which come back with the panel's three digits ("64" as "064").
+inline void ExpectProjectCameBack(const std::array<DeviceRecord, MaxAddress + 1>& devices,
+                                  const std::array<OutGrpRecord, MaxGroups + 1>& groups)
+{
+    for (int a = 1; a <= MaxAddress; ++a) {
+        SCOPED_TRACE(a);
+        DeviceRecord expected = devices[a];
+        if (expected.Exist == "1") {
+            expected.AlarmValue = ZeroPad(ValInt(expected.AlarmValue), 3);
+            expected.PreAlarmValue = ZeroPad(ValInt(expected.PreAlarmValue), 3);
+        }
+        EXPECT_EQ(DeviceDataArray[a], expected);
+    }
+    for (int g = 1; g <= MaxGroups; ++g) EXPECT_EQ(OutGrpArray[g], groups[g]) << g;
+}
 
 // A fresh project, the link on virtual time and a port that is chosen (port 1).
 class OperationsTest : public LinkTest {

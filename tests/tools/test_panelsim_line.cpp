@@ -1,7 +1,5 @@
 // The simulator on a real pseudo-terminal, reached the way the program reaches a port: a
 // QSerialPort opened by the slave's full path, closed and opened again between steps.
-#include <thread>
-
 #include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QFile>
@@ -11,41 +9,13 @@
 #include <QThread>
 
 #include "PanelSimTestUtil.h"
-#include "tools/panelsim/LineRunner.h"
+#include "tests/common/PanelOnPty.h"
 #include "tools/panelsim/PanelBlocks.h"
 
 using namespace panelsim;
 using namespace panelsim::testing;
 
 namespace {
-
-// A panel on its own pseudo-terminal, served by a thread until the end of the test.
-class RunningPanel {
-public:
-    explicit RunningPanel(PanelMemory m = {}, Faults f = {}) : panel_(std::move(m), f)
-    {
-        QString err;
-        opened_ = runner_.OpenPty(&err);
-        EXPECT_TRUE(opened_) << err.toStdString();
-        if (opened_) thread_ = std::thread([this] { runner_.Run(panel_); });
-    }
-    ~RunningPanel() { Stop(); }
-    void Stop()
-    {
-        if (thread_.joinable()) {
-            runner_.Stop();
-            thread_.join();
-        }
-    }
-    QString Path() const { return runner_.Path(); }
-    Panel& PanelAfterStop() { Stop(); return panel_; }
-
-private:
-    Panel panel_;
-    LineRunner runner_;
-    bool opened_ = false;
-    std::thread thread_;
-};
 
 bool Open(QSerialPort& port, const QString& path, int baud)
 {
@@ -97,20 +67,20 @@ TEST(PanelSimLine, RequestThroughTheSlaveIsAnswered)
 {
     PanelMemory m;
     m.firmware = 171;
-    RunningPanel sim(m);
+    PanelOnPty sim(m);
     ASSERT_TRUE(sim.Path().startsWith(QStringLiteral("/dev/pts/")));
     EXPECT_EQ(Step(sim.Path(), 9600, H("AA 01 04 00 B2 B7")), BuildFrame(Cmd::SystemGet, SystemRecord(m), 1));
 }
 
 TEST(PanelSimLine, SpeedTheProgramSetIsCheckedAcrossReopening)
 {
-    RunningPanel sim;
+    PanelOnPty sim;
     EXPECT_EQ(Step(sim.Path(), 9600, H("AA 01 05 00 CD 39 0C")), Ack);                      // switch to 57600
     EXPECT_TRUE(Step(sim.Path(), 9600, H("AA 01 04 00 B2 B7"), 400).isEmpty()) << "still at 9600";
     EXPECT_EQ(uint8_t(Step(sim.Path(), 57600, H("AA 01 04 00 B2 B7"))[4]), Cmd::SystemGet);
     EXPECT_EQ(Step(sim.Path(), 57600, H("AA 01 05 00 CD 09 DC")), Ack);                     // back to 9600
     EXPECT_EQ(uint8_t(Step(sim.Path(), 9600, H("AA 01 04 00 B2 B7"))[4]), Cmd::SystemGet);
-    EXPECT_EQ(sim.PanelAfterStop().Memory().speed, 9600);
+    EXPECT_EQ(sim.Panel().Memory().speed, 9600);
 }
 
 TEST(PanelSimLine, SplitReplyStillMakesOneFrame)
@@ -118,14 +88,14 @@ TEST(PanelSimLine, SplitReplyStillMakesOneFrame)
     Faults f;
     f.splitPieces = 3;
     f.gapMs = 30;
-    RunningPanel sim({}, f);
+    PanelOnPty sim({}, f);
     const QByteArray reply = Step(sim.Path(), 9600, H("AA 01 04 00 B2 B7"));
     EXPECT_EQ(reply, BuildFrame(Cmd::SystemGet, SystemRecord(PanelMemory{}), 1));
 }
 
 TEST(PanelSimLine, ABlockSentFrameByFrameReachesTheMemory)
 {
-    RunningPanel sim;
+    PanelOnPty sim;
     QSerialPort port;
     ASSERT_TRUE(Open(port, sim.Path(), 9600)) << port.errorString().toStdString();
     for (int g = 0; g < 32; ++g) {
@@ -137,7 +107,7 @@ TEST(PanelSimLine, ABlockSentFrameByFrameReachesTheMemory)
     Send(port, PcEnd);
     EXPECT_EQ(ReadFrame(port), Ack);
     port.close();
-    const PanelMemory& m = sim.PanelAfterStop().Memory();
+    const PanelMemory& m = sim.Panel().Memory();
     EXPECT_EQ(m.groups[32].outputs[0], 5);
     EXPECT_EQ(m.groups[1].trigger, 1);
 }
@@ -146,7 +116,7 @@ TEST(PanelSimLine, WhatComesWhileThePortIsClosedIsLost)
 {
     Faults f;
     f.replyDelayMs = 300;
-    RunningPanel sim({}, f);
+    PanelOnPty sim({}, f);
     {
         QSerialPort port;
         ASSERT_TRUE(Open(port, sim.Path(), 9600)) << port.errorString().toStdString();
@@ -161,7 +131,7 @@ TEST(PanelSimLine, WhatComesWhileThePortIsClosedIsLost)
 
 TEST(PanelSimLine, WhatThePcLeftUnreadIsGoneAtItsNextOpen)
 {
-    RunningPanel sim;
+    PanelOnPty sim;
     {
         QSerialPort port;
         ASSERT_TRUE(Open(port, sim.Path(), 9600)) << port.errorString().toStdString();
