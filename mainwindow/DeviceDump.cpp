@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mainwindow/ProjectLines.h"
+#include "projectfile/ProjectLines.h"
 
 namespace DeviceDump {
 

@@ -8,7 +8,7 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "mainwindow/AddressCheck.h"
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 

@@ -13,7 +13,7 @@
 #include "mainwindow/AdminValues.h"
 #include "mainwindow/DeviceDump.h"
 #include "mainwindow/MainLayout.h"
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "panellink/LinkState.h"

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "mainwindow/AdminValues.h"
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 

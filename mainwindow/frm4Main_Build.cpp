@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "platform/ClickLabel.h"

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "panellink/Operations.h"

@@ -15,7 +15,7 @@
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
 #include "mainwindow/MainTexts.h"
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "panellink/PortChoice.h"

@@ -9,7 +9,7 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
-#include "mainwindow/ProjectFile.h"
+#include "projectfile/ProjectFile.h"
 
 namespace {
 

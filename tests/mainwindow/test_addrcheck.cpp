@@ -6,7 +6,7 @@
 #include <QLineEdit>
 
 #include "mainwindow/AddressCheck.h"
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "test_admin_fixture.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "test_admin_fixture.h"
 
 namespace {

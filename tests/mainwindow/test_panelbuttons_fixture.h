@@ -13,7 +13,7 @@
 #include <QPushButton>
 
 #include "core/languages.h"
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "panellink/Operations.h"
 #include "panellink/test_operations_support.h"
 #include "test_admin_fixture.h"

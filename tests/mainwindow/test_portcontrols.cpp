@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 #include "test_admin_fixture.h"
 
 namespace {

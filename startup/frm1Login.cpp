@@ -1,4 +1,4 @@
-#include "core/frm1Login.h"
+#include "startup/frm1Login.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "core/DataModel.h"
-#include "core/frm3Dialog.h"
+#include "startup/frm3Dialog.h"
 #include "core/languages.h"
 #include "platform/ClickLabel.h"
 #include "platform/Environment.h"

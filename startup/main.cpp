@@ -2,7 +2,7 @@
 #include <QFont>
 #include <QFontDatabase>
 
-#include "core/MainMdlMain.h"
+#include "startup/MainMdlMain.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "mainwindow/ProjectLines.h"
+#include "projectfile/ProjectLines.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // The start procedure lives with the windows: all it does is show the login window.
-#include "core/MainMdlMain.h"
+#include "startup/MainMdlMain.h"
 
-#include "core/frm1Login.h"
+#include "startup/frm1Login.h"
 #include "platform/Ui.h"
 
 namespace MainMdl {

@@ -10,7 +10,7 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
-#include "mainwindow/ProjectFile.h"
+#include "projectfile/ProjectFile.h"
 #include "platform/Profile.h"
 
 namespace {

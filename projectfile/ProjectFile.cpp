@@ -1,4 +1,4 @@
-#include "mainwindow/ProjectFile.h"
+#include "projectfile/ProjectFile.h"
 
 #include <algorithm>
 

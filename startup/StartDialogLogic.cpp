@@ -1,4 +1,4 @@
-#include "core/StartDialogLogic.h"
+#include "startup/StartDialogLogic.h"
 
 #include <exception>
 

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "core/DataModel.h"
-#include "mainwindow/ProjectLines.h"
+#include "projectfile/ProjectLines.h"
 
 class CSetting;
 

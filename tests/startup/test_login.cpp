@@ -12,9 +12,9 @@
 
 #include "tests/common/ScriptedPrompter.h"
 #include "core/DataModel.h"
-#include "core/MainMdlMain.h"
-#include "core/frm1Login.h"
-#include "core/frm3Dialog.h"
+#include "startup/MainMdlMain.h"
+#include "startup/frm1Login.h"
+#include "startup/frm3Dialog.h"
 #include "core/languages.h"
 #include "platform/ClickLabel.h"
 #include "platform/Environment.h"

@@ -6,7 +6,7 @@
 
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
-#include "mainwindow/ProjectLines.h"
+#include "projectfile/ProjectLines.h"
 
 using namespace ProjectLines;
 

@@ -1,4 +1,4 @@
-#include "core/frm3Dialog.h"
+#include "startup/frm3Dialog.h"
 
 #include <exception>
 
@@ -16,7 +16,7 @@
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
 #include "core/ResetModule.h"
-#include "core/StartDialogLogic.h"
+#include "startup/StartDialogLogic.h"
 #include "mainwindow/frm4Main.h"
 #include "platform/ClickLabel.h"
 #include "platform/FileDialog.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/VbColor.h"
+#include "platform/VbColor.h"
 
 #include <initializer_list>
 
