@@ -9,7 +9,7 @@ namespace {
 const QString CR = QStringLiteral("\r");
 }
 
-int Show(const Message& m) { return Ui::MsgBox(m.prompt, m.style, m.title); }
+int Show(const Message& m) { return ShowMessage(m); }
 
 const std::vector<Caption>& CaptionTable()
 {

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include "core/Message.h"
+
 namespace MainTexts {
 
 // One caption: the control's name and its text in English (2) and Hebrew (1).
@@ -22,11 +24,7 @@ const std::vector<Caption>& CaptionTable();
 std::optional<QString> CaptionOf(const QString& control, int16_t lang, int maxNumOfDevices);
 
 // A message box as the window shows it.
-struct Message {
-    QString prompt;
-    int style = 0;
-    QString title;
-};
+using ::Message;
 
 // Shows the box; returns the answer.
 int Show(const Message& m);

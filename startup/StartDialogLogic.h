@@ -7,6 +7,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "core/Message.h"
+
 namespace StartDialogLogic {
 
 // The default site-data folder under a documents folder, ending in "/".
@@ -51,11 +53,7 @@ inline const QString NewDialogTitle = QStringLiteral("Verdal - New Projects File
 inline const QString OpenDialogTitle = QStringLiteral("Verdal - Open Projects File");
 
 // A message box of the start dialog in the language of lang (1 Hebrew, else English).
-struct Message {
-    QString prompt;
-    int style = 0;
-    QString title;
-};
+using ::Message;
 Message InvalidNameMessage(int16_t lang);
 Message ReplaceQuestion(int16_t lang, const QString& name);
 Message DeleteFailedMessage(int16_t lang, const QString& name, const QString& reason);
