@@ -27,7 +27,6 @@ public:
     QRadioButton* Option(CardSettings::Pair p, int k) const { return options_[p][size_t(k)]; }
     // The outer frame of a section.
     QFrame* SectionFrame(CardSettings::Section s) const { return sections_[size_t(s)]; }
-    const CardSettings::CardSettingsModel& Model() const { return model_; }
     // Escape and the system close ask the closing question too.
     void reject() override;
 

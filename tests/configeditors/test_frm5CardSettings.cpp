@@ -2,6 +2,8 @@
 // couplings, colours, both layouts, captions in both languages, and the closing question.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -227,17 +229,21 @@ TEST_F(CardSettingsWindowTest, BothLayoutsKeepTheStripAtTheBottomAndHideTheSameS
         for (const SectionInfo& s : Sections()) {
             const bool inBottomRow = std::find(bottomRow.begin(), bottomRow.end(), s.id) != bottomRow.end();
             EXPECT_EQ(w.SectionFrame(s.id)->isVisible(), !(small && inBottomRow)) << s.frame;
-            if (w.SectionFrame(s.id)->isVisible())
+            if (w.SectionFrame(s.id)->isVisible()) {
                 EXPECT_LT(w.SectionFrame(s.id)->geometry().bottom(), w.Picture1->y()) << s.frame;
+            }
             if (!s.hidden) continue;
             EXPECT_EQ(s.colour, 0xC0C0C0u);
-            if (s.label) EXPECT_FALSE(w.findChild<QWidget*>(s.label)->isVisible()) << s.label;
+            if (s.label) {
+                EXPECT_FALSE(w.findChild<QWidget*>(s.label)->isVisibleTo(&w)) << s.label;
+            }
             for (int i = 0; i < s.innerCount; ++i)
                 EXPECT_FALSE(w.findChild<QWidget*>(s.inner[size_t(i)])->isVisibleTo(&w)) << s.inner[size_t(i)];
         }
         EXPECT_TRUE(w.SectionFrame(Section::DayNight)->isVisible()) << "an empty box in both layouts";
         EXPECT_FALSE(w.NumOfSys->isVisibleTo(&w));
         EXPECT_FALSE(w.NumOfSys->isEnabled());
+        EXPECT_EQ(VbColor::ForeColor(w.findChild<QWidget*>("Frame2NumOfSys")), 0xE0E0E0u);
         EXPECT_FALSE(w.SysFlags2NightEna[0]->isVisibleTo(&w));
     }
 }
