@@ -49,20 +49,20 @@ const std::array<Place, 24> Places{{
     {"GroupOutputDevices", {471, 344, 433, 154}, {471, 274, 433, 110}},
     {"Frame1", {10, 510, 345, 62}, {10, 396, 345, 58}},
     {"Label6", {365, 510, 545, 64}, {365, 396, 545, 58}},
-    {"Command7", {10, 580, 110, 36}, {10, 460, 110, 34}},
-    {"Command8", {125, 580, 110, 36}, {125, 460, 110, 34}},
-    {"Command9", {240, 580, 80, 36}, {240, 460, 80, 34}},
-    {"Command10", {325, 580, 70, 36}, {325, 460, 70, 34}},
-    {"Command11", {400, 580, 110, 36}, {400, 460, 110, 34}},
-    {"Command1", {515, 580, 100, 36}, {515, 460, 100, 34}},
-    {"Command2", {620, 580, 130, 36}, {620, 460, 130, 34}},
-    {"SaveAndExitBttn", {755, 580, 75, 36}, {755, 460, 75, 34}},
-    {"ExitWithoutSave", {835, 580, 75, 36}, {835, 460, 75, 34}},
+    {"Command7", {10, 580, 130, 36}, {10, 460, 130, 34}},
+    {"Command8", {145, 580, 130, 36}, {145, 460, 130, 34}},
+    {"Command9", {280, 580, 70, 36}, {280, 460, 70, 34}},
+    {"Command10", {355, 580, 60, 36}, {355, 460, 60, 34}},
+    {"Command11", {420, 580, 100, 36}, {420, 460, 100, 34}},
+    {"Command1", {525, 580, 100, 36}, {525, 460, 100, 34}},
+    {"Command2", {630, 580, 130, 36}, {630, 460, 130, 34}},
+    {"SaveAndExitBttn", {765, 580, 70, 36}, {765, 460, 70, 34}},
+    {"ExitWithoutSave", {840, 580, 70, 36}, {840, 460, 70, 34}},
 }};
 
-// The listing box over the list area and the line box beside it.
-constexpr QRect List5Full{10, 42, 560, 462}, List5Compact{10, 42, 560, 348};
-constexpr QRect Text6Beside{580, 42, 330, 24};
+// The listing box over the list area and the line box along its lower edge.
+constexpr QRect List5Full{10, 42, 900, 436}, List5Compact{10, 42, 900, 322};
+constexpr QRect Text6Full{10, 478, 900, 26}, Text6Compact{10, 364, 900, 26};
 
 template <typename T>
 T* Make(QWidget* parent, const QString& name)
@@ -183,7 +183,7 @@ void frm8Groups::BuildControls()
     Text6->setLayoutDirection(Qt::LeftToRight);
     Text6->setReadOnly(true);
     Text6->setFocusPolicy(Qt::ClickFocus);
-    Text6->setGeometry(-Text6Beside.width() * 2, Text6Beside.top(), Text6Beside.width(), Text6Beside.height());
+    Text6->setGeometry(-Text6Full.width() * 2, Text6Full.top(), Text6Full.width(), Text6Full.height());
 }
 
 void frm8Groups::PlaceControls(bool small)
@@ -204,4 +204,7 @@ void frm8Groups::PlaceControls(bool small)
     List5->setGeometry(small ? List5Compact : List5Full);
 }
 
-void frm8Groups::PlaceText6() { Text6->setGeometry(Text6Beside); }
+void frm8Groups::PlaceText6()
+{
+    Text6->setGeometry(height() == HeightCompact / TwipsPerPixel ? Text6Compact : Text6Full);
+}
