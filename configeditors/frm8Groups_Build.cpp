@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 
+#include <QButtonGroup>
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
@@ -126,7 +127,6 @@ void frm8Groups::BuildControls()
     for (int g = 0; g <= MaxGroups; ++g) {
         QPushButton* b = Button(this, QStringLiteral("GroupSelectted_%1").arg(g));
         b->setCheckable(true);
-        b->setAutoExclusive(true);
         b->setText(g == 0 ? QString() : QString::number(g));
         b->setGeometry(ButtonsLeft + int(std::lround(ButtonPitch * (g - 1))), ButtonsTop, ButtonSize, ButtonSize);
         b->setVisible(g != 0);
@@ -138,8 +138,11 @@ void frm8Groups::BuildControls()
         Text1[g] = Make<QLineEdit>(this, QStringLiteral("Text1_%1").arg(g));
         Text1[g]->hide();
     }
-    // Element 0 of the buttons is the template; it takes no part in the choice.
-    GroupSelectted[0]->setAutoExclusive(false);
+    // One choice among the group buttons (element 0, the template, takes no part) and one among
+    // the trigger options, each in its own set: pressing the shown group's button again, or
+    // choosing a trigger, leaves the other set as it is.
+    auto* groupChoice = new QButtonGroup(this);
+    for (int g = 1; g <= MaxGroups; ++g) groupChoice->addButton(GroupSelectted[g], g);
 
     Command3 = Button(this, QStringLiteral("Command3"));
     Command4 = Button(this, QStringLiteral("Command4"));
@@ -157,6 +160,8 @@ void frm8Groups::BuildControls()
             Option1[k]->setGeometry(8 + OptionWidth * (k - 1), 26, OptionWidth, 26);
         }
     }
+    auto* triggerChoice = new QButtonGroup(this);
+    for (int k = 0; k <= 3; ++k) triggerChoice->addButton(Option1[k], k);
 
     Label6 = Make<QLabel>(this, QStringLiteral("Label6"));
     Label6->setAlignment(Qt::AlignLeading | Qt::AlignTop);

@@ -226,6 +226,10 @@ TEST_F(GroupsWindowTest, TriggerOptionsOfTheShownGroup)
     EXPECT_FALSE(w.Option1[3]->isEnabled());
     EXPECT_EQ(w.Option1[3]->text(), "");
     w.Option1[1]->click();
+    EXPECT_EQ(w.ShownGroup(), 7) << "a trigger option is a choice of its own";
+    w.GroupSelectted[7]->click();
+    EXPECT_EQ(w.ShownGroup(), 7) << "pressing the shown group again keeps it";
+    EXPECT_TRUE(w.Option1[1]->isChecked());
     EXPECT_EQ(w.Model().GrpEditArray[7].Trigger, 1);
     EXPECT_EQ(w.Option1[1]->font().pointSize(), 14);
     EXPECT_TRUE(w.Option1[1]->font().bold());
