@@ -212,6 +212,8 @@ void frm8Groups::RefillLists(int g)
     if (Text1[g]->text() != model_.GrpEditArray[g].GrpName) Text1[g]->setText(model_.GrpEditArray[g].GrpName);
 }
 
+void frm8Groups::SetInfo(const QString& text) { Label6->setText(Lines(text)); }
+
 void frm8Groups::SaveAndExitBttn_Click() { close(); }
 void frm8Groups::ExitWithoutSave_Click() { close(); }
 

@@ -87,6 +87,8 @@ private:
     // The lists and the name box of group g as the model holds them, nothing selected.
     void RefillLists(int g);
     QListWidget* ListOf(int g, int list) const;
+    // The information line (its text's carriage returns break its lines).
+    void SetInfo(const QString& text);
 
     // frm8Groups_Edit.cpp
     void SetTriggerOptions(int g);
@@ -95,7 +97,6 @@ private:
     void ShowInputInfo(int g, int which);
     void ShowOutputInfo(int g, int which);
     void ShowListing(const QStringList& lines);
-    void SetInfo(const QString& text);
     static std::vector<int> SelectedAddresses(const QListWidget* list);
     static void ShowAll(const std::vector<Message>& messages);
 

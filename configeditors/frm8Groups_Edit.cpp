@@ -31,8 +31,6 @@ void frm8Groups::ShowAll(const std::vector<Message>& messages)
     for (const Message& m : messages) ShowMessage(m);
 }
 
-void frm8Groups::SetInfo(const QString& text) { Label6->setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'))); }
-
 void frm8Groups::Command3_Click()
 {
     const int g = ShownGroup();

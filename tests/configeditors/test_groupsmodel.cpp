@@ -218,7 +218,9 @@ TEST_F(GroupsTest, MovesInAndOutOfAGroup)
         EXPECT_EQ(Slots(m, c.group), c.places);
         EXPECT_EQ(m.GrpEditArray[c.group].OutCount, int(std::count_if(c.places.begin(), c.places.end(), [](int a) { return a; })));
         EXPECT_EQ(m.GrpEditArray[c.group].Trigger, c.trigger);
-        if (c.address) EXPECT_EQ(LinksOf(m, c.address), c.links);
+        if (c.address) {
+            EXPECT_EQ(LinksOf(m, c.address), c.links);
+        }
     }
 }
 
