@@ -235,6 +235,14 @@ TEST_F(GroupsWindowTest, InformationLineFollowsTheSelection)
     EXPECT_EQ(w.Label6->text(), "");
 }
 
+TEST_F(GroupsWindowTest, NameBoxSelectsItsTextOnEntry)
+{
+    frm8Groups w;
+    Focus(w.Text1[1]);
+    QApplication::processEvents();
+    EXPECT_EQ(w.Text1[1]->selectedText(), "Group 1");
+}
+
 TEST_F(GroupsWindowTest, DoubleClickMovesTheItem)
 {
     frm8Groups w;
