@@ -23,6 +23,7 @@
 #include "core/CSetting.h"
 #include "core/Conv.h"
 #include "core/DataModel.h"
+#include "core/ProgramInfo.h"
 #include "startup/frm3Dialog.h"
 #include "devices/frm6NamesAndSettings.h"
 #include "mainwindow/MainLayout.h"
@@ -61,9 +62,9 @@ void LoadStep(Body&& body)
     try {
         body();
     } catch (const CSettingError& e) {
-        MainTexts::Show(MainTexts::LoadError(e.description));
+        ShowMessage(MainTexts::LoadError(e.description));
     } catch (const std::exception& e) {
-        MainTexts::Show(MainTexts::LoadError(QString::fromUtf8(e.what())));
+        ShowMessage(MainTexts::LoadError(QString::fromUtf8(e.what())));
     }
 }
 
@@ -136,7 +137,7 @@ void frm4Main::Form_Load()
         SetMainCaptions();
         ShowModel();
         ShowCounts();
-        Label6->setText(MainTexts::VersionCaption);
+        Label6->setText(ProgramInfo::VersionCaption);
         // No panel transfer has succeeded yet.
         TransferError = true;
     });
@@ -162,7 +163,7 @@ void frm4Main::EnterProjectFolder()
     const QString missing = usrDataPath;
     usrDataPath = Environment::ProgramFolder();
     QDir::setCurrent(usrDataPath);
-    MainTexts::Show(MainTexts::LoadError(QStringLiteral("Path not found: ") + missing));
+    ShowMessage(MainTexts::LoadError(QStringLiteral("Path not found: ") + missing));
 }
 
 void frm4Main::SetMainCaptions()
@@ -225,7 +226,7 @@ template <typename Window>
 void frm4Main::OpenReport()
 {
     if (!ProjectFileOK) {
-        if (const auto m = MainTexts::NoProjectFile(UILanguage)) MainTexts::Show(*m);
+        if (const auto m = MainTexts::NoProjectFile(UILanguage)) ShowMessage(*m);
         return;
     }
     OpenModal<Window>();

@@ -90,7 +90,7 @@ void frm4Main::Command1_Click()
     const AddressCheck::Outcome o = AddressCheck::FromText(Text1->text(), MaxNumOfDevices);
     if (o.emptyBox) Text1->clear();
     if (o.refused)
-        if (const auto m = AddressCheck::WrongNumber(UILanguage)) MainTexts::Show(*m);
+        if (const auto m = AddressCheck::WrongNumber(UILanguage)) ShowMessage(*m);
     ShowSwitches(o.on);
 }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "core/DataModel.h"
+#include "core/ProgramInfo.h"
 #include "mainwindow/AdminValues.h"
 #include "mainwindow/DeviceDump.h"
 #include "mainwindow/MainLayout.h"
@@ -99,7 +100,7 @@ void frm4Main::Text3_GotFocus() { Text3->clear(); }
 
 void frm4Main::Text3_Change()
 {
-    if (!AdminValues::IsAdminPassword(Text3->text())) return;
+    if (!ProgramInfo::IsAdminPassword(Text3->text())) return;
     AdminMode = true;
     Command2->show();
     Frame1->hide();
@@ -185,7 +186,7 @@ void frm4Main::Command13_Click()
     if (Command13->text() == QLatin1String("126")) {
         // The next save would drop them while groups still name them.
         if (AdminValues::DevicesAbove50()) {
-            if (const auto m = AdminValues::Above50Refused(UILanguage)) MainTexts::Show(*m);
+            if (const auto m = AdminValues::Above50Refused(UILanguage)) ShowMessage(*m);
             return;
         }
         MaxNumOfDevices = 50;
@@ -232,7 +233,7 @@ bool frm4Main::CommitValueBox(QLineEdit* box)
     }
     // The message box takes the focus, which finishes the editing once more.
     checkingValue_ = true;
-    MainTexts::Show(AdminValues::ValueRefused(UILanguage));
+    ShowMessage(AdminValues::ValueRefused(UILanguage));
     box->setText(acceptedValues_[i]);
     checkingValue_ = false;
     return false;
@@ -275,7 +276,7 @@ void frm4Main::SensLbl_DblClick(int Index)
         if (!CommitValueBox(box)) return;
         value = *AdminValues::ParseValueBox(box->text());
     }
-    MainTexts::Show(AdminValues::DetectorCount(AdminValues::ApplySensitivity(Index, value)));
+    ShowMessage(AdminValues::DetectorCount(AdminValues::ApplySensitivity(Index, value)));
 }
 
 // --- verification panel and timers ---------------------------------------------------------

@@ -22,12 +22,6 @@ namespace {
 
 constexpr uint32_t PresetGreen = 0x00FF00;
 
-uint32_t ButtonFace()
-{
-    const QColor c = QApplication::palette().color(QPalette::Button);
-    return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
-}
-
 }  // namespace
 
 void frm4Main::OperationsDeleter::operator()(PanelOperations* ops) const { delete ops; }
@@ -132,7 +126,7 @@ void frm4Main::ShowPresetInUse(int baud)
 {
     const std::array<std::pair<QPushButton*, int>, 3> presets{
         {{DefaultValues4Delays, 9600}, {Command9, 38400}, {Command10, 57600}}};
-    for (const auto& [button, speed] : presets) VbColor::SetBackColor(button, speed == baud ? PresetGreen : ButtonFace());
+    for (const auto& [button, speed] : presets) VbColor::SetBackColor(button, speed == baud ? PresetGreen : VbColor::ButtonFace());
 }
 
 void frm4Main::ShowTiming(const LinkTiming& timing)

@@ -41,27 +41,24 @@ frm4Main::SerialPortMaker& PortMaker()
 
 PortCatalog MachinePorts() { return CatalogSource() ? CatalogSource()() : PortCatalog::Scan(); }
 
-uint32_t ButtonFace()
-{
-    const QColor c = QApplication::palette().color(QPalette::Button);
-    return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
-}
-
 // The machine's ports as the search numbers them: number, device and the system's description.
-MainTexts::Message PortList(const PortCatalog& catalog, int16_t lang)
+Message PortList(const PortCatalog& catalog, int16_t lang)
 {
-    const bool hebrew = lang == 1;
+    using languages::ByLanguage;
     QString text;
     if (catalog.Entries().empty()) {
-        text = hebrew ? QStringLiteral("לא נמצאו יציאות תקשורת במחשב") : QStringLiteral("No serial port found on this computer");
+        text = ByLanguage(lang, QStringLiteral("לא נמצאו יציאות תקשורת במחשב"), QStringLiteral("No serial port found on this computer"));
     } else {
-        text = hebrew ? QStringLiteral("יציאות התקשורת במחשב:") : QStringLiteral("Serial ports of this computer:");
-        for (const PortEntry& e : catalog.Entries())
-            text += QLatin1Char('\r') + QStringLiteral("COM") + Str(e.number) + QStringLiteral("   ") + e.path +
-                    QStringLiteral("   ") + e.description;
+        text = ByLanguage(lang, QStringLiteral("יציאות התקשורת במחשב:"), QStringLiteral("Serial ports of this computer:"));
+        for (const PortEntry& e : catalog.Entries()) {
+            const QString line = QStringLiteral("COM") + Str(e.number) + QStringLiteral("   ") + e.path +
+                                 QStringLiteral("   ") + e.description;
+            // Each port's line reads left to right in a Hebrew box too.
+            text += QLatin1Char('\r') + ByLanguage(lang, languages::LeftToRight(line), line);
+        }
     }
-    return {text, Ui::vbOKOnly | (hebrew ? int(Ui::vbHebrew) : 0),
-            hebrew ? QStringLiteral("מנהל התקנים") : QStringLiteral("Device manager")};
+    const QString title = ByLanguage(lang, QStringLiteral("מנהל התקנים"), QStringLiteral("Device manager"));
+    return ByLanguage(lang, Message{text, Ui::vbOKOnly | Ui::vbHebrew, title}, Message{text, Ui::vbOKOnly, title});
 }
 
 }  // namespace
@@ -140,14 +137,13 @@ void frm4Main::ComNumCmbo_Click(int listIndex)
     Label15->setText(::ComNumCmbo_Click(*comPort, entry));
 }
 
-void frm4Main::DeviceMngrOpen_Click() { MainTexts::Show(PortList(MachinePorts(), UILanguage)); }
+void frm4Main::DeviceMngrOpen_Click() { ShowMessage(PortList(MachinePorts(), UILanguage)); }
 
 void frm4Main::ComSettings_Click()
 {
     Picture2->move(620, 298);
-    const bool hebrew = UILanguage == 1;
-    Option1[0]->setText(hebrew ? QStringLiteral("קצב מהיר") : QStringLiteral("Fast"));
-    Option1[1]->setText(hebrew ? QStringLiteral("קצב איטי") : QStringLiteral("Slow"));
+    Option1[0]->setText(languages::ByLanguage(QStringLiteral("קצב מהיר"), QStringLiteral("Fast")));
+    Option1[1]->setText(languages::ByLanguage(QStringLiteral("קצב איטי"), QStringLiteral("Slow")));
     Picture2->setVisible(!Picture2->isVisibleTo(this));
     if (Picture2->isVisibleTo(this)) Picture2->raise();
 }
@@ -157,7 +153,7 @@ void frm4Main::CloseComSet_Click() { Picture2->hide(); }
 void frm4Main::PaintDelayPairs(int Index)
 {
     for (const auto* pair : {&ManualDelays, &Option1})
-        for (int i = 0; i < 2; ++i) VbColor::SetBackColor((*pair)[i], i == Index ? LightGreen : ButtonFace());
+        for (int i = 0; i < 2; ++i) VbColor::SetBackColor((*pair)[i], i == Index ? LightGreen : VbColor::ButtonFace());
 }
 
 // Both pairs always show the same choice; selecting the other pair's element runs its handler,

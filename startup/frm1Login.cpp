@@ -8,6 +8,8 @@
 #include <QPushButton>
 
 #include "core/DataModel.h"
+#include "core/Message.h"
+#include "core/ProgramInfo.h"
 #include "startup/frm3Dialog.h"
 #include "core/languages.h"
 #include "platform/ClickLabel.h"
@@ -17,9 +19,7 @@
 
 namespace {
 
-const QString AdminPassword = QStringLiteral("58316");
 const QString UserPassword = QStringLiteral("9146");
-const QString Version = QStringLiteral("1.32");
 constexpr int MaxFailures = 5;  // the next wrong password ends the program
 
 struct Captions {
@@ -101,7 +101,7 @@ frm1Login::frm1Login(QWidget* parent) : QDialog(parent)
 void frm1Login::Form_Load()
 {
     SmallDisplay = false;
-    Label1->setText(Version);
+    Label1->setText(ProgramInfo::Version);
     SetLanguage(1);
     languages::SetLanguage(1);
     // The login name alone: nothing of a terminating character reaches the box.
@@ -128,8 +128,9 @@ void frm1Login::cmdOK_Click()
     MaxNumOfDevices = 126;
     ++falseLogin;
     const QString password = txtPassword->text();
-    if (password == AdminPassword || password == UserPassword) {
-        if (password == AdminPassword) AdminMode = true;
+    const bool admin = ProgramInfo::IsAdminPassword(password);
+    if (admin || password == UserPassword) {
+        if (admin) AdminMode = true;
         done(QDialog::Accepted);
         frm3Dialog startDialog;
         Ui::ShowModal(startDialog);
@@ -151,12 +152,10 @@ void frm1Login::txtPassword_KeyPress(int keyAscii)
 
 void frm1Login::cmdCancel_Click()
 {
-    const bool hebrew = UILanguage == 1;
-    const int answer = hebrew ? Ui::MsgBox(QStringLiteral("האם אתה בטוח ?"), Ui::vbYesNo | Ui::vbHebrew,
-                                           QStringLiteral("יציאה מהתוכנה"))
-                              : Ui::MsgBox(QStringLiteral("Are you sure ?"), Ui::vbYesNo,
-                                           QStringLiteral("Exit software"));
-    if (answer == Ui::vbYes) Program::End();
+    const Message question = languages::ByLanguage(
+        UILanguage, Message{QStringLiteral("האם אתה בטוח ?"), Ui::vbYesNo | Ui::vbHebrew, QStringLiteral("יציאה מהתוכנה")},
+        Message{QStringLiteral("Are you sure ?"), Ui::vbYesNo, QStringLiteral("Exit software")});
+    if (ShowMessage(question) == Ui::vbYes) Program::End();
 }
 
 void frm1Login::Label2_Click()

@@ -16,12 +16,6 @@
 
 namespace {
 
-uint32_t ButtonFace()
-{
-    const QColor c = QApplication::palette().color(QPalette::Button);
-    return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
-}
-
 constexpr uint32_t Green = 0x00FF00;
 
 // A Tessel50 panel with three devices, their names, two groups and two events.
@@ -138,9 +132,9 @@ TEST_F(PanelButtonsTest, TheFastUploadShowsThePresetInUse)
     ASSERT_EQ(prompter.Pending(), 0);
 
     EXPECT_EQ(line->pcSpeeds, (std::vector<int>{9600, 57600}));
-    EXPECT_EQ(coloursDuringDevices, (std::vector<uint32_t>{ButtonFace(), ButtonFace(), Green}));
+    EXPECT_EQ(coloursDuringDevices, (std::vector<uint32_t>{VbColor::ButtonFace(), VbColor::ButtonFace(), Green}));
     EXPECT_EQ(recordPauseDuringDevices, "0.06");
-    EXPECT_EQ(PresetColours(), (std::vector<uint32_t>{Green, ButtonFace(), ButtonFace()}));
+    EXPECT_EQ(PresetColours(), (std::vector<uint32_t>{Green, VbColor::ButtonFace(), VbColor::ButtonFace()}));
     EXPECT_EQ(w.FullStr->text(), "0.36");
     EXPECT_EQ(w.Timing().FullStr, "0.36");
 }
