@@ -14,11 +14,6 @@ QString ByLanguage(const QString& hebrew, const QString& english)
 {
     return ByLanguage(UILanguage, hebrew, english);
 }
-QString LeftToRight(const QString& run)
-{
-    // LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE
-    return QChar(0x2066) + run + QChar(0x2069);
-}
 Message ByLanguage(int16_t lang, const Message& hebrew, const Message& english)
 {
     return lang == 1 ? hebrew : english;

@@ -32,6 +32,7 @@
 #include "panellink/LinkState.h"
 #include "platform/ClickLabel.h"
 #include "platform/Environment.h"
+#include "platform/QtLanguage.h"
 #include "platform/Ui.h"
 #include "reports/frmGroups.h"
 #include "reports/frmHistory.h"
@@ -178,6 +179,7 @@ void frm4Main::SetMainCaptions()
             button->setText(*text);
     }
     setLayoutDirection(UILanguage == 1 ? Qt::RightToLeft : Qt::LeftToRight);
+    QtLanguage::Apply(UILanguage == 1);
 }
 
 void frm4Main::ShowModel()
@@ -193,6 +195,8 @@ void frm4Main::ShowCounts()
     siteNameTxt->setText(ProjectName);
     const auto boxes = DetailBoxes();
     for (int i = 0; i < 5; ++i) boxes[i]->setText(detailHolders_[i]);
+    // A text longer than its box shows its start, not its end.
+    for (QLineEdit* box : {siteNameTxt, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]}) box->setCursorPosition(0);
 }
 
 void frm4Main::LnguageLbl_Click(int Index)

@@ -18,6 +18,7 @@
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "panellink/LinkState.h"
+#include "platform/QtLanguage.h"
 
 using namespace frm4MainControls;
 
@@ -156,8 +157,9 @@ void frm4Main::OpenDeviceTable()
     panel->setGeometry(435, panel->y(), 650, DeviceTableHeight);
     panel->raise();
     AdminLbl[6]->resize(Px(9650), AdminLbl[6]->height());
+    // Under the title, a pixel apart, so nothing of the legend shows in the collapsed tab.
     const QRect title = AdminLbl[6]->geometry();
-    Label35->setGeometry(Px(150), title.bottom() + 1, title.width(), Px(1000));
+    Label35->setGeometry(Px(150), title.bottom() + 2, title.width(), Px(1000));
     Label35->setText(DeviceDump::UpperLegend());
     List2->setGeometry(Px(100), Label35->geometry().bottom() + 1, Px(9450), Px(1000));
     Label36->setGeometry(Label35->x(), List2->geometry().bottom() + 1, List2->width(), Px(1000));
@@ -201,6 +203,8 @@ void frm4Main::Command16_Click()
     const bool hebrew = Command16->text() == QStringLiteral("ע");
     Command16->setText(hebrew ? QStringLiteral("E") : QStringLiteral("ע"));
     UILanguage = hebrew ? 2 : 1;
+    // No window is re-captioned; the messages and Qt's own dialogs follow the flag.
+    QtLanguage::Apply(UILanguage == 1);
 }
 
 void frm4Main::Command15_Click()

@@ -15,6 +15,7 @@
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "panellink/Operations.h"
+#include "platform/InputBlocker.h"
 
 using namespace frm4MainControls;
 
@@ -32,6 +33,7 @@ void frm4Main::BuildPanelLink()
     TransferIndicator->lower();
     VbColor::SetBackColor(TransferIndicator, LinkColours::Idle);
     panelOps_.reset(new PanelOperations(*comPort, linkTiming_, *this));
+    inputBlocker_ = new InputBlocker(this);
 }
 
 void frm4Main::WirePanelLink()
@@ -109,7 +111,8 @@ void frm4Main::SET_OUT_GRP_Click() { panelOps_->SET_OUT_GRP_Click(); }
 void frm4Main::SetStatBar(int value) { StatBar->setValue(value); }
 void frm4Main::SetActivMsgLbl(const QString& text) { ActivMsgLbl->setText(text); }
 void frm4Main::SetTransferIndicator(uint32_t colour) { VbColor::SetBackColor(TransferIndicator, colour); }
-void frm4Main::SetWindowEnabled(bool enabled) { setEnabled(enabled); }
+void frm4Main::SetWindowEnabled(bool enabled) { inputBlocker_->SetBlocked(!enabled); }
+bool frm4Main::TakesInput() const { return !inputBlocker_->Blocked(); }
 
 void frm4Main::SetModelCaptions(const QString& command13, const QString& windowCaption)
 {
@@ -139,8 +142,8 @@ void frm4Main::ShowTiming(const LinkTiming& timing)
 void frm4Main::SaveProjectQuietly()
 {
     QuietSave = true;
-    // The window is disabled while the upload runs, and a disabled button ignores click():
-    // the Update command's handler runs directly.
+    // The Update command's handler runs directly: the window takes no input while the upload
+    // runs, and the save is the upload's own step.
     UpDateCmd_Click();
 }
 

@@ -1,8 +1,10 @@
 // The serial port controls of the main window: the search at load and on demand, the list of
 // ports with a manual pick, the list of the machine's ports (in place of a device manager), the
 // COM settings panel with its Fast/Slow pair, and opening and closing the port for a transfer.
+#include <algorithm>
 #include <utility>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -10,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include "core/Conv.h"
 #include "core/DataModel.h"
@@ -54,7 +57,7 @@ Message PortList(const PortCatalog& catalog, int16_t lang)
             const QString line = QStringLiteral("COM") + Str(e.number) + QStringLiteral("   ") + e.path +
                                  QStringLiteral("   ") + e.description;
             // Each port's line reads left to right in a Hebrew box too.
-            text += QLatin1Char('\r') + ByLanguage(lang, languages::LeftToRight(line), line);
+            text += QLatin1Char('\r') + ByLanguage(lang, Ui::LeftToRight(line), line);
         }
     }
     const QString title = ByLanguage(lang, QStringLiteral("מנהל התקנים"), QStringLiteral("Device manager"));
@@ -98,12 +101,12 @@ void frm4Main::WirePortControls()
 
 void frm4Main::SearchComPort()
 {
-    setEnabled(false);
+    SetWindowEnabled(false);
     ActivMsgLbl->setText(SearchComPortText());
     MainMdl::Delay(0.5);
     FindComPort();
     ActivMsgLbl->clear();
-    setEnabled(true);
+    SetWindowEnabled(true);
 }
 
 void frm4Main::FindComPort()
@@ -117,9 +120,22 @@ void frm4Main::FindComPort()
     ManualSearch = flags.ManualSearch;
     SerialAnywhere = flags.SerialAnywhere;
     for (const ComboEntry& e : r.ComNumCmbo) ComNumCmbo->addItem(e.text, e.port);
+    FitPortListToEntries();
     ComNumCmbo->setCurrentIndex(r.ListIndex);
     Label13->setText(r.Label13);
     Label15->setText(r.Label15);
+}
+
+// The box is narrower than most descriptions; its drop-down is as wide as the widest entry, so
+// two adapters of the same kind can be told apart.
+void frm4Main::FitPortListToEntries()
+{
+    QAbstractItemView* list = ComNumCmbo->view();
+    const QFontMetrics fm(list->font());
+    int widest = 0;
+    for (int i = 0; i < ComNumCmbo->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(ComNumCmbo->itemText(i)));
+    const int margins = 2 * list->frameWidth() + ComNumCmbo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    list->setMinimumWidth(std::max(ComNumCmbo->width(), widest + margins));
 }
 
 void frm4Main::FindMyCOM_Click()

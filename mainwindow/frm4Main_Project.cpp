@@ -128,6 +128,7 @@ void frm4Main::FileSaveAs()
         usrDataPath = keptFolder;
     }
     siteNameTxt->setText(ProjectName);
+    siteNameTxt->setCursorPosition(0);
 }
 
 void frm4Main::DefaultFolderLocation_Click()

@@ -3,6 +3,7 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/Message.h"
+#include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
 #include "platform/PortCatalog.h"
 #include "platform/SComm.h"
@@ -96,7 +97,7 @@ bool setPortOpen(SComm& port)
     port.Settings = ComSettings;
     port.CommPort = int(ValInt(ComPortNum));
     if (port.SetPortOpen(true)) return true;
-    Ui::MsgBox(port.LastError());
+    SayPortFault(port);
     TransferError = true;
     return false;
 }

@@ -15,6 +15,7 @@
 #include "platform/ClickLabel.h"
 #include "platform/Environment.h"
 #include "platform/Program.h"
+#include "platform/QtLanguage.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -40,6 +41,8 @@ frm1Login::frm1Login(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frm1Login"));
     setWindowTitle(QStringLiteral("Login"));
     setFixedSize(330, 210);
+    // Laid out once for both languages; Qt's dialogs follow the language (QtLanguage).
+    setLayoutDirection(Qt::LeftToRight);
 
     for (int i = 0; i < 2; ++i) {
         lblLabels[i] = new QLabel(this);
@@ -118,6 +121,7 @@ void frm1Login::SetLanguage(int16_t lang)
     cmdOK->setText(QString::fromUtf8(c->ok));
     cmdCancel->setText(QString::fromUtf8(c->cancel));
     UILanguage = lang;
+    QtLanguage::Apply(lang == 1);
 }
 
 // Captions and UILanguage only; the language tables stay as the load filled them.

@@ -46,6 +46,8 @@ frm3Dialog::frm3Dialog(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frm3Dialog"));
     setWindowTitle(QStringLiteral("VERDAL5000X"));
     resize(425, 323);
+    // Laid out once for both languages; its file dialogs follow the interface language.
+    setLayoutDirection(Qt::LeftToRight);
 
     Picture1 = new QLabel(QStringLiteral("VERDAL 5000X"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
