@@ -1,6 +1,7 @@
 #include "panellink/LinkMessages.h"
 
 #include "core/DataModel.h"
+#include "core/Message.h"
 #include "platform/PortMessages.h"
 #include "platform/SComm.h"
 #include "platform/Ui.h"
@@ -29,7 +30,8 @@ QString PortFaultText(const SComm& port, int16_t lang)
 int SayPortFault(const SComm& port, const QString& note)
 {
     const QString text = PortFaultText(port, UILanguage) + (note.isEmpty() ? QString() : QStringLiteral("\r\n") + note);
-    return MsgBox(text, UILanguage == 1 ? int(vbOKOnly | vbHebrew) : int(vbOKOnly));
+    return ShowMessage(languages::ByLanguage(UILanguage, Message{text, vbOKOnly | vbHebrew, QString()},
+                                             Message{text, vbOKOnly, QString()}));
 }
 
 namespace LinkMessages {
