@@ -69,9 +69,11 @@ Result PrintLines(const QStringList& lines, const QString& documentName, QWidget
     const int rowsPerPage = std::max(1, int(std::floor(area.height() / lineHeight)));
 
     int pages = 1, row = 0;
+    bool rightToLeft = false;
     for (int copy = 0; copy < copies; ++copy) {
         for (const QString& line : lines) {
-            const bool rightToLeft = TextColumns::RightToLeft(line);
+            // A line without letters (a ruler, a number) keeps the direction of the line before.
+            if (TextColumns::HasStrongDirection(line)) rightToLeft = TextColumns::RightToLeft(line);
             for (const TextColumns::Row& r : TextColumns::Wrap(TextColumns::Cells(line), columns, WrapIndent)) {
                 if (row == rowsPerPage) {
                     if (!printer.newPage()) {

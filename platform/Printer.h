@@ -2,8 +2,9 @@
 // Printing of text lines: the print dialog (printer and number of copies), then every copy of the
 // lines one after the other in one print job, in the fixed-pitch Hebrew font at 10 points. Each
 // line reads in its own direction (a line whose first letter is Hebrew is laid out from the right
-// edge), fields stay in their tab columns, a full page goes on to the next one, and a line wider
-// than the page wraps: what does not fit continues on the next printed line, indented.
+// edge; a line without letters keeps the direction of the line before), fields stay in their tab
+// columns, a full page goes on to the next one, and a line wider than the page wraps: the fields
+// that do not fit continue on the next printed line, indented.
 // Tests set a dialog hook that points the printer at a PDF file, so no dialog and no printer
 // are needed.
 #include <functional>

@@ -10,6 +10,21 @@ namespace TextColumns {
 
 bool RightToLeft(const QString& text) { return text.isRightToLeft(); }
 
+bool HasStrongDirection(const QString& text)
+{
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirL:
+        case QChar::DirR:
+        case QChar::DirAL:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
 Row Cells(const QString& line)
 {
     Row cells;
@@ -17,7 +32,7 @@ Row Cells(const QString& line)
     int start = 0;
     QString field;
     auto flush = [&] {
-        if (!field.isEmpty()) cells.push_back(Cell{field, start, RightToLeft(field)});
+        if (!field.isEmpty()) cells.push_back(Cell{field, start});
         field.clear();
     };
     for (const QChar c : line) {
@@ -55,7 +70,7 @@ std::vector<Row> Wrap(const Row& cells, int columns, int indent)
         // A field wider than what is left of the row is cut; its rest continues at the indent.
         while (cell.column + cell.width() > columns) {
             const int room = columns - cell.column;
-            rows.back().push_back(Cell{cell.text.left(room), cell.column, cell.rightToLeft});
+            rows.back().push_back(Cell{cell.text.left(room), cell.column});
             cell.text = cell.text.mid(room);
             shift += columns - indent;
             cell.column = indent;
@@ -72,7 +87,7 @@ void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRec
         const double width = c.width() * cellWidth;
         const double x = rightToLeftLine ? line.right() - c.column * cellWidth - width : line.left() + c.column * cellWidth;
         QTextOption option(Qt::AlignLeading | Qt::AlignVCenter);
-        option.setTextDirection(c.rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        option.setTextDirection(rightToLeftLine ? Qt::RightToLeft : Qt::LeftToRight);
         option.setWrapMode(QTextOption::NoWrap);
         option.setFlags(QTextOption::IncludeTrailingSpaces);
         painter.drawText(QRectF(x, line.top(), width, line.height()), c.text, option);

@@ -1,9 +1,10 @@
 #pragma once
 // Report lines laid out the way a text editor shows the report file: the fields between Tab
 // characters start at tab stops every 8 columns of a fixed-pitch font. Each field is drawn in a
-// rectangle of its own and in its own reading direction, so a Hebrew name never moves the columns
-// around it; a whole line is laid out from the left edge, or from the right edge when it reads
-// right to left. Used by the report lists on screen and by the printer.
+// rectangle of its own, so a Hebrew name never moves the columns around it; a line is laid out
+// from the left edge, or, when it reads right to left, from the right edge, and its fields read
+// in the line's direction (a Hebrew word inside them still reads right to left). Used by the
+// report lists on screen and by the printer.
 #include <vector>
 
 #include <QString>
@@ -17,8 +18,7 @@ constexpr int TabStop = 8;
 
 struct Cell {
     QString text;
-    int column = 0;           // first column, counted from the line's start side
-    bool rightToLeft = false; // the field's own reading direction
+    int column = 0;  // first column, counted from the line's start side
     int width() const { return int(text.size()); }
 };
 using Row = std::vector<Cell>;
@@ -26,6 +26,8 @@ using Row = std::vector<Cell>;
 // True when the first character of strong direction reads right to left (Hebrew); neutral
 // characters (digits, blanks, punctuation) do not count.
 bool RightToLeft(const QString& text);
+// True when the text has a character of strong direction (a letter) at all.
+bool HasStrongDirection(const QString& text);
 
 // The fields of a line, each at the column its tab stop gives; empty fields give no cell.
 Row Cells(const QString& line);

@@ -116,14 +116,15 @@ void frmReport::Form_Load()
     const ReportWindow window = model_->window();
     const WindowTexts texts = TextsOf(window, lang_);
     setWindowTitle(Caption(window, lang_, MaxNumOfDevices));
-    Label2->setLayoutDirection(texts.label2RightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    // Right-to-left reading: the label reads from the right edge.
+    Label2->setAlignment(Qt::AlignVCenter | (texts.label2RightToLeft ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft));
     Label2->setText(texts.label2);
     const Buttons buttons = ButtonTexts(lang_);
     Command1->setText(buttons.excel);
     saveLogCmd->setText(buttons.save);
     prnCmd->setText(buttons.print);
     ExitCmd->setText(buttons.exit);
-    Koteret->setLayoutDirection(lang_ == 1 ? Qt::RightToLeft : Qt::LeftToRight);
+    Koteret->setAlignment(Qt::AlignVCenter | Qt::AlignAbsolute | (lang_ == 1 ? Qt::AlignRight : Qt::AlignLeft));
     Koteret->setText(texts.koteret);
 
     const Sizes sizes = SizesOf(SmallDisplay);
