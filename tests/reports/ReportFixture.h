@@ -124,6 +124,20 @@ inline void FillSampleProject()
     Event(5, 24, "SIREN", "FAULT", "2359", "311224");
 }
 
+// All 126 addresses in use: the single-address kinds in turn, Hebrew and English names, each
+// device in a group.
+inline void FillFullProject()
+{
+    using namespace DeviceKind;
+    const int kinds[] = {SmokeDetector, HeatDetector, ConventionalDetector, RedCallPoint, YellowCallPoint, BeamCard,
+                         InputDevice, Output, Relay, LineRelay};
+    for (int a = 1; a <= MaxAddress; ++a) {
+        const QString name = a % 2 ? QStringLiteral("חדר %1").arg(a) : QStringLiteral("ROOM %1").arg(a);
+        Put({a, kinds[a % 10], 1, name, {(a - 1) % MaxGroups + 1}});
+    }
+    for (int g = 1; g <= MaxGroups; ++g) Group(g, 1, {g * 3}, QStringLiteral("GROUP %1").arg(g));
+}
+
 class ReportFixture : public ProjectFixture {
 protected:
     void SetUp() override
