@@ -101,6 +101,13 @@ struct ProjectDetailsRecord {
 constexpr int MaxAddress = 126;   // size of the device tables (Tessel126)
 constexpr int MaxGroups = 32;
 constexpr int MaxHistory = 255;
+constexpr int MaxGroupsPerInput = 4;   // Grp(1..4) of a device
+constexpr int MaxOutputsPerGroup = 6;  // OutAddr(1..6) of a group
+
+// The panel outputs a group may name besides loop addresses.
+namespace SpecialOutput {
+enum : int { AlarmRelay1 = 201, AlarmRelay2 = 202, DialerAlarm = 205 };
+}
 
 // Tables: element 0 exists and holds no data.
 extern std::array<DeviceRecord, MaxAddress + 1> DeviceDataArray;
