@@ -52,7 +52,6 @@ public:
 
 protected:
     frmReport(ReportWindow window, QWidget* parent);
-    ReportModel& model() { return *model_; }
     int16_t language() const { return lang_; }
 
     void showEvent(QShowEvent* e) override;

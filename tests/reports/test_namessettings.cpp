@@ -171,8 +171,9 @@ TEST_F(NamesSettingsTest, TheOtherLanguageKeepsNumbersAndWidths)
     for (int i = 0; i < en.size(); ++i) {
         const QStringList a = en[i].split('\t'), b = he[i].split('\t');
         ASSERT_EQ(a.size(), b.size()) << i;
-        if (a.size() > 1)
+        if (a.size() > 1) {
             for (int k = 0; k < a.size(); ++k) EXPECT_EQ(a[k].size(), b[k].size()) << "line " << i << " field " << k;
+        }
         static const QRegularExpression number("\\d+(\\.\\d+)?$");
         if (en[i].startsWith("----- ")) {
             EXPECT_EQ(number.match(en[i]).captured(), number.match(he[i]).captured()) << en[i].toStdString();
