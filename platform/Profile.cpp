@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <map>
 #include <mutex>
-#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include <QFileInfo>
 
 #include "platform/TextCodec.h"
+#include "platform/TextFile.h"
 
 namespace Profile {
 
@@ -210,8 +210,9 @@ private:
 
 namespace {
 
+using TextFile::ErrorOf;
+
 std::mutex g_mutex;
-std::optional<Error> g_failNext;
 
 // Parsed files by path, each with the bytes it was parsed from: a call reads the file and reuses
 // the parse only when the bytes are unchanged, so a file edited behind our back is never stale.
@@ -221,26 +222,6 @@ struct CacheEntry {
 };
 std::map<QString, CacheEntry> g_cache;
 constexpr size_t CacheLimit = 16;
-
-Error ErrorOf(int err)
-{
-    switch (err) {
-    case ENOENT:
-    case ENOTDIR:
-        return {ErrorNumber::PathNotFound, QStringLiteral("Path not found")};
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case ETXTBSY:
-        return {ErrorNumber::PermissionDenied, QStringLiteral("Permission denied")};
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return {ErrorNumber::DiskFull, QStringLiteral("Disk full")};
-    default:
-        return {ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error")};
-    }
-}
 
 void Fail(Error* out, const Error& e)
 {
@@ -299,94 +280,11 @@ const Document* LoadDocument(const QString& file, Error* error)
     return &e.doc;
 }
 
-bool WriteAll(int fd, const QByteArray& bytes)
-{
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        p += n;
-        left -= n;
-    }
-    return true;
-}
-
-// Replaces the file with `bytes`: a temporary file in the same folder, flushed, then renamed over
-// the old one. Any failure leaves the old file as it was and removes the temporary file.
-bool ReplaceFile(const QString& file, const QByteArray& bytes, Error* error)
-{
-    QString target = file;
-    const QFileInfo link(file);
-    if (link.isSymLink()) target = link.symLinkTarget();  // keep the link, replace what it names
-    const QByteArray path = QFile::encodeName(target);
-
-    // The file keeps its permissions and, where allowed, its owner; a protected file stays unwritten.
-    struct stat old {};
-    const bool existed = ::stat(path.constData(), &old) == 0;
-    if (existed) {
-        if (S_ISDIR(old.st_mode)) {
-            Fail(error, ErrorOf(EISDIR));
-            return false;
-        }
-        if (::access(path.constData(), W_OK) != 0) {
-            Fail(error, ErrorOf(errno));
-            return false;
-        }
-    }
-    mode_t mode = existed ? (old.st_mode & 07777) : 0;
-    if (!existed) {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-
-    const QFileInfo info(target);
-    QByteArray temp = QFile::encodeName(info.absolutePath() + "/." + info.fileName() + ".XXXXXX");
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        Fail(error, ErrorOf(errno));
-        return false;
-    }
-    auto abandon = [&](const Error& e) {
-        ::close(fd);
-        ::unlink(temp.constData());
-        Fail(error, e);
-        return false;
-    };
-    if (g_failNext) {
-        const Error e = *g_failNext;
-        g_failNext.reset();
-        return abandon(e);
-    }
-    if (!WriteAll(fd, bytes)) return abandon(ErrorOf(errno));
-    ::fchmod(fd, mode);
-    // Where we may not give the file back to its owner, it becomes ours, as any rewrite by us would.
-    if (existed && ::fchown(fd, old.st_uid, old.st_gid) != 0) errno = 0;
-    if (::fsync(fd) != 0) return abandon(ErrorOf(errno));
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(temp.constData());
-        Fail(error, ErrorOf(err));
-        return false;
-    }
-    if (::rename(temp.constData(), path.constData()) != 0) {
-        const int err = errno;
-        ::unlink(temp.constData());
-        Fail(error, ErrorOf(err));
-        return false;
-    }
-    return true;
-}
-
 // Caller holds g_mutex.
 bool Store(const QString& file, const Document& doc, Error* error)
 {
     const QByteArray bytes = doc.Serialize();
-    if (!ReplaceFile(file, bytes, error)) return false;
+    if (!TextFile::Replace(file, bytes, error)) return false;
     if (g_cache.size() >= CacheLimit) g_cache.clear();
     g_cache[CacheKey(file)] = CacheEntry{bytes, doc};
     return true;
@@ -504,16 +402,8 @@ bool Batch::Commit(Error* error)
 
 // ---------------------------------------------------------------------------------------------
 
-void FailNextWrite(const Error& e)
-{
-    std::lock_guard lock(g_mutex);
-    g_failNext = e;
-}
+void FailNextWrite(const Error& e) { TextFile::FailNextWrite(e); }
 
-void ClearTestHooks()
-{
-    std::lock_guard lock(g_mutex);
-    g_failNext.reset();
-}
+void ClearTestHooks() { TextFile::ClearTestHooks(); }
 
 }  // namespace Profile

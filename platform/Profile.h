@@ -19,16 +19,13 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/TextFile.h"
+
 namespace Profile {
 
 // A failure, numbered like the run-time errors the callers know.
-struct Error {
-    int number = 0;
-    QString message;
-};
-namespace ErrorNumber {
-enum : int { DiskFull = 61, PermissionDenied = 70, PathFileAccess = 75, PathNotFound = 76 };
-}
+using Error = TextFile::Error;
+namespace ErrorNumber = TextFile::ErrorNumber;
 
 // The value of a key, or nothing when the file, the section or the key is missing. An existing
 // file that cannot be read also gives nothing, and fills `error`.

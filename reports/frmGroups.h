@@ -1,8 +1,8 @@
 #pragma once
-// The operating groups report. (Placeholder until the window lands: a window of that name that closes without changes.)
-#include <QDialog>
+// The operating groups report: for each group its inputs, outputs and counts.
+#include "reports/frmReport.h"
 
-class frmGroups : public QDialog {
+class frmGroups : public frmReport {
     Q_OBJECT
 public:
     explicit frmGroups(QWidget* parent = nullptr);

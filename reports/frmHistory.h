@@ -1,8 +1,8 @@
 #pragma once
-// The events log report. (Placeholder until the window lands: a window of that name that closes without changes.)
-#include <QDialog>
+// The events log: the panel's event history as the last history download left it.
+#include "reports/frmReport.h"
 
-class frmHistory : public QDialog {
+class frmHistory : public frmReport {
     Q_OBJECT
 public:
     explicit frmHistory(QWidget* parent = nullptr);

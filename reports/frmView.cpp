@@ -1,14 +1,6 @@
 #include "reports/frmView.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
-
-frmView::frmView(QWidget* parent) : QDialog(parent)
+frmView::frmView(QWidget* parent) : frmReport(ReportWindow::Names, parent)
 {
     setObjectName(QStringLiteral("frmView"));
-    setWindowTitle(QStringLiteral("Names"));
-    auto* layout = new QVBoxLayout(this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    layout->addWidget(close);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }

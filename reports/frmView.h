@@ -1,8 +1,8 @@
 #pragma once
-// The device names report. (Placeholder until the window lands: a window of that name that closes without changes.)
-#include <QDialog>
+// The device names list: each occupied address with its name and factory name.
+#include "reports/frmReport.h"
 
-class frmView : public QDialog {
+class frmView : public frmReport {
     Q_OBJECT
 public:
     explicit frmView(QWidget* parent = nullptr);

@@ -1,14 +1,13 @@
 #include "reports/frmView2.h"
 
-#include <QPushButton>
-#include <QVBoxLayout>
+#include "reports/SettingsText.h"
 
-frmView2::frmView2(QWidget* parent) : QDialog(parent)
+frmView2::frmView2(QWidget* parent) : frmReport(ReportWindow::NamesAndSettings, parent)
 {
     setObjectName(QStringLiteral("frmView2"));
-    setWindowTitle(QStringLiteral("Settings"));
-    auto* layout = new QVBoxLayout(this);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    layout->addWidget(close);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString frmView2::SettingsToListView(int16_t col, int16_t addr) const
+{
+    return SettingsText::SettingsToListView(col, addr, language(), Regional::Now());
 }

@@ -1,9 +1,15 @@
 #pragma once
-// The device names and settings report. (Placeholder until the window lands: a window of that name that closes without changes.)
-#include <QDialog>
+// The device names and settings report: every device grouped by kind, with its settings and the
+// totals per kind. Its report file is exactly its list.
+#include <cstdint>
 
-class frmView2 : public QDialog {
+#include "reports/frmReport.h"
+
+class frmView2 : public frmReport {
     Q_OBJECT
 public:
     explicit frmView2(QWidget* parent = nullptr);
+
+    // Column col (1 to 7) of the device at addr, as the report shows it.
+    QString SettingsToListView(int16_t col, int16_t addr) const;
 };

@@ -1,5 +1,7 @@
 #include "ScriptedPrompter.h"
 
+#include "ScriptedPrinter.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -40,6 +42,7 @@ void InstallHeadlessGuards()
     });
     FileDialog::SetTestMode(true);
     FileDialog::SetUnexpectedHandler(FailOnFileDialog);
+    FailOnPrintDialog();
 }
 
 RealWindows::RealWindows() : prompter_(Ui::CurrentPrompter()), modalHook_(Ui::CurrentModalHook())

@@ -14,7 +14,7 @@
 
 class QWidget;
 
-// Makes every message box, modal window and file dialog that no double below expects fail the
+// Makes every message box, modal window, file dialog and print dialog that no double expects fail the
 // running test at once instead of waiting for a click that never comes. test_main calls it; the
 // doubles put these guards back when they end.
 void InstallHeadlessGuards();

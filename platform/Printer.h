@@ -1,0 +1,45 @@
+#pragma once
+// Printing of text lines: the print dialog (printer and number of copies), then every copy of the
+// lines one after the other in one print job, in the fixed-pitch Hebrew font at 10 points. Each
+// line reads in its own direction (a line whose first letter is Hebrew is laid out from the right
+// edge; a line without letters keeps the direction of the line before), fields stay in their tab
+// columns, a full page goes on to the next one, and a line wider than the page wraps: the fields
+// that do not fit continue on the next printed line, indented.
+// Tests set a dialog hook that points the printer at a PDF file, so no dialog and no printer
+// are needed.
+#include <functional>
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+class QWidget;
+
+namespace Printer {
+
+// The report font: "Miriam Fixed", else the culmus font "Miriam Mono CLM".
+QFont ReportFont(double points);
+constexpr double PrintPoints = 10;
+// Columns a wrapped line's continuation starts at.
+constexpr int WrapIndent = 4;
+
+enum class Status { Printed, Cancelled, Failed };
+struct Result {
+    Status status = Status::Cancelled;
+    QString where;  // on failure: the printer's name, or the output file
+    int pages = 0;
+};
+
+// Shows the print dialog; on OK prints `lines` as many times as copies were chosen, as one job
+// named `documentName`. Cancel in the dialog gives Cancelled; a printer or output file that
+// cannot be written gives Failed.
+Result PrintLines(const QStringList& lines, const QString& documentName, QWidget* parent = nullptr);
+
+// Tests: the hook runs in place of the dialog; it sets up the printer (a PDF file, copies) and
+// returns false for Cancel. nullptr restores the dialog.
+using DialogHook = std::function<bool(QPrinter&)>;
+void SetDialogHook(DialogHook hook);
+DialogHook CurrentDialogHook();
+
+}  // namespace Printer

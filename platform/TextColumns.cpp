@@ -1,0 +1,97 @@
+#include "platform/TextColumns.h"
+
+#include <algorithm>
+
+#include <QPainter>
+#include <QRectF>
+#include <QTextOption>
+
+namespace TextColumns {
+
+bool RightToLeft(const QString& text) { return text.isRightToLeft(); }
+
+bool HasStrongDirection(const QString& text)
+{
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirL:
+        case QChar::DirR:
+        case QChar::DirAL:
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+Row Cells(const QString& line)
+{
+    Row cells;
+    int column = 0;
+    int start = 0;
+    QString field;
+    auto flush = [&] {
+        if (!field.isEmpty()) cells.push_back(Cell{field, start});
+        field.clear();
+    };
+    for (const QChar c : line) {
+        if (c == u'\t') {
+            flush();
+            column = (column / TabStop + 1) * TabStop;
+            start = column;
+            continue;
+        }
+        // A line break inside a line (the events log's title line) takes no column.
+        if (c == u'\r' || c == u'\n') continue;
+        if (field.isEmpty()) start = column;
+        field += c;
+        ++column;
+    }
+    flush();
+    return cells;
+}
+
+int Width(const Row& row) { return row.empty() ? 0 : row.back().column + row.back().width(); }
+
+std::vector<Row> Wrap(const Row& cells, int columns, int indent)
+{
+    columns = std::max(columns, 1);
+    if (indent >= columns) indent = 0;
+    std::vector<Row> rows(1);
+    int shift = 0;  // columns the current row starts after the line's start
+    for (Cell cell : cells) {
+        cell.column -= shift;
+        if (cell.column + cell.width() > columns && !rows.back().empty()) {
+            shift += cell.column - indent;
+            cell.column = indent;
+            rows.emplace_back();
+        }
+        // A field wider than what is left of the row is cut; its rest continues at the indent.
+        while (cell.column + cell.width() > columns) {
+            const int room = columns - cell.column;
+            rows.back().push_back(Cell{cell.text.left(room), cell.column});
+            cell.text = cell.text.mid(room);
+            shift += columns - indent;
+            cell.column = indent;
+            rows.emplace_back();
+        }
+        if (!cell.text.isEmpty()) rows.back().push_back(cell);
+    }
+    return rows;
+}
+
+void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRectF& line, double cellWidth)
+{
+    for (const Cell& c : row) {
+        const double width = c.width() * cellWidth;
+        const double x = rightToLeftLine ? line.right() - c.column * cellWidth - width : line.left() + c.column * cellWidth;
+        QTextOption option(Qt::AlignLeading | Qt::AlignVCenter);
+        option.setTextDirection(rightToLeftLine ? Qt::RightToLeft : Qt::LeftToRight);
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setFlags(QTextOption::IncludeTrailingSpaces);
+        painter.drawText(QRectF(x, line.top(), width, line.height()), c.text, option);
+    }
+}
+
+}  // namespace TextColumns

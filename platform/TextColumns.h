@@ -1,0 +1,45 @@
+#pragma once
+// Report lines laid out the way a text editor shows the report file: the fields between Tab
+// characters start at tab stops every 8 columns of a fixed-pitch font. Each field is drawn in a
+// rectangle of its own, so a Hebrew name never moves the columns around it; a line is laid out
+// from the left edge, or, when it reads right to left, from the right edge, and its fields read
+// in the line's direction (a Hebrew word inside them still reads right to left). Used by the
+// report lists on screen and by the printer.
+#include <vector>
+
+#include <QString>
+
+class QPainter;
+class QRectF;
+
+namespace TextColumns {
+
+constexpr int TabStop = 8;
+
+struct Cell {
+    QString text;
+    int column = 0;  // first column, counted from the line's start side
+    int width() const { return int(text.size()); }
+};
+using Row = std::vector<Cell>;
+
+// True when the first character of strong direction reads right to left (Hebrew); neutral
+// characters (digits, blanks, punctuation) do not count.
+bool RightToLeft(const QString& text);
+// True when the text has a character of strong direction (a letter) at all.
+bool HasStrongDirection(const QString& text);
+
+// The fields of a line, each at the column its tab stop gives; empty fields give no cell.
+Row Cells(const QString& line);
+// The columns a row takes: the end of its last cell.
+int Width(const Row& row);
+
+// The rows of one line for a page `columns` wide: a field that does not fit goes whole to the
+// next row, which continues at column `indent` with the spacing kept; a field wider than a row
+// is cut into pieces. Nothing is lost. An empty line gives one empty row.
+std::vector<Row> Wrap(const Row& cells, int columns, int indent);
+
+// Draws one row into `line` (its height is one line), `cellWidth` being the width of a column.
+void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRectF& line, double cellWidth);
+
+}  // namespace TextColumns

@@ -1,0 +1,232 @@
+#include "reports/frmReport.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+
+#include "core/DataModel.h"
+#include "core/Message.h"
+#include "platform/Printer.h"
+#include "platform/TextColumns.h"
+#include "platform/TextFile.h"
+#include "platform/Ui.h"
+#include "reports/ReportFrameTexts.h"
+
+namespace {
+
+// Draws a report line in its tab columns, each field in its own reading direction; on screen
+// every line reads from the left, as the fixed-column text of the report file does.
+class ReportLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem bare = option;
+        initStyleOption(&bare, index);
+        const QString line = bare.text;
+        bare.text.clear();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : nullptr;
+        if (style) style->drawControl(QStyle::CE_ItemViewItem, &bare, painter, widget);
+        painter->save();
+        painter->setFont(option.font);
+        const bool selected = option.state & QStyle::State_Selected;
+        painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        TextColumns::DrawRow(*painter, TextColumns::Cells(line), false, QRectF(option.rect).adjusted(2, 0, 0, 0),
+                             CellWidth(option.font));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QFontMetricsF metrics(option.font);
+        const int width = TextColumns::Width(TextColumns::Cells(index.data().toString()));
+        return QSize(int(width * CellWidth(option.font)) + 6, int(metrics.lineSpacing()) + 1);
+    }
+
+private:
+    static double CellWidth(const QFont& f) { return QFontMetricsF(f).horizontalAdvance(QLatin1Char('M')); }
+};
+
+QFont Arial(double points, bool bold)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, int left, int width)
+{
+    auto* b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setGeometry(left, 0, width, 30);
+    b->setFont(Arial(12, true));
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+}  // namespace
+
+frmReport::frmReport(ReportWindow window, QWidget* parent) : QDialog(parent), model_(ReportModel::Make(window))
+{
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(5, 5, 890, 20);
+    Label2->setFont(Arial(9.75, false));
+
+    NewList = new QListWidget(this);
+    NewList->setObjectName(QStringLiteral("NewList"));
+    NewList->setFont(Printer::ReportFont(ReportFrameTexts::ListPoints(window)));
+    NewList->setUniformItemSizes(true);
+    NewList->setLayoutDirection(Qt::LeftToRight);
+    NewList->setItemDelegate(new ReportLineDelegate(NewList));
+
+    Command1 = Button(this, QStringLiteral("Command1"), 5, 89);
+    saveLogCmd = Button(this, QStringLiteral("saveLogCmd"), 94, 178);
+    prnCmd = Button(this, QStringLiteral("prnCmd"), 272, 178);
+    ExitCmd = Button(this, QStringLiteral("ExitCmd"), 450, 178);
+    Koteret = new QLabel(this);
+    Koteret->setObjectName(QStringLiteral("Koteret"));
+    Koteret->setGeometry(628, 0, 267, 30);
+    Koteret->setFont(Arial(ReportFrameTexts::KoteretPoints(window), true));
+
+    connect(Command1, &QPushButton::clicked, this, &frmReport::Command1_Click);
+    connect(saveLogCmd, &QPushButton::clicked, this, &frmReport::saveLogCmd_Click);
+    connect(prnCmd, &QPushButton::clicked, this, &frmReport::prnCmd_Click);
+    connect(ExitCmd, &QPushButton::clicked, this, &frmReport::ExitCmd_Click);
+
+    Form_Load();
+}
+
+frmReport::~frmReport() = default;
+
+void frmReport::Form_Load()
+{
+    using namespace ReportFrameTexts;
+    lang_ = UILanguage;
+    const ReportWindow window = model_->window();
+    const WindowTexts texts = TextsOf(window, lang_);
+    setWindowTitle(Caption(window, lang_, MaxNumOfDevices));
+    // Right-to-left reading: the label reads from the right edge.
+    Label2->setAlignment(Qt::AlignVCenter | (texts.label2RightToLeft ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft));
+    Label2->setText(texts.label2);
+    const Buttons buttons = ButtonTexts(lang_);
+    Command1->setText(buttons.excel);
+    saveLogCmd->setText(buttons.save);
+    prnCmd->setText(buttons.print);
+    ExitCmd->setText(buttons.exit);
+    Koteret->setAlignment(Qt::AlignVCenter | Qt::AlignAbsolute | (lang_ == 1 ? Qt::AlignRight : Qt::AlignLeft));
+    Koteret->setText(texts.koteret);
+
+    const Sizes sizes = SizesOf(SmallDisplay);
+    setFixedSize(900, sizes.windowHeight);
+    NewList->setGeometry(5, 35, 890, sizes.listHeight);
+    for (QWidget* w : {static_cast<QWidget*>(Command1), static_cast<QWidget*>(saveLogCmd),
+                       static_cast<QWidget*>(prnCmd), static_cast<QWidget*>(ExitCmd), static_cast<QWidget*>(Koteret)})
+        w->move(w->x(), sizes.rowTop);
+}
+
+void frmReport::Form_Activate()
+{
+    const QStringList lines = model_->Activate(lang_, Regional::Now());
+    NewList->setUpdatesEnabled(false);
+    NewList->clear();
+    NewList->addItems(lines);
+    NewList->setUpdatesEnabled(true);
+    TxtFilePath = model_->ReportPath();
+}
+
+void frmReport::filePrint() {}
+
+bool frmReport::printTxtFile(const QString& path)
+{
+    TextFile::Error error;
+    const std::optional<QStringList> lines = TextFile::ReadLines(path, &error);
+    if (!lines) {
+        ShowMessage(ReportFrameTexts::PrintFailed(lang_, path + QLatin1Char('\r') + error.message));
+        return false;
+    }
+    const Printer::Result result = Printer::PrintLines(*lines, QFileInfo(path).fileName(), this);
+    if (result.status == Printer::Status::Failed) ShowMessage(ReportFrameTexts::PrintFailed(lang_, result.where));
+    return result.status == Printer::Status::Printed;
+}
+
+bool frmReport::saveTxtFile()
+{
+    TextFile::Error error;
+    if (TextFile::WriteLines(TxtFilePath, model_->FileLines(lang_, Regional::Now()), &error)) return true;
+    ShowMessage(ReportFrameTexts::WriteFailed(lang_, TxtFilePath, error.message));
+    return false;
+}
+
+void frmReport::prnCmd_Click()
+{
+    // The file is printed as just written; a file that could not be written is not printed.
+    if (saveTxtFile()) printTxtFile(TxtFilePath);
+}
+
+void frmReport::saveLogCmd_Click()
+{
+    if (saveTxtFile()) ShowMessage(ReportFrameTexts::Saved(lang_));
+}
+
+void frmReport::Command1_Click()
+{
+    const QString path = model_->ExportPath();
+    TextFile::Error error;
+    if (!TextFile::WriteLines(path, model_->ExportLines(Regional::Now()), &error))
+        ShowMessage(ReportFrameTexts::WriteFailed(lang_, path, error.message));
+}
+
+void frmReport::ExitCmd_Click() { close(); }
+
+bool frmReport::Form_QueryUnload()
+{
+    switch (ShowMessage(ReportFrameTexts::SaveQuestion(model_->window(), lang_))) {
+    case Ui::vbYes:
+        return !saveTxtFile();  // a report that could not be saved keeps the window open
+    case Ui::vbNo:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void frmReport::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous()) return;
+    closing_ = false;
+    Form_Activate();
+}
+
+void frmReport::closeEvent(QCloseEvent* e)
+{
+    if (closing_) {
+        e->accept();
+        return;
+    }
+    if (Form_QueryUnload()) {
+        e->ignore();
+        return;
+    }
+    closing_ = true;
+    e->accept();
+    QDialog::done(QDialog::Rejected);
+}
+
+// Escape closes through the question too.
+void frmReport::reject()
+{
+    if (closing_) QDialog::reject();
+    else close();
+}

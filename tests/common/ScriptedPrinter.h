@@ -1,0 +1,43 @@
+#pragma once
+// The print dialog answered from a queue: a queued PDF answer points the printer at a PDF file
+// with a number of copies, a queued cancel cancels. A print dialog with no queued answer fails the
+// test and is cancelled. Also the reading of a printed PDF (poppler-utils: pdfinfo, pdftotext).
+#include <deque>
+
+#include <QString>
+
+#include "platform/Printer.h"
+
+class ScriptedPrinter {
+public:
+    ScriptedPrinter();
+    ~ScriptedPrinter();
+    ScriptedPrinter(const ScriptedPrinter&) = delete;
+    ScriptedPrinter& operator=(const ScriptedPrinter&) = delete;
+
+    void ExpectPdf(const QString& path, int copies = 1);
+    void ExpectCancel();
+    // Print dialogs shown so far.
+    int Shown() const { return shown_; }
+
+private:
+    struct Answer {
+        bool cancel;
+        QString path;
+        int copies;
+    };
+    std::deque<Answer> script_;
+    int shown_ = 0;
+    Printer::DialogHook previous_;
+};
+
+// The print dialog fails the running test (installed by InstallHeadlessGuards).
+void FailOnPrintDialog();
+
+namespace Pdf {
+// The number of pages of a PDF file; 0 when it cannot be read.
+int Pages(const QString& path);
+// The text of pages first..last (0: to the end), in reading order, without the direction marks
+// the text extraction puts around runs of the other direction.
+QString Text(const QString& path, int first = 1, int last = 0);
+}  // namespace Pdf

@@ -1,0 +1,82 @@
+// Report lines in tab columns: where each field starts, and how a line wider than a page wraps
+// without losing a character.
+#include <gtest/gtest.h>
+
+#include "platform/TextColumns.h"
+
+namespace {
+
+using TextColumns::Cell;
+using TextColumns::Row;
+
+std::vector<std::pair<int, QString>> Placed(const Row& row)
+{
+    std::vector<std::pair<int, QString>> out;
+    for (const Cell& c : row) out.emplace_back(c.column, c.text);
+    return out;
+}
+
+TEST(TextColumnsTest, FieldsStartAtTabStopsOfEightColumns)
+{
+    using P = std::vector<std::pair<int, QString>>;
+    const struct {
+        QString line;
+        P cells;
+    } cases[] = {
+        {"007\tKITCHEN", P{{0, "007"}, {8, "KITCHEN"}}},
+        // A 16-character field ends on a tab stop: its Tab goes on to the next one.
+        {"KITCHEN         \t007", P{{0, "KITCHEN         "}, {24, "007"}}},
+        // Two Tabs leave an empty column.
+        {"007\tNAME\t\tFACTORY", P{{0, "007"}, {8, "NAME"}, {24, "FACTORY"}}},
+        {"\tX", P{{8, "X"}}},
+        {QString(), P{}},
+        // The lone carriage return of the events log's title takes no column.
+        {"\rEvents Log\t", P{{0, "Events Log"}}},
+        {QStringLiteral("מס'\tשם ההתקן"), P{{0, QStringLiteral("מס'")}, {8, QStringLiteral("שם ההתקן")}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Placed(TextColumns::Cells(c.line)), c.cells) << c.line.toStdString();
+    EXPECT_EQ(TextColumns::Width(TextColumns::Cells("007\tKITCHEN")), 15);
+}
+
+TEST(TextColumnsTest, DirectionIsThatOfTheFirstLetter)
+{
+    EXPECT_TRUE(TextColumns::RightToLeft(QStringLiteral("001 גלאי עשן #\tKITCHEN")));
+    EXPECT_FALSE(TextColumns::RightToLeft(QStringLiteral("001\tKITCHEN\tגלאי")));
+    EXPECT_FALSE(TextColumns::HasStrongDirection(QStringLiteral("----- 12:30 24/03/25")));
+    EXPECT_TRUE(TextColumns::HasStrongDirection(QStringLiteral("12 א")));
+}
+
+QString Joined(const std::vector<Row>& rows)
+{
+    QString all;
+    for (const Row& r : rows)
+        for (const Cell& c : r) all += c.text;
+    return all;
+}
+
+TEST(TextColumnsTest, AWideLineWrapsAtFieldsAndLosesNothing)
+{
+    // Fields at 0, 24, 48 and 56; the page has 50 columns.
+    const Row cells = TextColumns::Cells("FACTORY NAME    \tDEVICE NAME     \tSETTING\tLAST");
+    const std::vector<Row> rows = TextColumns::Wrap(cells, 50, 4);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(Placed(rows[0]), (std::vector<std::pair<int, QString>>{{0, "FACTORY NAME    "}, {24, "DEVICE NAME     "}}));
+    // The rest keeps its spacing after the indent.
+    EXPECT_EQ(Placed(rows[1]), (std::vector<std::pair<int, QString>>{{4, "SETTING"}, {12, "LAST"}}));
+    for (const Row& r : rows) EXPECT_LE(TextColumns::Width(r), 50);
+
+    EXPECT_EQ(TextColumns::Wrap(cells, 200, 4).size(), 1u) << "a line that fits stays one row";
+    EXPECT_EQ(TextColumns::Wrap({}, 80, 4).size(), 1u) << "an empty line is one empty row";
+}
+
+TEST(TextColumnsTest, AFieldWiderThanThePageIsCutIntoPieces)
+{
+    const QString ruler(97, u'=');
+    const std::vector<Row> rows = TextColumns::Wrap(TextColumns::Cells(ruler + "\tEND"), 40, 4);
+    EXPECT_EQ(Joined(rows), ruler + "END");
+    for (const Row& r : rows) EXPECT_LE(TextColumns::Width(r), 40);
+    EXPECT_EQ(rows[0][0].column, 0);
+    EXPECT_EQ(rows[1][0].column, 4);
+}
+
+}  // namespace
