@@ -97,7 +97,7 @@ void TypePanel::EnableDevice(int address)
 
 void TypePanel::DeviceSettings(int address)
 {
-    if (shown_ || address < 1 || address > MaxNumOfDevices) return;
+    if (shown_ || address < 1 || address > MaxNumOfDevices || !Occupied(address)) return;
     Open(address, true);
     for (TypeOptionState& o : inputs_) o = {false, false, TypeBack::White, false};
     for (TypeOptionState& o : outputs_) o = {false, false, TypeBack::White, false};

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "TypePanelFixture.h"
+#include "devices/TypePanelLayout.h"
 
 namespace {
 
@@ -263,4 +264,22 @@ TEST_F(TypePanelTest, ExistingDeviceShowsOnlyItsOwnType)
     EXPECT_EQ(panel.ChosenType(), nullptr);
     EXPECT_EQ(panel.Heading(), "");
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(panel.TypeOption(Out, i).back, TypeBack::Grey);
+}
+
+TEST(TypePanelLayoutTest, SettingsFramesStackByScreenSize)
+{
+    const std::vector<int> small{1000, 2000, 3000, 4000, 5000}, big{1000, 2350, 3700, 5050, 6400};
+    for (int f = 1; f <= 5; ++f) {
+        EXPECT_EQ(TypePanelLayout::SettingsFrame(f, true), QRect(3300, small[size_t(f - 1)], 6900, 850)) << f;
+        EXPECT_EQ(TypePanelLayout::SettingsFrame(f, false), QRect(3300, big[size_t(f - 1)], 6900, 1200)) << f;
+    }
+    // Five options share the frame's width less 400; the first starts at 200.
+    EXPECT_EQ(TypePanelLayout::SettingsOption(1, 5, false), QRect(200, 400, 1300, 500));
+    EXPECT_EQ(TypePanelLayout::SettingsOption(5, 5, true), QRect(5400, 300, 1300, 400));
+    // Type options stack in equal slices, the template one slice above the frame.
+    const QRect in = TypePanelLayout::InputTypes(false);
+    EXPECT_EQ(in, QRect(150, 150, 3000, 8700));
+    EXPECT_EQ(TypePanelLayout::TypeOption(in, 0, 11).top(), -790);
+    EXPECT_EQ(TypePanelLayout::TypeOption(in, 11, 11).top(), 7900);
+    EXPECT_EQ(TypePanelLayout::Ok(true), QRect(4350, 6325, 2000, 350));
 }
