@@ -4,6 +4,7 @@
 
 #include "core/Conv.h"
 #include "core/languages.h"
+#include "devices/DeviceColors.h"
 
 namespace TypePanelTable {
 
@@ -128,26 +129,28 @@ std::vector<TypeDef> BuildTypes()
     const std::vector<R> output{R::Addresses, R::OutputType, R::Delay, R::Silence, R::OperationTime};
     const std::vector<R> lineRelay{R::AddressesOneOnly, R::OutputType, R::Delay, R::Silence, R::OperationTime};
     const QString callPoint = QStringLiteral("-IN-02-LED (HV-CP-IN-A-LED)");
-    return {
-        {Inputs, 1, DeviceKind::SmokeDetector, &StatSmokeDetector, "HV-512-A-SH", {R::Sensitivity, R::Verification}, {}, Note::SmokeDip, false, false, false},
+    std::vector<TypeDef> types{
+        {Inputs, 1, &StatSmokeDetector, "HV-512-A-SH", {R::Sensitivity, R::Verification}, {}, Note::SmokeDip, false, false, false},
         // Verification belongs to smoke detectors: a heat detector never keeps the flag.
-        {Inputs, 2, DeviceKind::HeatDetector, &StatHeatDetector, "HV-512-A-SH", {R::Temperature}, {W(F::DeviceNeedVer, "0")}, Note::HeatDip, false, false, false},
-        {Inputs, 3, DeviceKind::SmokeHeatDetector, &StatSmokeHeatDetector, "", {}, {}, Note::None, false, false, true},
-        {Inputs, 4, DeviceKind::ConventionalDetector, &StatConventionalDetector, "", {}, {}, Note::None, false, false, false},
-        {Inputs, 5, DeviceKind::RedCallPoint, &StatRedCallPoint, "HV-230041-CPR" + callPoint, {}, {}, Note::None, false, false, false},
-        {Inputs, 6, DeviceKind::YellowCallPoint, &StatYellowCallPoint, "HV-230041-CPY" + callPoint, {}, {}, Note::None, false, false, false},
-        {Inputs, 7, DeviceKind::AlarmFaultCard, &StatAlarmFaultCard, "HV-420-AF", {R::Addresses}, {}, Note::None, false, false, false},
-        {Inputs, 8, DeviceKind::FourZoneCard, &Stat4ZonesCard, "HV-820-IN", {}, {}, Note::None, false, true, false},
-        {Inputs, 9, DeviceKind::BeamCard, &StatBeamDetectorCard, "HV-333-RL", {}, {}, Note::None, false, false, false},
-        {Inputs, 10, DeviceKind::InputDevice, &StatInputDevice, "HV-310-IN", {R::Activation}, {}, Note::None, false, false, false},
-        {Inputs, 11, DeviceKind::TwoInputCard, &Stat2InputsCard, "HV-420-AF V2.0", {R::AddressesTwoOnly, R::ActivatesAlarm}, {}, Note::None, true, false, true},
-        {Outputs, 1, DeviceKind::Output, &StatOutput, "HV-431-EHO", output, {}, Note::None, false, false, false},
+        {Inputs, 2, &StatHeatDetector, "HV-512-A-SH", {R::Temperature}, {W(F::DeviceNeedVer, "0")}, Note::HeatDip, false, false, false},
+        {Inputs, 3, &StatSmokeHeatDetector, "", {}, {}, Note::None, false, false, true},
+        {Inputs, 4, &StatConventionalDetector, "", {}, {}, Note::None, false, false, false},
+        {Inputs, 5, &StatRedCallPoint, "HV-230041-CPR" + callPoint, {}, {}, Note::None, false, false, false},
+        {Inputs, 6, &StatYellowCallPoint, "HV-230041-CPY" + callPoint, {}, {}, Note::None, false, false, false},
+        {Inputs, 7, &StatAlarmFaultCard, "HV-420-AF", {R::Addresses}, {}, Note::None, false, false, false},
+        {Inputs, 8, &Stat4ZonesCard, "HV-820-IN", {}, {}, Note::None, false, true, false},
+        {Inputs, 9, &StatBeamDetectorCard, "HV-333-RL", {}, {}, Note::None, false, false, false},
+        {Inputs, 10, &StatInputDevice, "HV-310-IN", {R::Activation}, {}, Note::None, false, false, false},
+        {Inputs, 11, &Stat2InputsCard, "HV-420-AF V2.0", {R::AddressesTwoOnly, R::ActivatesAlarm}, {}, Note::None, true, false, true},
+        {Outputs, 1, &StatOutput, "HV-431-EHO", output, {}, Note::None, false, false, false},
         // An extinguish output switches off after its fixed on-time.
-        {Outputs, 2, DeviceKind::Extinguish, &StatExtinguish, "HV-431-EHO, CFG(J3)1=OFF, CFG(J3)2=ON", {R::Addresses, R::ExtinguishDelay},
+        {Outputs, 2, &StatExtinguish, "HV-431-EHO, CFG(J3)1=OFF, CFG(J3)2=ON", {R::Addresses, R::ExtinguishDelay},
          {W(F::OutBehevior, "01"), W(F::offTypeAfterON, "1"), W(F::OutOnTimes, "1")}, Note::None, false, false, false},
-        {Outputs, 3, DeviceKind::Relay, &StatRelay, "HV-333-RLY", output, {}, Note::None, false, false, false},
-        {Outputs, 4, DeviceKind::LineRelay, &StatLineRelay, "HV-303-RLY", lineRelay, {}, Note::None, false, false, true},
+        {Outputs, 3, &StatRelay, "HV-333-RLY", output, {}, Note::None, false, false, false},
+        {Outputs, 4, &StatLineRelay, "HV-303-RLY", lineRelay, {}, Note::None, false, false, true},
     };
+    for (TypeDef& t : types) t.kind = DeviceColors::KindOfOption(t.group, t.index);
+    return types;
 }
 
 }  // namespace
@@ -178,9 +181,8 @@ const TypeDef* FindType(TypeGroup group, int index)
 
 const TypeDef* TypeOfKind(int kind)
 {
-    for (const TypeDef& t : Types())
-        if (t.kind == kind) return &t;
-    return nullptr;
+    const auto option = DeviceColors::OptionOfKind(kind);
+    return option ? FindType(TypeGroup(option->group), option->index) : nullptr;
 }
 
 std::array<int, 6> OptionCounts(const TypeDef& t)

@@ -102,7 +102,6 @@ enum class Note { None, SmokeDip, HeatDip };
 struct TypeDef {
     TypeGroup group;
     int index;  // 1..11 inputs, 1..4 outputs
-    int kind;
     const QString* word;  // the type word of the language tables (the option's caption)
     QString model;        // the device model line
     std::vector<FrameRole> frames;  // frames 1.. in order
@@ -112,6 +111,7 @@ struct TypeDef {
     bool needsNextFree;
     bool needsNextThreeFree;
     bool adminOnly;
+    int kind = 0;  // the device kind of the option (the type colours' table pairs them)
 };
 
 // All fifteen, inputs first, in option order.

@@ -230,7 +230,8 @@ void TypePanelControls::Show()
     SetText(Label10, model_.Note());
     SetText(Label19, model_.ModelLine());
     if (Text12->text() != model_.Name()) Text12->setText(model_.Name());
-    Text12->setLayoutDirection(UILanguage == 1 ? Qt::RightToLeft : Qt::LeftToRight);
+    const Qt::LayoutDirection direction = UILanguage == 1 ? Qt::RightToLeft : Qt::LeftToRight;
+    for (QWidget* w : std::initializer_list<QWidget*>{Text12, Label9, Label10}) w->setLayoutDirection(direction);
     Command12->setText(WordOK);
     Command13->setText(WordCancel);
     Command15->setVisible(model_.StepButtonsShown());
