@@ -1,6 +1,7 @@
 #include "core/DataModel.h"
 
 #include "core/Conv.h"
+#include "core/languages.h"
 
 std::array<DeviceRecord, MaxAddress + 1> DeviceDataArray;
 std::array<DeviceRecord, MaxAddress + 1> DeviceDataArrayEdit;
@@ -49,21 +50,21 @@ int16_t UILanguage = 0;
 namespace DeviceKind {
 namespace {
 const std::array<KindInfo, 15> kinds{{
-    {SmokeDetector, "00", "5", true, 1},
-    {HeatDetector, "00", "6", true, 1},
-    {SmokeHeatDetector, "24", "5", true, 1},
-    {ConventionalDetector, "08", "4", true, 1},
-    {RedCallPoint, "00", "7", true, 1},
-    {YellowCallPoint, "08", "7", true, 1},
-    {AlarmFaultCard, "08", "2", true, 2},
-    {FourZoneCard, "16", "4", true, 4},
-    {BeamCard, "24", "6", true, 1},
-    {InputDevice, "16", "7", true, 1},
-    {TwoInputCard, "08", "3", true, 2},
-    {Output, "08", "1", false, 2},
-    {Extinguish, "16", "1", false, 2},
-    {Relay, "16", "3", false, 2},
-    {LineRelay, "16", "5", false, 1},
+    {SmokeDetector, "00", "5", true, 1, u"גלאי עשן", &LblSmokeDet, &ShortSmoke, &StatSmokeDetector},
+    {HeatDetector, "00", "6", true, 1, u"גלאי חום", &LblHeatDet, &ShortHeat, &StatHeatDetector},
+    {SmokeHeatDetector, "24", "5", true, 1, u"גלאי משולב", &LblSHDet, &ShortCombo, &StatSmokeHeatDetector},
+    {ConventionalDetector, "08", "4", true, 1, u"גלאי מכותב", &LblDetector, &ShortDet, &StatConventionalDetector},
+    {RedCallPoint, "00", "7", true, 1, u"לחצן אזעקה", &LblRedButton, &ShortRed, &StatRedCallPoint},
+    {YellowCallPoint, "08", "7", true, 1, u"לחצן כיבוי", &LblExtButton, &ShortYellow, &StatYellowCallPoint},
+    {AlarmFaultCard, "08", "2", true, 2, u"כרטיס אזעקה/תקלה", nullptr, &ShortAF, &StatAlarmFaultCard},
+    {FourZoneCard, "16", "4", true, 4, u"כרטיס 4 אזורי גילוי", nullptr, &Short4Z, &Stat4ZonesCard},
+    {BeamCard, "24", "6", true, 1, u"כרטיס לגלאי קרן", &LblBeamVrst, &ShortBeam, &StatBeamDetectorCard},
+    {InputDevice, "16", "7", true, 1, u"התקן מבוא", &LblInput, &ShortInput, &StatInputDevice},
+    {TwoInputCard, "08", "3", true, 2, u"כרטיס 2 מבואות", nullptr, &Short2In, &Stat2InputsCard},
+    {Output, "08", "1", false, 2, u"מוצא", &LblOutput, &ShortOut, &StatOutput},
+    {Extinguish, "16", "1", false, 2, u"כיבוי", &LblExtinguish, &ShortExt, &StatExtinguish},
+    {Relay, "16", "3", false, 2, u"ממסר", &LblRelayOut, &ShortRelay, &StatRelay},
+    {LineRelay, "16", "5", false, 1, u"ממסר קווי", &LblLineRelay, &ShortLineRly, &StatLineRelay},
 }};
 }  // namespace
 

@@ -101,6 +101,13 @@ struct ProjectDetailsRecord {
 constexpr int MaxAddress = 126;   // size of the device tables (Tessel126)
 constexpr int MaxGroups = 32;
 constexpr int MaxHistory = 255;
+constexpr int MaxGroupsPerInput = 4;   // Grp(1..4) of a device
+constexpr int MaxOutputsPerGroup = 6;  // OutAddr(1..6) of a group
+
+// The panel outputs a group may name besides loop addresses.
+namespace SpecialOutput {
+enum : int { AlarmRelay1 = 201, AlarmRelay2 = 202, DialerAlarm = 205 };
+}
 
 // Tables: element 0 exists and holds no data.
 extern std::array<DeviceRecord, MaxAddress + 1> DeviceDataArray;
@@ -170,15 +177,23 @@ enum : int {
     BeamCard = 30,
 };
 
+// One row of the kind table: the codes, whether the device is an input, how many addresses it
+// may take, its Hebrew kind name (the same in both interface languages), and its words in the
+// language tables (core/languages.h): the device-name label (nullptr for the cards, whose label
+// depends on the position), the address-map word and the type word.
 struct KindInfo {
     int kind;
     const char* extType;
     const char* baseType;
     bool isInput;
     int maxAddresses;
+    const char16_t* hebrewName;
+    const QString* label;
+    const QString* mapWord;
+    const QString* typeWord;
 };
 
-// The kind table; nullptr for a number that is no kind.
+// The kind table, the one list of the device kinds; nullptr for a number that is no kind.
 const KindInfo* Find(int kind);
 const std::array<KindInfo, 15>& All();
 }  // namespace DeviceKind

@@ -14,4 +14,8 @@ QString ByLanguage(const QString& hebrew, const QString& english)
 {
     return ByLanguage(UILanguage, hebrew, english);
 }
+Message ByLanguage(int16_t lang, const Message& hebrew, const Message& english)
+{
+    return lang == 1 ? hebrew : english;
+}
 }  // namespace languages

@@ -18,4 +18,6 @@ namespace languages {
 QString ByLanguage(int16_t lang, const QString& hebrew, const QString& english);
 // The same for the current UILanguage.
 QString ByLanguage(const QString& hebrew, const QString& english);
+// A whole message box by language: Hebrew for language 1, English for any other value.
+Message ByLanguage(int16_t lang, const Message& hebrew, const Message& english);
 }  // namespace languages

@@ -5,13 +5,13 @@
 
 #include "core/CSetting.h"
 #include "core/DataModel.h"
+#include "core/ProgramInfo.h"
 #include "platform/Environment.h"
 #include "platform/Ui.h"
 
 namespace {
 
 const QString FileType = QStringLiteral(".Pzw");
-const QString SoftwareVersion = QStringLiteral("1.32");
 const QString FileLanguage = QStringLiteral("0");  // a file-language value that nothing sets
 const QString AdminValue = QStringLiteral("19");
 const QString ComData = QStringLiteral("9600,N,8,1");
@@ -69,7 +69,7 @@ bool SaveIniFile(const QDateTime& now)
         // A fresh file: it holds only the keys written now, and replaces the old one in one step.
         setting.BeginBatch(true);
         setting.SaveSettingStr(QStringLiteral("General"), QStringLiteral("Updated"), SettingsFile::StampText(now), IniFileName);
-        setting.SaveSettingStr(QStringLiteral("General"), QStringLiteral("SoftwareVersion     "), SoftwareVersion, IniFileName);
+        setting.SaveSettingStr(QStringLiteral("General"), QStringLiteral("SoftwareVersion     "), ProgramInfo::Version, IniFileName);
         setting.SaveSettingStr(QStringLiteral("General"), QStringLiteral("Language"), FileLanguage, IniFileName);
         setting.SaveSettingStr(QStringLiteral("General"), QStringLiteral("Admin "), AdminValue, IniFileName);
         setting.SaveSettingStr(QStringLiteral("General"), QStringLiteral("usrDataPath"), usrDataPath, IniFileName);

@@ -59,20 +59,9 @@ bool ChkAliasName(const QString& s)
 
 QString DeviceTypeName(double kind)
 {
-    struct Name {
-        int kind;
-        const char16_t* name;
-    };
-    static const Name kNames[] = {
-        {5, u"גלאי עשן"},          {6, u"גלאי חום"},         {29, u"גלאי משולב"},
-        {12, u"גלאי מכותב"},       {7, u"לחצן אזעקה"},       {15, u"לחצן כיבוי"},
-        {10, u"כרטיס אזעקה/תקלה"}, {20, u"כרטיס 4 אזורי גילוי"}, {30, u"כרטיס לגלאי קרן"},
-        {23, u"התקן מבוא"},        {9, u"מוצא"},             {17, u"כיבוי"},
-        {19, u"ממסר"},             {11, u"כרטיס 2 מבואות"},  {21, u"ממסר קווי"},
-    };
-    for (const Name& n : kNames)
-        if (kind == n.kind)
-            return QString::fromUtf16(n.name);
+    for (const DeviceKind::KindInfo& k : DeviceKind::All())
+        if (kind == k.kind)
+            return QString::fromUtf16(k.hebrewName);
     return QString();
 }
 

@@ -103,40 +103,6 @@ void Fill(bool hebrew)
                       + QStringLiteral(" #");
 }
 
-// One kind's words; `label` is null for the cards whose label depends on the position.
-struct KindWords {
-    int kind;
-    const QString* label;
-    const QString* mapWord;
-    const QString* typeWord;
-};
-
-const KindWords kKinds[] = {
-    {DeviceKind::SmokeDetector, &LblSmokeDet, &ShortSmoke, &StatSmokeDetector},
-    {DeviceKind::HeatDetector, &LblHeatDet, &ShortHeat, &StatHeatDetector},
-    {DeviceKind::SmokeHeatDetector, &LblSHDet, &ShortCombo, &StatSmokeHeatDetector},
-    {DeviceKind::ConventionalDetector, &LblDetector, &ShortDet, &StatConventionalDetector},
-    {DeviceKind::RedCallPoint, &LblRedButton, &ShortRed, &StatRedCallPoint},
-    {DeviceKind::YellowCallPoint, &LblExtButton, &ShortYellow, &StatYellowCallPoint},
-    {DeviceKind::AlarmFaultCard, nullptr, &ShortAF, &StatAlarmFaultCard},
-    {DeviceKind::FourZoneCard, nullptr, &Short4Z, &Stat4ZonesCard},
-    {DeviceKind::BeamCard, &LblBeamVrst, &ShortBeam, &StatBeamDetectorCard},
-    {DeviceKind::InputDevice, &LblInput, &ShortInput, &StatInputDevice},
-    {DeviceKind::TwoInputCard, nullptr, &Short2In, &Stat2InputsCard},
-    {DeviceKind::Output, &LblOutput, &ShortOut, &StatOutput},
-    {DeviceKind::Extinguish, &LblExtinguish, &ShortExt, &StatExtinguish},
-    {DeviceKind::Relay, &LblRelayOut, &ShortRelay, &StatRelay},
-    {DeviceKind::LineRelay, &LblLineRelay, &ShortLineRly, &StatLineRelay},
-};
-
-const KindWords* FindKind(int kind)
-{
-    for (const KindWords& k : kKinds)
-        if (k.kind == kind)
-            return &k;
-    return nullptr;
-}
-
 // The label of a card part; "" for a position the card does not have.
 QString CardLabel(int kind, int cardAddr)
 {
@@ -165,7 +131,7 @@ void SetLanguage(int16_t lang)
 
 QString LabelFor(int kind, int cardAddr)
 {
-    const KindWords* k = FindKind(kind);
+    const DeviceKind::KindInfo* k = DeviceKind::Find(kind);
     if (!k)
         return QString();
     return k->label ? *k->label : CardLabel(kind, cardAddr);
@@ -179,13 +145,13 @@ QString FactoryNameFor(int address, int kind, int cardAddr)
 
 QString MapWordFor(int kind)
 {
-    const KindWords* k = FindKind(kind);
+    const DeviceKind::KindInfo* k = DeviceKind::Find(kind);
     return k ? *k->mapWord : QString();
 }
 
 QString TypeWordFor(int kind)
 {
-    const KindWords* k = FindKind(kind);
+    const DeviceKind::KindInfo* k = DeviceKind::Find(kind);
     return k ? *k->typeWord : QString();
 }
 

@@ -40,10 +40,10 @@ int FromSwitches(const Switches& on)
     return n;
 }
 
-std::optional<MainTexts::Message> WrongNumber(int16_t lang)
+std::optional<Message> WrongNumber(int16_t lang)
 {
-    if (lang == 2) return MainTexts::Message{QStringLiteral("Wrong number !!!"), Ui::vbOKOnly, QString()};
-    if (lang == 1) return MainTexts::Message{QStringLiteral("מספר שגוי !!!"), Ui::vbOKOnly | Ui::vbHebrew, QString()};
+    if (lang == 2) return Message{QStringLiteral("Wrong number !!!"), Ui::vbOKOnly, QString()};
+    if (lang == 1) return Message{QStringLiteral("מספר שגוי !!!"), Ui::vbOKOnly | Ui::vbHebrew, QString()};
     return std::nullopt;
 }
 

@@ -28,7 +28,7 @@ Switches ToSwitches(int address);
 int FromSwitches(const Switches& on);
 
 // Nothing for a language other than 1 or 2.
-std::optional<MainTexts::Message> WrongNumber(int16_t lang);
+std::optional<Message> WrongNumber(int16_t lang);
 
 // The white half of a switch carries the word.
 inline const QString OnCaption = QStringLiteral("O\nN");

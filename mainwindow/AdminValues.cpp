@@ -18,11 +18,10 @@ std::optional<int> ParseValueBox(const QString& text)
     return v;
 }
 
-MainTexts::Message ValueRefused(int16_t lang)
+Message ValueRefused(int16_t lang)
 {
-    if (lang == 1)
-        return {QStringLiteral("יש להזין מספר שלם בין 0 ל-255"), Ui::vbOKOnly | Ui::vbHebrew, QString()};
-    return {QStringLiteral("Please enter a whole number from 0 to 255"), Ui::vbOKOnly, QString()};
+    return languages::ByLanguage(lang, Message{QStringLiteral("יש להזין מספר שלם בין 0 ל-255"), Ui::vbOKOnly | Ui::vbHebrew, QString()},
+                                 Message{QStringLiteral("Please enter a whole number from 0 to 255"), Ui::vbOKOnly, QString()});
 }
 
 DetectorList ApplySensitivity(int index, int value)
@@ -42,7 +41,7 @@ DetectorList ApplySensitivity(int index, int value)
     return d;
 }
 
-MainTexts::Message DetectorCount(const DetectorList& d)
+Message DetectorCount(const DetectorList& d)
 {
     return {QStringLiteral("Number of detectors: ") + Str(d.count) + QLatin1Char('\r') + d.list, Ui::vbOKOnly, QString()};
 }
@@ -54,13 +53,13 @@ bool DevicesAbove50()
     return false;
 }
 
-std::optional<MainTexts::Message> Above50Refused(int16_t lang)
+std::optional<Message> Above50Refused(int16_t lang)
 {
     if (lang == 1)
-        return MainTexts::Message{QStringLiteral("יש למחוק את כל ההתקנים מעל כתובת 50"), Ui::vbOKOnly | Ui::vbHebrew,
+        return Message{QStringLiteral("יש למחוק את כל ההתקנים מעל כתובת 50"), Ui::vbOKOnly | Ui::vbHebrew,
                                   QStringLiteral("שגיאה")};
     if (lang == 2)
-        return MainTexts::Message{QStringLiteral("Please delete all devices above address 50"),
+        return Message{QStringLiteral("Please delete all devices above address 50"),
                                   Ui::vbOKOnly | Ui::vbMsgBoxRight, QStringLiteral("Error")};
     return std::nullopt;
 }

@@ -11,14 +11,10 @@
 
 namespace AdminValues {
 
-// The administrator code, compared exactly (case counts).
-inline const QString Password = QStringLiteral("58316");
-inline bool IsAdminPassword(const QString& text) { return text == Password; }
-
 // The seven value boxes hold whole numbers 0..255: the panel keeps each in one byte. Blanks
 // around the digits are allowed; anything else is refused.
 std::optional<int> ParseValueBox(const QString& text);
-MainTexts::Message ValueRefused(int16_t lang);
+Message ValueRefused(int16_t lang);
 
 // Their defaults, as the Default buttons write them.
 inline const QString DefaultHighSens = QStringLiteral("50");
@@ -37,13 +33,13 @@ struct DetectorList {
 };
 DetectorList ApplySensitivity(int index, int value);
 // "Number of detectors: " & count & CR & list, OK only.
-MainTexts::Message DetectorCount(const DetectorList& d);
+Message DetectorCount(const DetectorList& d);
 
 // Whether any address 51..126 of the project holds a device.
 bool DevicesAbove50();
 // The refusal to make a project with such devices a 50-address one; nothing for a language
 // other than 1 or 2.
-std::optional<MainTexts::Message> Above50Refused(int16_t lang);
+std::optional<Message> Above50Refused(int16_t lang);
 
 // Flips the "not used in alarm" flag of every alarm/fault card (kind 10, not its second
 // address) of the project; the colour of the last card flipped (&H8080FF disabled, &HFFFFFF

@@ -13,7 +13,10 @@ const std::vector<Row>& DisplayTable()
         {QStringLiteral("StatBar"), {10, 510, 251, 20}, {8.044, 525, 891.91, 20}},
         {QStringLiteral("UpDateCmd"), {554, 495, 160, 30}, {283.561, 560, 150.83, 30}},
         {QStringLiteral("ExitBttn"), {724, 495, 160, 30}, {472.601, 560, 150.83, 30}},
-        {QStringLiteral("Command2"), {571.399, 490, 290, 40}, {309.973, 555, 290.6, 40}},
+        // Admin Exit stands beside Update and Exit, never over them: in the small layout between
+        // the status column and Update, in the large one to the right of Exit, as far from it
+        // as Exit is from Update.
+        {QStringLiteral("Command2"), {384, 495, 160, 30}, {661.641, 560, 150.83, 30}},
     };
     return table;
 }

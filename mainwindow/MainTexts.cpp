@@ -9,8 +9,6 @@ namespace {
 const QString CR = QStringLiteral("\r");
 }
 
-int Show(const Message& m) { return ShowMessage(m); }
-
 const std::vector<Caption>& CaptionTable()
 {
     static const std::vector<Caption> table{
@@ -94,11 +92,11 @@ std::optional<Message> SavedInFile(int16_t lang, const QString& fileName)
 
 Message SaveFailed(int16_t lang, const QString& file, const QString& reason)
 {
-    if (lang == 1)
-        return {QStringLiteral("שמירת הנתונים בקובץ נכשלה") + CR + file + CR + reason,
-                Ui::vbOKOnly | Ui::vbCritical | Ui::vbHebrew, QStringLiteral("שגיאה")};
-    return {QStringLiteral("The system data could not be saved in the file") + CR + file + CR + reason,
-            Ui::vbOKOnly | Ui::vbCritical, QStringLiteral("Error")};
+    return languages::ByLanguage(lang,
+                                 Message{QStringLiteral("שמירת הנתונים בקובץ נכשלה") + CR + file + CR + reason,
+                                         Ui::vbOKOnly | Ui::vbCritical | Ui::vbHebrew, QStringLiteral("שגיאה")},
+                                 Message{QStringLiteral("The system data could not be saved in the file") + CR + file + CR + reason,
+                                         Ui::vbOKOnly | Ui::vbCritical, QStringLiteral("Error")});
 }
 
 std::optional<Message> NoProjectFile(int16_t lang)
@@ -129,16 +127,11 @@ std::optional<Message> InvalidFileName(int16_t lang)
     return std::nullopt;
 }
 
-bool IsValidSaveAsName(const QString& name)
-{
-    return name.size() > 4 && name.right(4) == QStringLiteral(".HV6");
-}
-
 Message ExitQuestion(int16_t lang)
 {
-    if (lang == 1)
-        return {QStringLiteral("האם לשמור נתונים לפני יציאה ?"), Ui::vbYesNoCancel | Ui::vbHebrew, QStringLiteral("יציאה מהתוכנה")};
-    return {QStringLiteral("Save data before exit ?"), Ui::vbYesNoCancel, QStringLiteral("Exit")};
+    return languages::ByLanguage(
+        lang, Message{QStringLiteral("האם לשמור נתונים לפני יציאה ?"), Ui::vbYesNoCancel | Ui::vbHebrew, QStringLiteral("יציאה מהתוכנה")},
+        Message{QStringLiteral("Save data before exit ?"), Ui::vbYesNoCancel, QStringLiteral("Exit")});
 }
 
 Message LoadError(const QString& description) { return {description, Ui::vbOKOnly, QString()}; }

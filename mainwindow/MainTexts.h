@@ -23,12 +23,6 @@ const std::vector<Caption>& CaptionTable();
 // control not in the table.
 std::optional<QString> CaptionOf(const QString& control, int16_t lang, int maxNumOfDevices);
 
-// A message box as the window shows it.
-using ::Message;
-
-// Shows the box; returns the answer.
-int Show(const Message& m);
-
 // Project file.
 std::optional<Message> MissingFileName(int16_t lang);
 std::optional<Message> SavedInFile(int16_t lang, const QString& fileName);
@@ -41,17 +35,11 @@ std::optional<Message> NoProjectFile(int16_t lang);
 std::optional<Message> ReplaceQuestion(int16_t lang);
 std::optional<Message> InvalidFileName(int16_t lang);
 inline const QString SaveAsTitle = QStringLiteral("Verdal - Save Projects File");
-inline const QString FileFilter = QStringLiteral("Verdal File (*.HV6)");
-// More than 4 characters, ending in ".HV6" exactly (case counts).
-bool IsValidSaveAsName(const QString& name);
 
 // Closing (Hebrew for 1, English otherwise: the window never closes without asking).
 Message ExitQuestion(int16_t lang);
 
 // A failure while the window loads: its description, OK only, the application's title.
 Message LoadError(const QString& description);
-
-// The version label.
-inline const QString VersionCaption = QStringLiteral("1.32 -=(QX-2o25-16)=-");
 
 }  // namespace MainTexts

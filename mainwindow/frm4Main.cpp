@@ -23,6 +23,7 @@
 #include "core/CSetting.h"
 #include "core/Conv.h"
 #include "core/DataModel.h"
+#include "core/ProgramInfo.h"
 #include "startup/frm3Dialog.h"
 #include "devices/frm6NamesAndSettings.h"
 #include "mainwindow/MainLayout.h"
@@ -31,6 +32,7 @@
 #include "panellink/LinkState.h"
 #include "platform/ClickLabel.h"
 #include "platform/Environment.h"
+#include "platform/QtLanguage.h"
 #include "platform/Ui.h"
 #include "reports/frmGroups.h"
 #include "reports/frmHistory.h"
@@ -61,9 +63,9 @@ void LoadStep(Body&& body)
     try {
         body();
     } catch (const CSettingError& e) {
-        MainTexts::Show(MainTexts::LoadError(e.description));
+        ShowMessage(MainTexts::LoadError(e.description));
     } catch (const std::exception& e) {
-        MainTexts::Show(MainTexts::LoadError(QString::fromUtf8(e.what())));
+        ShowMessage(MainTexts::LoadError(QString::fromUtf8(e.what())));
     }
 }
 
@@ -136,7 +138,7 @@ void frm4Main::Form_Load()
         SetMainCaptions();
         ShowModel();
         ShowCounts();
-        Label6->setText(MainTexts::VersionCaption);
+        Label6->setText(ProgramInfo::VersionCaption);
         // No panel transfer has succeeded yet.
         TransferError = true;
     });
@@ -162,7 +164,7 @@ void frm4Main::EnterProjectFolder()
     const QString missing = usrDataPath;
     usrDataPath = Environment::ProgramFolder();
     QDir::setCurrent(usrDataPath);
-    MainTexts::Show(MainTexts::LoadError(QStringLiteral("Path not found: ") + missing));
+    ShowMessage(MainTexts::LoadError(QStringLiteral("Path not found: ") + missing));
 }
 
 void frm4Main::SetMainCaptions()
@@ -177,6 +179,7 @@ void frm4Main::SetMainCaptions()
             button->setText(*text);
     }
     setLayoutDirection(UILanguage == 1 ? Qt::RightToLeft : Qt::LeftToRight);
+    QtLanguage::Apply(UILanguage == 1);
 }
 
 void frm4Main::ShowModel()
@@ -192,6 +195,8 @@ void frm4Main::ShowCounts()
     siteNameTxt->setText(ProjectName);
     const auto boxes = DetailBoxes();
     for (int i = 0; i < 5; ++i) boxes[i]->setText(detailHolders_[i]);
+    // A text longer than its box shows its start, not its end.
+    for (QLineEdit* box : {siteNameTxt, boxes[0], boxes[1], boxes[2], boxes[3], boxes[4]}) box->setCursorPosition(0);
 }
 
 void frm4Main::LnguageLbl_Click(int Index)
@@ -225,7 +230,7 @@ template <typename Window>
 void frm4Main::OpenReport()
 {
     if (!ProjectFileOK) {
-        if (const auto m = MainTexts::NoProjectFile(UILanguage)) MainTexts::Show(*m);
+        if (const auto m = MainTexts::NoProjectFile(UILanguage)) ShowMessage(*m);
         return;
     }
     OpenModal<Window>();

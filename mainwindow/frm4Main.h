@@ -26,7 +26,9 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class ClickLabel;
+class ColumnLabel;
 class CSetting;
+class InputBlocker;
 class PanelOperations;
 
 // The window is the panel operations' view: they show their progress, texts and colours on it.
@@ -136,7 +138,10 @@ public:
     void SetStatBar(int value) override;
     void SetActivMsgLbl(const QString& text) override;
     void SetTransferIndicator(uint32_t colour) override;
+    // While an operation runs the window takes no input but keeps its colours (nothing greys
+    // out, so the progress, the status texts and the transfer indicator stay readable).
     void SetWindowEnabled(bool enabled) override;
+    bool TakesInput() const;
     void SetModelCaptions(const QString& command13, const QString& windowCaption) override;
     void SetLabel4(const QString& text) override;
     void SetLabel16(const QString& text) override;
@@ -205,7 +210,8 @@ public:
     QFrame* picDipSW;
     std::vector<ClickLabel*> Bit1, Bit0;
     std::vector<QLabel*> DipSWNumbers;
-    QLabel *Label7, *Label18;
+    QLabel* Label7;
+    ColumnLabel* Label18;  // the weights, each under its switch
 
     // The serial control the transfer steps open (port number, settings, bytes).
     std::unique_ptr<SComm> comPort;
@@ -321,6 +327,7 @@ private:
     void BuildPortControls();
     void WirePortControls();
     void FindComPort();
+    void FitPortListToEntries();
     void PaintDelayPairs(int Index);
 
     // frm4Main.cpp
@@ -350,6 +357,7 @@ private:
         void operator()(PanelOperations* ops) const;
     };
     std::unique_ptr<PanelOperations, OperationsDeleter> panelOps_;
+    InputBlocker* inputBlocker_ = nullptr;
     std::array<QString, 5> detailHolders_;
     std::unique_ptr<CSetting> setting_;
     int widthTwips_ = 0;

@@ -8,6 +8,7 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "mainwindow/AddressCheck.h"
+#include "platform/ColumnLabel.h"
 #include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
@@ -40,8 +41,9 @@ ClickLabel* SwitchHalf(QWidget* parent, const QString& name, int i, int topTwips
 
 void frm4Main::BuildAddressCheck()
 {
-    Label8->setGeometry(10, 354, 128, 20);
-    Label2->setGeometry(10, 374, 128, 20);
+    // Clear of the switch picture, also when the Hebrew captions stand at the right.
+    Label8->setGeometry(10, 354, 124, 20);
+    Label2->setGeometry(10, 374, 124, 20);
     Label8->setText(QStringLiteral("בדיקת כתובת"));
     Label2->setText(QStringLiteral("הזן מספר בין 1 ל- 126"));
     Text1 = Make<QLineEdit>(this, QStringLiteral("Text1"), 10, 398, 60, 22);
@@ -65,9 +67,13 @@ void frm4Main::BuildAddressCheck()
         Paint(Bit1[i], Black, QString());
         Paint(Bit0[i], White, QString());
     }
-    Label18 = Label(picDipSW, QStringLiteral("Label18"), Px(100), Px(1100), Px(2450), Px(250),
-                    QStringLiteral("  1     2    4     8   16   32   64   ---"));
-    Label18->setFont(FixedFont(6));
+    // The weights, each under its switch and in the numbers' size.
+    Label18 = Make<ColumnLabel>(picDipSW, QStringLiteral("Label18"), Px(100), Px(1100), Px(2450), Px(250));
+    Label18->setText(QStringLiteral("  1     2    4     8   16   32   64   ---"));
+    Label18->setFont(small);
+    std::vector<ColumnLabel::Column> columns;
+    for (QLabel* number : DipSWNumbers) columns.push_back({number->x() - Label18->x() - 3, number->width() + 6});
+    Label18->SetColumns(columns);
 }
 
 void frm4Main::WireAddressCheck()
@@ -90,7 +96,7 @@ void frm4Main::Command1_Click()
     const AddressCheck::Outcome o = AddressCheck::FromText(Text1->text(), MaxNumOfDevices);
     if (o.emptyBox) Text1->clear();
     if (o.refused)
-        if (const auto m = AddressCheck::WrongNumber(UILanguage)) MainTexts::Show(*m);
+        if (const auto m = AddressCheck::WrongNumber(UILanguage)) ShowMessage(*m);
     ShowSwitches(o.on);
 }
 

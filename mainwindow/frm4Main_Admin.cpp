@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "core/DataModel.h"
+#include "core/ProgramInfo.h"
 #include "mainwindow/AdminValues.h"
 #include "mainwindow/DeviceDump.h"
 #include "mainwindow/MainLayout.h"
@@ -17,6 +18,7 @@
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "panellink/LinkState.h"
+#include "platform/QtLanguage.h"
 
 using namespace frm4MainControls;
 
@@ -99,7 +101,7 @@ void frm4Main::Text3_GotFocus() { Text3->clear(); }
 
 void frm4Main::Text3_Change()
 {
-    if (!AdminValues::IsAdminPassword(Text3->text())) return;
+    if (!ProgramInfo::IsAdminPassword(Text3->text())) return;
     AdminMode = true;
     Command2->show();
     Frame1->hide();
@@ -155,8 +157,9 @@ void frm4Main::OpenDeviceTable()
     panel->setGeometry(435, panel->y(), 650, DeviceTableHeight);
     panel->raise();
     AdminLbl[6]->resize(Px(9650), AdminLbl[6]->height());
+    // Under the title, a pixel apart, so nothing of the legend shows in the collapsed tab.
     const QRect title = AdminLbl[6]->geometry();
-    Label35->setGeometry(Px(150), title.bottom() + 1, title.width(), Px(1000));
+    Label35->setGeometry(Px(150), title.bottom() + 2, title.width(), Px(1000));
     Label35->setText(DeviceDump::UpperLegend());
     List2->setGeometry(Px(100), Label35->geometry().bottom() + 1, Px(9450), Px(1000));
     Label36->setGeometry(Label35->x(), List2->geometry().bottom() + 1, List2->width(), Px(1000));
@@ -185,7 +188,7 @@ void frm4Main::Command13_Click()
     if (Command13->text() == QLatin1String("126")) {
         // The next save would drop them while groups still name them.
         if (AdminValues::DevicesAbove50()) {
-            if (const auto m = AdminValues::Above50Refused(UILanguage)) MainTexts::Show(*m);
+            if (const auto m = AdminValues::Above50Refused(UILanguage)) ShowMessage(*m);
             return;
         }
         MaxNumOfDevices = 50;
@@ -200,6 +203,8 @@ void frm4Main::Command16_Click()
     const bool hebrew = Command16->text() == QStringLiteral("ע");
     Command16->setText(hebrew ? QStringLiteral("E") : QStringLiteral("ע"));
     UILanguage = hebrew ? 2 : 1;
+    // No window is re-captioned; the messages and Qt's own dialogs follow the flag.
+    QtLanguage::Apply(UILanguage == 1);
 }
 
 void frm4Main::Command15_Click()
@@ -232,7 +237,7 @@ bool frm4Main::CommitValueBox(QLineEdit* box)
     }
     // The message box takes the focus, which finishes the editing once more.
     checkingValue_ = true;
-    MainTexts::Show(AdminValues::ValueRefused(UILanguage));
+    ShowMessage(AdminValues::ValueRefused(UILanguage));
     box->setText(acceptedValues_[i]);
     checkingValue_ = false;
     return false;
@@ -275,7 +280,7 @@ void frm4Main::SensLbl_DblClick(int Index)
         if (!CommitValueBox(box)) return;
         value = *AdminValues::ParseValueBox(box->text());
     }
-    MainTexts::Show(AdminValues::DetectorCount(AdminValues::ApplySensitivity(Index, value)));
+    ShowMessage(AdminValues::DetectorCount(AdminValues::ApplySensitivity(Index, value)));
 }
 
 // --- verification panel and timers ---------------------------------------------------------

@@ -15,9 +15,12 @@ using namespace frm4MainControls;
 
 namespace {
 
-QLineEdit* Box(QWidget* parent, const QString& name, int left, int top, int width, const QString& text)
+// The first row of a tab's tools, under the title.
+constexpr int ToolsTop = 36;
+
+QLineEdit* Box(QWidget* parent, const QString& name, int left, int top, int width, const QString& text, int height = 20)
 {
-    auto* b = Make<QLineEdit>(parent, name, left, top, width, 20);
+    auto* b = Make<QLineEdit>(parent, name, left, top, width, height);
     b->setText(text);
     return b;
 }
@@ -27,7 +30,7 @@ void ButtonColumn(QWidget* tab, const std::vector<std::pair<QPushButton**, const
                   const std::vector<const char*>& captions)
 {
     for (size_t i = 0; i < buttons.size(); ++i)
-        *buttons[i].first = Button(tab, QString::fromLatin1(buttons[i].second), 4, 34 + 23 * int(i), 167, 22,
+        *buttons[i].first = Button(tab, QString::fromLatin1(buttons[i].second), 4, ToolsTop + 23 * int(i), 167, 22,
                                    QString::fromLatin1(captions[i]));
 }
 
@@ -43,8 +46,12 @@ void frm4Main::BuildAdminArea()
         auto* panel = Make<QFrame>(this, QStringLiteral("Picture10_%1").arg(i), 910, 30 + 35 * i, 175, 35);
         panel->setFrameShape(QFrame::Box);
         panel->setAutoFillBackground(true);
+        // The tools speak English and show codes, values and fixed columns: they read left to
+        // right in the Hebrew window too.
+        panel->setLayoutDirection(Qt::LeftToRight);
         Picture10.push_back(panel);
-        AdminLbl.push_back(Clickable(panel, QStringLiteral("AdminLbl%1").arg(i), QString::fromLatin1(titles[i]), 2, 2, 170, 30));
+        // A collapsed tab (35 high) shows its title and nothing of its tools, which start below.
+        AdminLbl.push_back(Clickable(panel, QStringLiteral("AdminLbl%1").arg(i), QString::fromLatin1(titles[i]), 2, 2, 170, 32));
         // The tools of a tab stand close together in a small font; the title keeps the window's.
         QFont small = panel->font();
         small.setPixelSize(10);
@@ -100,61 +107,63 @@ void frm4Main::BuildLinkTabs()
         {{&txtVerComNum, "VerComNum"}, {&txtVerSoftNum, "VerSoftNum"}, {&txtVerHardNum, "VerHardNum"}, {&txtTechCode, "TechCode"}}};
     for (int i = 0; i < 4; ++i) {
         const QString name = QString::fromLatin1(identity[i].second);
-        Label(sys, QStringLiteral("lbl") + name, 6, 36 + 28 * i, 82, 20, name);
-        *identity[i].first = Box(sys, QStringLiteral("txt") + name, 90, 36 + 28 * i, 78, QString());
+        Label(sys, QStringLiteral("lbl") + name, 6, ToolsTop + 28 * i, 82, 20, name);
+        *identity[i].first = Box(sys, QStringLiteral("txt") + name, 90, ToolsTop + 28 * i, 78, QString());
     }
 
-    // "COM": port close, Fast/Slow, the presets, the time-out boxes and the transfer time.
+    // "COM": port close; Fast/Slow; the presets; the time-out boxes under their unit; the
+    // transfer time. One row each, so no caption shares its width with another control.
     QFrame* com = Picture10[3];
-    Command11 = Button(com, QStringLiteral("Command11"), 4, 34, 82, 22, QStringLiteral("CLOSE PORT"));
-    ManualDelays = {Make<QRadioButton>(com, QStringLiteral("ManualDelays0"), 90, 34, 40, 22),
-                    Make<QRadioButton>(com, QStringLiteral("ManualDelays1"), 130, 34, 42, 22)};
+    Command11 = Button(com, QStringLiteral("Command11"), 4, ToolsTop, 90, 20, QStringLiteral("CLOSE PORT"));
+    ManualDelays = {Make<QRadioButton>(com, QStringLiteral("ManualDelays0"), 4, ToolsTop + 22, 80, 20),
+                    Make<QRadioButton>(com, QStringLiteral("ManualDelays1"), 88, ToolsTop + 22, 80, 20)};
     ManualDelays[0]->setText(QStringLiteral("Fast"));
     ManualDelays[1]->setText(QStringLiteral("Slow"));
-    DefaultValues4Delays = Button(com, QStringLiteral("DefaultValues4Delays"), 4, 60, 54, 22, QStringLiteral("9.6K"));
-    Command9 = Button(com, QStringLiteral("Command9"), 61, 60, 54, 22, QStringLiteral("38.4K"));
-    Command10 = Button(com, QStringLiteral("Command10"), 118, 60, 54, 22, QStringLiteral("57.6K"));
+    DefaultValues4Delays = Button(com, QStringLiteral("DefaultValues4Delays"), 4, ToolsTop + 44, 54, 20, QStringLiteral("9.6K"));
+    Command9 = Button(com, QStringLiteral("Command9"), 61, ToolsTop + 44, 54, 20, QStringLiteral("38.4K"));
+    Command10 = Button(com, QStringLiteral("Command10"), 118, ToolsTop + 44, 54, 20, QStringLiteral("57.6K"));
+    Label(com, QStringLiteral("lblSeconds"), 108, ToolsTop + 66, 64, 16, QStringLiteral("Seconds"));
     const std::array<std::tuple<QLineEdit**, const char*, const char*, const char*>, 3> timing{
         {{&TimeDelay, "TimeDelay", "TimeDelay", "2.5"},
          {&FullStr, "FullStr", "FullStr", "0.36"},
          {&FullStr2, "FullStr2", "FullStr2 (wait4ACK)", "0.1"}}};
     for (int i = 0; i < 3; ++i) {
         const auto& [box, name, caption, text] = timing[i];
-        const int top = 86 + 24 * i;
-        Label(com, QStringLiteral("lbl") + QString::fromLatin1(name), 4, top, 100, 20, QString::fromLatin1(caption));
-        *box = Box(com, QString::fromLatin1(name), 104, top, 34, QString::fromLatin1(text));
+        const int top = ToolsTop + 82 + 20 * i;
+        Label(com, QStringLiteral("lbl") + QString::fromLatin1(name), 4, top, 102, 18, QString::fromLatin1(caption));
+        *box = Box(com, QString::fromLatin1(name), 108, top, 44, QString::fromLatin1(text), 18);
     }
-    Label(com, QStringLiteral("lblSeconds"), 140, 86, 34, 20, QStringLiteral("Seconds"));
-    Label(com, QStringLiteral("lblText2"), 4, 160, 104, 20, QStringLiteral("Data transfer time"));
-    Text2 = Box(com, QStringLiteral("Text2"), 108, 160, 64, QString());
+    Label(com, QStringLiteral("lblText2"), 4, ToolsTop + 144, 102, 18, QStringLiteral("Data transfer time"));
+    Text2 = Box(com, QStringLiteral("Text2"), 108, ToolsTop + 144, 64, QString(), 18);
 }
 
 void frm4Main::BuildValuesTab()
 {
     QFrame* values = Picture10[4];
-    Label(values, QStringLiteral("lblSmokeSens"), 6, 32, 165, 16, QStringLiteral("Smoke Sensetivity"));
-    Label(values, QStringLiteral("lblInputValues"), 6, 136, 165, 16, QStringLiteral("Input Alarm & PreAlarm Values"));
+    Label(values, QStringLiteral("lblSmokeSens"), 6, ToolsTop, 165, 16, QStringLiteral("Smoke Sensetivity"));
+    Label(values, QStringLiteral("lblInputValues"), 6, ToolsTop + 104, 165, 16, QStringLiteral("Input Alarm & PreAlarm Values"));
 
     static const std::array<const char*, 5> captions{"High", "Medium", "Low", "Alarm", "PreAlarm"};
     static const std::array<const char*, 3> tips{"לחיצה כפולה מכניסה רגישות גבוה לכל הגלאים",
                                                  "לחיצה כפולה מכניסה רגישות בנונית לכל הגלאים",
                                                  "לחיצה כפולה מכניסה רגישות נמוכה לכל הגלאים"};
     for (int i = 0; i < 5; ++i) {
-        const int left = 6 + 54 * (i % 3), top = i < 3 ? 48 : 152;
+        const int left = 6 + 54 * (i % 3), top = ToolsTop + (i < 3 ? 16 : 120);
         SensLbl.push_back(Clickable(values, QStringLiteral("SensLbl%1").arg(i), QString::fromLatin1(captions[i]), left, top, 52, 16));
         if (i < 3) SensLbl[i]->setToolTip(QString::fromUtf8(tips[i]));
     }
 
-    HighSens = Box(values, QStringLiteral("HighSens"), 6, 64, 44, AdminValues::DefaultHighSens);
-    MediumSens = Box(values, QStringLiteral("MediumSens"), 60, 64, 44, AdminValues::DefaultMediumSens);
-    LowSens = Box(values, QStringLiteral("LowSens"), 114, 64, 44, AdminValues::DefaultLowSens);
+    const int boxes = ToolsTop + 32;
+    HighSens = Box(values, QStringLiteral("HighSens"), 6, boxes, 44, AdminValues::DefaultHighSens);
+    MediumSens = Box(values, QStringLiteral("MediumSens"), 60, boxes, 44, AdminValues::DefaultMediumSens);
+    LowSens = Box(values, QStringLiteral("LowSens"), 114, boxes, 44, AdminValues::DefaultLowSens);
     // The reading thresholds stand between the sensitivities they divide.
-    High2Medium = Box(values, QStringLiteral("High2Medium"), 33, 88, 44, AdminValues::DefaultHigh2Medium);
-    Medium2Low = Box(values, QStringLiteral("Medium2Low"), 87, 88, 44, AdminValues::DefaultMedium2Low);
-    DefaultSensitivity = Button(values, QStringLiteral("DefaultSensitivity"), 6, 112, 60, 22, QStringLiteral("Default"));
-    InputAlarmValTxt = Box(values, QStringLiteral("InputAlarmValTxt"), 6, 170, 44, AdminValues::DefaultInputValue);
-    InputPREAlarmValTxt = Box(values, QStringLiteral("InputPREAlarmValTxt"), 60, 170, 44, AdminValues::DefaultInputValue);
-    Command8 = Button(values, QStringLiteral("Command8"), 114, 170, 56, 22, QStringLiteral("Default"));
+    High2Medium = Box(values, QStringLiteral("High2Medium"), 33, boxes + 22, 44, AdminValues::DefaultHigh2Medium);
+    Medium2Low = Box(values, QStringLiteral("Medium2Low"), 87, boxes + 22, 44, AdminValues::DefaultMedium2Low);
+    DefaultSensitivity = Button(values, QStringLiteral("DefaultSensitivity"), 6, boxes + 46, 60, 20, QStringLiteral("Default"));
+    InputAlarmValTxt = Box(values, QStringLiteral("InputAlarmValTxt"), 6, ToolsTop + 136, 44, AdminValues::DefaultInputValue);
+    InputPREAlarmValTxt = Box(values, QStringLiteral("InputPREAlarmValTxt"), 60, ToolsTop + 136, 44, AdminValues::DefaultInputValue);
+    Command8 = Button(values, QStringLiteral("Command8"), 114, ToolsTop + 136, 56, 20, QStringLiteral("Default"));
 
     for (QLineEdit* box : ValueBoxes()) acceptedValues_.push_back(box->text());
 }
@@ -162,15 +171,15 @@ void frm4Main::BuildValuesTab()
 void frm4Main::BuildDiffAndDumpTabs()
 {
     QFrame* diff = Picture10[5];
-    Command15 = Button(diff, QStringLiteral("Command15"), 6, 36, 100, 24, QStringLiteral("AF420 TST"));
+    Command15 = Button(diff, QStringLiteral("Command15"), 6, ToolsTop, 100, 24, QStringLiteral("AF420 TST"));
     Command15->setToolTip(QStringLiteral("Disable Alarm in all AF420 cards"));
-    Label38 = Label(diff, QStringLiteral("Label38"), 6, 68, 160, 18, QStringLiteral("Last error"));
-    Label37 = Label(diff, QStringLiteral("Label37"), 6, 88, 165, 40);
+    Label38 = Label(diff, QStringLiteral("Label38"), 6, ToolsTop + 32, 160, 18, QStringLiteral("Last error"));
+    Label37 = Label(diff, QStringLiteral("Label37"), 6, ToolsTop + 52, 165, 40);
 
     // "DEVICE DATA": placed when the tab opens.
     QFrame* dump = Picture10[6];
     const QFont fixed = FixedFont(9);
-    Label35 = Label(dump, QStringLiteral("Label35"), Px(150), 32, 643, Px(1000));
+    Label35 = Label(dump, QStringLiteral("Label35"), Px(150), ToolsTop, 643, Px(1000));
     List2 = Make<QListWidget>(dump, QStringLiteral("List2"), Px(100), 99, Px(9450), Px(1000));
     Label36 = Label(dump, QStringLiteral("Label36"), Px(150), 166, Px(9450), Px(1000));
     List3 = Make<QListWidget>(dump, QStringLiteral("List3"), Px(150), Px(3600), Px(2550), Px(900));

@@ -120,6 +120,8 @@ void frm4Main::BuildPanelArea()
     Label14 = Title(this, QStringLiteral("Label14"), 620, 150, 276, 20);
     ComNumCmbo = Make<QComboBox>(this, QStringLiteral("ComNumCmbo"), 620, 175, 180, 24);
     ComNumCmbo->setPlaceholderText(QStringLiteral("---"));
+    // "COM4-USB Serial Port": the entries read from their start in the Hebrew window too.
+    ComNumCmbo->setLayoutDirection(Qt::LeftToRight);
     Label13 = Label(this, QStringLiteral("Label13"), 810, 175, 86, 24);
     Label15 = Label(this, QStringLiteral("Label15"), 810, 200, 86, 20);
     FindMyCOM = Button(this, QStringLiteral("FindMyCOM"), 620, 230, 133, 28);
@@ -143,7 +145,7 @@ void frm4Main::BuildBottomBand()
     StatBar->setTextVisible(false);
     UpDateCmd = Button(this, QStringLiteral("UpDateCmd"), 284, 560, 151, 30);
     ExitBttn = Button(this, QStringLiteral("ExitBttn"), 473, 560, 151, 30);
-    Command2 = Button(this, QStringLiteral("Command2"), 310, 555, 291, 40);
+    Command2 = Button(this, QStringLiteral("Command2"), 662, 560, 151, 30);
     Command2->setText(QStringLiteral("Admin Exit"));
     Command2->hide();
 }

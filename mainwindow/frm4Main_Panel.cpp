@@ -15,18 +15,13 @@
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "panellink/Operations.h"
+#include "platform/InputBlocker.h"
 
 using namespace frm4MainControls;
 
 namespace {
 
 constexpr uint32_t PresetGreen = 0x00FF00;
-
-uint32_t ButtonFace()
-{
-    const QColor c = QApplication::palette().color(QPalette::Button);
-    return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
-}
 
 }  // namespace
 
@@ -38,6 +33,7 @@ void frm4Main::BuildPanelLink()
     TransferIndicator->lower();
     VbColor::SetBackColor(TransferIndicator, LinkColours::Idle);
     panelOps_.reset(new PanelOperations(*comPort, linkTiming_, *this));
+    inputBlocker_ = new InputBlocker(this);
 }
 
 void frm4Main::WirePanelLink()
@@ -115,7 +111,8 @@ void frm4Main::SET_OUT_GRP_Click() { panelOps_->SET_OUT_GRP_Click(); }
 void frm4Main::SetStatBar(int value) { StatBar->setValue(value); }
 void frm4Main::SetActivMsgLbl(const QString& text) { ActivMsgLbl->setText(text); }
 void frm4Main::SetTransferIndicator(uint32_t colour) { VbColor::SetBackColor(TransferIndicator, colour); }
-void frm4Main::SetWindowEnabled(bool enabled) { setEnabled(enabled); }
+void frm4Main::SetWindowEnabled(bool enabled) { inputBlocker_->SetBlocked(!enabled); }
+bool frm4Main::TakesInput() const { return !inputBlocker_->Blocked(); }
 
 void frm4Main::SetModelCaptions(const QString& command13, const QString& windowCaption)
 {
@@ -132,7 +129,7 @@ void frm4Main::ShowPresetInUse(int baud)
 {
     const std::array<std::pair<QPushButton*, int>, 3> presets{
         {{DefaultValues4Delays, 9600}, {Command9, 38400}, {Command10, 57600}}};
-    for (const auto& [button, speed] : presets) VbColor::SetBackColor(button, speed == baud ? PresetGreen : ButtonFace());
+    for (const auto& [button, speed] : presets) VbColor::SetBackColor(button, speed == baud ? PresetGreen : VbColor::ButtonFace());
 }
 
 void frm4Main::ShowTiming(const LinkTiming& timing)
@@ -145,8 +142,8 @@ void frm4Main::ShowTiming(const LinkTiming& timing)
 void frm4Main::SaveProjectQuietly()
 {
     QuietSave = true;
-    // The window is disabled while the upload runs, and a disabled button ignores click():
-    // the Update command's handler runs directly.
+    // The Update command's handler runs directly: the window takes no input while the upload
+    // runs, and the save is the upload's own step.
     UpDateCmd_Click();
 }
 

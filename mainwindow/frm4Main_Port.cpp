@@ -1,8 +1,10 @@
 // The serial port controls of the main window: the search at load and on demand, the list of
 // ports with a manual pick, the list of the machine's ports (in place of a device manager), the
 // COM settings panel with its Fast/Slow pair, and opening and closing the port for a transfer.
+#include <algorithm>
 #include <utility>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -10,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include "core/Conv.h"
 #include "core/DataModel.h"
@@ -41,27 +44,24 @@ frm4Main::SerialPortMaker& PortMaker()
 
 PortCatalog MachinePorts() { return CatalogSource() ? CatalogSource()() : PortCatalog::Scan(); }
 
-uint32_t ButtonFace()
-{
-    const QColor c = QApplication::palette().color(QPalette::Button);
-    return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
-}
-
 // The machine's ports as the search numbers them: number, device and the system's description.
-MainTexts::Message PortList(const PortCatalog& catalog, int16_t lang)
+Message PortList(const PortCatalog& catalog, int16_t lang)
 {
-    const bool hebrew = lang == 1;
+    using languages::ByLanguage;
     QString text;
     if (catalog.Entries().empty()) {
-        text = hebrew ? QStringLiteral("לא נמצאו יציאות תקשורת במחשב") : QStringLiteral("No serial port found on this computer");
+        text = ByLanguage(lang, QStringLiteral("לא נמצאו יציאות תקשורת במחשב"), QStringLiteral("No serial port found on this computer"));
     } else {
-        text = hebrew ? QStringLiteral("יציאות התקשורת במחשב:") : QStringLiteral("Serial ports of this computer:");
-        for (const PortEntry& e : catalog.Entries())
-            text += QLatin1Char('\r') + QStringLiteral("COM") + Str(e.number) + QStringLiteral("   ") + e.path +
-                    QStringLiteral("   ") + e.description;
+        text = ByLanguage(lang, QStringLiteral("יציאות התקשורת במחשב:"), QStringLiteral("Serial ports of this computer:"));
+        for (const PortEntry& e : catalog.Entries()) {
+            const QString line = QStringLiteral("COM") + Str(e.number) + QStringLiteral("   ") + e.path +
+                                 QStringLiteral("   ") + e.description;
+            // Each port's line reads left to right in a Hebrew box too.
+            text += QLatin1Char('\r') + ByLanguage(lang, Ui::LeftToRight(line), line);
+        }
     }
-    return {text, Ui::vbOKOnly | (hebrew ? int(Ui::vbHebrew) : 0),
-            hebrew ? QStringLiteral("מנהל התקנים") : QStringLiteral("Device manager")};
+    const QString title = ByLanguage(lang, QStringLiteral("מנהל התקנים"), QStringLiteral("Device manager"));
+    return ByLanguage(lang, Message{text, Ui::vbOKOnly | Ui::vbHebrew, title}, Message{text, Ui::vbOKOnly, title});
 }
 
 }  // namespace
@@ -101,12 +101,12 @@ void frm4Main::WirePortControls()
 
 void frm4Main::SearchComPort()
 {
-    setEnabled(false);
+    SetWindowEnabled(false);
     ActivMsgLbl->setText(SearchComPortText());
     MainMdl::Delay(0.5);
     FindComPort();
     ActivMsgLbl->clear();
-    setEnabled(true);
+    SetWindowEnabled(true);
 }
 
 void frm4Main::FindComPort()
@@ -120,9 +120,22 @@ void frm4Main::FindComPort()
     ManualSearch = flags.ManualSearch;
     SerialAnywhere = flags.SerialAnywhere;
     for (const ComboEntry& e : r.ComNumCmbo) ComNumCmbo->addItem(e.text, e.port);
+    FitPortListToEntries();
     ComNumCmbo->setCurrentIndex(r.ListIndex);
     Label13->setText(r.Label13);
     Label15->setText(r.Label15);
+}
+
+// The box is narrower than most descriptions; its drop-down is as wide as the widest entry, so
+// two adapters of the same kind can be told apart.
+void frm4Main::FitPortListToEntries()
+{
+    QAbstractItemView* list = ComNumCmbo->view();
+    const QFontMetrics fm(list->font());
+    int widest = 0;
+    for (int i = 0; i < ComNumCmbo->count(); ++i) widest = std::max(widest, fm.horizontalAdvance(ComNumCmbo->itemText(i)));
+    const int margins = 2 * list->frameWidth() + ComNumCmbo->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    list->setMinimumWidth(std::max(ComNumCmbo->width(), widest + margins));
 }
 
 void frm4Main::FindMyCOM_Click()
@@ -140,14 +153,13 @@ void frm4Main::ComNumCmbo_Click(int listIndex)
     Label15->setText(::ComNumCmbo_Click(*comPort, entry));
 }
 
-void frm4Main::DeviceMngrOpen_Click() { MainTexts::Show(PortList(MachinePorts(), UILanguage)); }
+void frm4Main::DeviceMngrOpen_Click() { ShowMessage(PortList(MachinePorts(), UILanguage)); }
 
 void frm4Main::ComSettings_Click()
 {
     Picture2->move(620, 298);
-    const bool hebrew = UILanguage == 1;
-    Option1[0]->setText(hebrew ? QStringLiteral("קצב מהיר") : QStringLiteral("Fast"));
-    Option1[1]->setText(hebrew ? QStringLiteral("קצב איטי") : QStringLiteral("Slow"));
+    Option1[0]->setText(languages::ByLanguage(QStringLiteral("קצב מהיר"), QStringLiteral("Fast")));
+    Option1[1]->setText(languages::ByLanguage(QStringLiteral("קצב איטי"), QStringLiteral("Slow")));
     Picture2->setVisible(!Picture2->isVisibleTo(this));
     if (Picture2->isVisibleTo(this)) Picture2->raise();
 }
@@ -157,7 +169,7 @@ void frm4Main::CloseComSet_Click() { Picture2->hide(); }
 void frm4Main::PaintDelayPairs(int Index)
 {
     for (const auto* pair : {&ManualDelays, &Option1})
-        for (int i = 0; i < 2; ++i) VbColor::SetBackColor((*pair)[i], i == Index ? LightGreen : ButtonFace());
+        for (int i = 0; i < 2; ++i) VbColor::SetBackColor((*pair)[i], i == Index ? LightGreen : VbColor::ButtonFace());
 }
 
 // Both pairs always show the same choice; selecting the other pair's element runs its handler,

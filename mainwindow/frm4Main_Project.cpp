@@ -48,7 +48,7 @@ void frm4Main::CopyDetailBoxes()
 bool frm4Main::FileSave()
 {
     if (ProjectFileName.isEmpty()) {
-        if (const auto m = MainTexts::MissingFileName(UILanguage)) MainTexts::Show(*m);
+        if (const auto m = MainTexts::MissingFileName(UILanguage)) ShowMessage(*m);
         ProjectFileOK = false;
         QuietSave = false;
         return false;
@@ -57,9 +57,9 @@ bool frm4Main::FileSave()
     QString error;
     const bool saved = ProjectFile::Write(Setting(), ProjectFile::CurrentHeader(), &error);
     if (!saved)
-        MainTexts::Show(MainTexts::SaveFailed(UILanguage, usrDataPath + ProjectName + ProjectFile::Extension, error));
+        ShowMessage(MainTexts::SaveFailed(UILanguage, usrDataPath + ProjectName + ProjectFile::Extension, error));
     else if (!QuietSave)
-        if (const auto m = MainTexts::SavedInFile(UILanguage, ProjectFileName)) MainTexts::Show(*m);
+        if (const auto m = MainTexts::SavedInFile(UILanguage, ProjectFileName)) ShowMessage(*m);
     QuietSave = false;
     return saved;
 }
@@ -97,7 +97,7 @@ void frm4Main::FileSaveAs()
 
     FileDialog::Options options;
     options.title = MainTexts::SaveAsTitle;
-    options.filter = MainTexts::FileFilter;
+    options.filter = ProjectFile::FileFilter;
     options.initialFolder = usrDataPath;
     options.proposedName = ProjectFileName;
     options.save = true;
@@ -106,18 +106,18 @@ void frm4Main::FileSaveAs()
 
     // The name and the folder change only for an accepted name.
     const StartDialogLogic::ChosenFile file = StartDialogLogic::SplitChosenPath(chosen.path);
-    if (!MainTexts::IsValidSaveAsName(file.name)) {
-        if (const auto m = MainTexts::InvalidFileName(UILanguage)) MainTexts::Show(*m);
+    if (!ProjectFile::IsProjectFileName(file.name)) {
+        if (const auto m = MainTexts::InvalidFileName(UILanguage)) ShowMessage(*m);
         return;
     }
     if (MainMdl::FileExists(file.folder + file.name)) {
         const auto q = MainTexts::ReplaceQuestion(UILanguage);
-        if (q && MainTexts::Show(*q) != Ui::vbYes) return;
+        if (q && ShowMessage(*q) != Ui::vbYes) return;
     }
 
     const QString keptFileName = ProjectFileName, keptName = ProjectName, keptFolder = usrDataPath;
     ProjectFileName = file.name;
-    ProjectName = StartDialogLogic::ProjectNameOf(file.name);
+    ProjectName = ProjectFile::NameWithoutExtension(file.name);
     usrDataPath = file.folder;
     if (FileSave()) {
         QDir::setCurrent(usrDataPath);
@@ -128,6 +128,7 @@ void frm4Main::FileSaveAs()
         usrDataPath = keptFolder;
     }
     siteNameTxt->setText(ProjectName);
+    siteNameTxt->setCursorPosition(0);
 }
 
 void frm4Main::DefaultFolderLocation_Click()
@@ -148,7 +149,7 @@ void frm4Main::Command5_Click()
 
 bool frm4Main::Form_QueryUnload()
 {
-    switch (MainTexts::Show(MainTexts::ExitQuestion(UILanguage))) {
+    switch (ShowMessage(MainTexts::ExitQuestion(UILanguage))) {
     case Ui::vbYes:
         // A project that could not be saved keeps the window open.
         if (!Update()) return true;

@@ -9,6 +9,7 @@
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
 #include "panellink/Frame.h"
+#include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
 #include "platform/Clock.h"
 #include "platform/SComm.h"
@@ -123,7 +124,8 @@ bool Engine::OpenPort()
         return true;
     }
     portFailed_ = true;
-    Fail(port_.LastError());
+    TransferError = true;
+    if (!quiet) SayPortFault(port_, failureNote);
     return false;
 }
 

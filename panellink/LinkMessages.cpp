@@ -1,6 +1,9 @@
 #include "panellink/LinkMessages.h"
 
 #include "core/DataModel.h"
+#include "core/Message.h"
+#include "platform/PortMessages.h"
+#include "platform/SComm.h"
 #include "platform/Ui.h"
 
 using namespace Ui;
@@ -14,6 +17,21 @@ int Say(const LinkMessage& m, const QString& suffix)
         return MsgBox(QString::fromUtf16(m.english) + suffix, m.buttons | (m.englishRight ? vbMsgBoxRight : 0),
                       title(m.englishTitle));
     return 0;
+}
+
+QString PortFaultText(const SComm& port, int16_t lang)
+{
+    // A serial control that records no fault has only its own words.
+    if (port.LastFault() == OpenFault::None) return port.LastError();
+    return OpenFaultText(lang == 1, port.LastFault(), port.CommPort, port.Catalog().Path(port.CommPort),
+                         port.LastFaultDetail());
+}
+
+int SayPortFault(const SComm& port, const QString& note)
+{
+    const QString text = PortFaultText(port, UILanguage) + (note.isEmpty() ? QString() : QStringLiteral("\r\n") + note);
+    return ShowMessage(languages::ByLanguage(UILanguage, Message{text, vbOKOnly | vbHebrew, QString()},
+                                             Message{text, vbOKOnly, QString()}));
 }
 
 namespace LinkMessages {

@@ -1,5 +1,7 @@
 #pragma once
 // The messages of the panel operations, each in English and Hebrew with its buttons and title.
+#include <cstdint>
+
 #include <QString>
 
 struct LinkMessage {
@@ -14,6 +16,13 @@ struct LinkMessage {
 // Shows the message in the interface language with `suffix` added to its text; another
 // language shows nothing. The answer, or 0 when nothing was shown.
 int Say(const LinkMessage& message, const QString& suffix = QString());
+
+class SComm;
+// Why the port did not open and what to do, in the interface language (Hebrew for 1, right to
+// left; English otherwise: a port that fails is always reported), with `note` on a line of its
+// own after it.
+QString PortFaultText(const SComm& port, int16_t lang);
+int SayPortFault(const SComm& port, const QString& note = QString());
 
 namespace LinkMessages {
 extern const LinkMessage CableMissing;

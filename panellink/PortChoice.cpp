@@ -2,6 +2,8 @@
 
 #include "core/Conv.h"
 #include "core/DataModel.h"
+#include "core/Message.h"
+#include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
 #include "platform/PortCatalog.h"
 #include "platform/SComm.h"
@@ -86,8 +88,7 @@ QString ComNumCmbo_Click(SComm& port, const ComboEntry& entry)
 
 QString SearchComPortText()
 {
-    if (UILanguage == 1) return QStringLiteral("חיפוש יציאת תקשורת עם בקרה");
-    return QStringLiteral("Search COM port");
+    return languages::ByLanguage(QStringLiteral("חיפוש יציאת תקשורת עם בקרה"), QStringLiteral("Search COM port"));
 }
 
 bool setPortOpen(SComm& port)
@@ -96,7 +97,7 @@ bool setPortOpen(SComm& port)
     port.Settings = ComSettings;
     port.CommPort = int(ValInt(ComPortNum));
     if (port.SetPortOpen(true)) return true;
-    Ui::MsgBox(port.LastError());
+    SayPortFault(port);
     TransferError = true;
     return false;
 }

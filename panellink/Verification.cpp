@@ -1,6 +1,7 @@
 #include "panellink/Verification.h"
 
 #include "core/Conv.h"
+#include "core/Message.h"
 #include "core/Usefull.h"
 #include "panellink/Bytes.h"
 #include "panellink/DeviceBlock.h"
@@ -102,11 +103,11 @@ bool fillDeviceDataArray4Verif_rcv()
             Ui::MsgBox(QStringLiteral("לא ניתן לשלוח נתונים לבקרה, יש התנגשויות"), Ui::vbOKCancel | Ui::vbHebrew);
         else if (UILanguage == 2)
             Ui::MsgBox(QStringLiteral("Unable to send data to the system, there are conflict/s"), Ui::vbOKCancel);
-        LinkView.Command7Caption = UILanguage == 1 ? QStringLiteral("שגיאה בנתונים") : QStringLiteral("Data error");
+        LinkView.Command7Caption = languages::ByLanguage(QStringLiteral("שגיאה בנתונים"), QStringLiteral("Data error"));
         LinkView.Command7Visible = true;
         LinkView.Timer1Enabled = true;
     } else if (c.differences) {
-        LinkView.Command7Caption = UILanguage == 1 ? QStringLiteral("אי התאמה בנתונים") : QStringLiteral("Data mismatch");
+        LinkView.Command7Caption = languages::ByLanguage(QStringLiteral("אי התאמה בנתונים"), QStringLiteral("Data mismatch"));
         LinkView.Command7Visible = true;
         LinkView.Timer1Enabled = true;
     } else {

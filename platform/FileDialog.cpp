@@ -3,6 +3,7 @@
 #include <deque>
 #include <utility>
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QStringList>
 
@@ -27,6 +28,8 @@ Result RunReal(const Options& options, QWidget* parent)
 {
     QFileDialog dialog(parent, options.title, options.initialFolder, options.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // In the interface's direction (QtLanguage), whatever the direction of the window under it.
+    dialog.setLayoutDirection(QApplication::layoutDirection());
     // A typed name that does not exist must reach the program, whose own checks answer it.
     dialog.setFileMode(QFileDialog::AnyFile);
     if (options.save) {

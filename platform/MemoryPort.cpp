@@ -13,20 +13,19 @@ bool MemoryPort::SetPortOpen(bool open)
     open_ = false;
     if (!open) return true;
     lastError_.clear();
-    if (CommPort == 0) {
-        lastError_ = OpenFaultMessage(OpenFault::NoPort, CommPort, QString());
+    lastFault_ = OpenFault::None;
+    lastFaultDetail_.clear();
+    auto fail = [this](OpenFault fault, const QString& detail) {
+        lastFault_ = fault;
+        lastFaultDetail_ = detail;
+        lastError_ = OpenFaultMessage(fault, CommPort, catalog_.Path(CommPort), QString(), detail);
         return false;
-    }
-    if (catalog_.Path(CommPort).isEmpty()) {
-        lastError_ = OpenFaultMessage(OpenFault::NoSuchPort, CommPort, QString());
-        return false;
-    }
-    if (!ParseSettings(Settings)) {
-        lastError_ = OpenFaultMessage(OpenFault::BadSettings, CommPort, catalog_.Path(CommPort),
-                                      QString(), Settings);
-        return false;
-    }
+    };
+    if (CommPort == 0) return fail(OpenFault::NoPort, QString());
+    if (catalog_.Path(CommPort).isEmpty()) return fail(OpenFault::NoSuchPort, QString());
+    if (!ParseSettings(Settings)) return fail(OpenFault::BadSettings, Settings);
     if (!failOpenMessage.isEmpty()) {
+        fail(failOpenFault, failOpenMessage);
         lastError_ = failOpenMessage;
         return false;
     }

@@ -32,8 +32,10 @@ public:
     // Called after each Output with its bytes: a fake panel answers here.
     std::function<void(const QByteArray&)> onOutput;
 
-    // Opening fails with this message while it is not empty.
+    // Opening fails with this message (as LastError, and as the detail of failOpenFault) while
+    // it is not empty.
     QString failOpenMessage;
+    OpenFault failOpenFault = OpenFault::Other;
     // The Settings text of each successful open, in order.
     QStringList openedWith;
     int closeCount = 0;

@@ -18,12 +18,6 @@ SerialSComm::OpenCheck& Check()
     return check;
 }
 
-QString PortName(int n, const QString& path)
-{
-    const QString com = QStringLiteral("COM%1").arg(n);
-    return path.isEmpty() ? com : QStringLiteral("%1 (%2)").arg(com, path);
-}
-
 // What the file system says before we try: a missing device or one the user may not open.
 OpenFault Precheck(const QString& path)
 {
@@ -73,32 +67,6 @@ QString DeviceGroup(const QString& path)
     return QStringLiteral("dialout");
 }
 
-QString OpenFaultMessage(OpenFault fault, int portNumber, const QString& path,
-                         const QString& group, const QString& detail)
-{
-    const QString port = PortName(portNumber, path);
-    switch (fault) {
-    case OpenFault::None:
-        return QString();
-    case OpenFault::NoPort:
-        return QStringLiteral("No serial port is selected. Search for the port or choose one from the list.");
-    case OpenFault::NoSuchPort:
-        return QStringLiteral("Port %1 does not exist. Connect the USB-RS232 cable and search for the port again.").arg(port);
-    case OpenFault::Missing:
-        return QStringLiteral("Port %1 is not connected (the device is missing). Connect the USB-RS232 cable and search for the port again.").arg(port);
-    case OpenFault::NotPermitted:
-        return QStringLiteral("No permission to open port %1. The user must be a member of the group \"%2\" that owns the device (for example: sudo usermod -aG %2 $USER), then log out and in again.")
-            .arg(port, group.isEmpty() ? QStringLiteral("dialout") : group);
-    case OpenFault::Busy:
-        return QStringLiteral("Port %1 is in use by another program. Close that program and try again.").arg(port);
-    case OpenFault::BadSettings:
-        return QStringLiteral("Port %1 cannot use the settings \"%2\".").arg(port, detail);
-    case OpenFault::Other:
-        break;
-    }
-    return QStringLiteral("Port %1 cannot be opened: %2").arg(port, detail);
-}
-
 SerialSComm::SerialSComm() = default;
 SerialSComm::~SerialSComm() = default;
 
@@ -110,6 +78,8 @@ bool SerialSComm::Fail(OpenFault fault, const QString& path, const QString& deta
 {
     const QString group = fault == OpenFault::NotPermitted ? DeviceGroup(path) : QString();
     lastError_ = OpenFaultMessage(fault, CommPort, path, group, detail);
+    lastFault_ = fault;
+    lastFaultDetail_ = detail;
     port_.reset();
     return false;
 }
@@ -122,6 +92,8 @@ bool SerialSComm::SetPortOpen(bool open)
     }
     if (!open) return true;
     lastError_.clear();
+    lastFault_ = OpenFault::None;
+    lastFaultDetail_.clear();
 
     if (CommPort == 0) return Fail(OpenFault::NoPort, QString());
     const QString path = catalog_.Path(CommPort);

@@ -16,6 +16,9 @@
 
 class QSerialPort;
 
+// Why a port did not open.
+enum class OpenFault { None, NoPort, NoSuchPort, Missing, NotPermitted, Busy, BadSettings, Other };
+
 class SComm {
 public:
     virtual ~SComm() = default;
@@ -43,10 +46,16 @@ public:
     void SetCatalog(PortCatalog catalog) { catalog_ = std::move(catalog); }
 
     QString LastError() const { return lastError_; }
+    // Why the last open failed (None after a successful one) and the settings or the system's
+    // words that go with it; PortMessages.h turns them into the user's language.
+    OpenFault LastFault() const { return lastFault_; }
+    QString LastFaultDetail() const { return lastFaultDetail_; }
 
 protected:
     PortCatalog catalog_;
     QString lastError_;
+    OpenFault lastFault_{};
+    QString lastFaultDetail_;
 };
 
 // The parts of a settings text.
@@ -59,11 +68,9 @@ struct LineSettings {
 // "9600,N,8,1" and the like; nullopt for a text the port cannot use.
 std::optional<LineSettings> ParseSettings(const QString& settings);
 
-// Why a port did not open.
-enum class OpenFault { None, NoPort, NoSuchPort, Missing, NotPermitted, Busy, BadSettings, Other };
-
-// The message for a port that did not open: which fault, which port, and what the user can do.
-// `group` is the group that owns the device (for a permission fault).
+// The message for a port that did not open: which fault, which port, and what the user can do,
+// in English (defined with its Hebrew twin in PortMessages.cpp). `group` is the group that owns
+// the device (for a permission fault).
 QString OpenFaultMessage(OpenFault fault, int portNumber, const QString& path,
                          const QString& group = QString(), const QString& detail = QString());
 

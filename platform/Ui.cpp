@@ -73,8 +73,8 @@ int ShowRealBox(const MsgBoxCall& call)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(IconOf(call.style), title, text, QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
-    if (hebrew)
-        box.setLayoutDirection(Qt::RightToLeft);
+    // The box's own language decides its direction, not the window under it.
+    box.setLayoutDirection(hebrew ? Qt::RightToLeft : Qt::LeftToRight);
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         const Qt::Alignment side = (call.style & vbMsgBoxRight) ? (Qt::AlignRight | Qt::AlignAbsolute)
                                                                 : Qt::Alignment(Qt::AlignLeft);
@@ -171,6 +171,12 @@ int MsgBox(const QString& prompt, int style, const QString& title)
         return CancelAnswer(style);
     }
     return ShowRealBox(call);
+}
+
+QString LeftToRight(const QString& run)
+{
+    // LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE
+    return QChar(0x2066) + run + QChar(0x2069);
 }
 
 void SetPrompter(Prompter p)

@@ -53,6 +53,10 @@ int CancelAnswer(int style);
 // read right to left; the button texts follow the box's language.
 int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = QString());
 
+// Keeps a run of text (a number, a path, a port name, a command) left to right inside a Hebrew
+// message: the run is isolated from the Hebrew around it.
+QString LeftToRight(const QString& run);
+
 // Tests: every MsgBox goes to this function instead of a real box; nullptr restores real boxes.
 using Prompter = std::function<int(const MsgBoxCall&)>;
 void SetPrompter(Prompter p);

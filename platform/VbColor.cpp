@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include <QApplication>
 #include <QPalette>
 #include <QVariant>
 #include <QWidget>
@@ -48,5 +49,7 @@ void SetForeColor(QWidget* w, uint32_t bgr)
 }
 
 uint32_t ForeColor(const QWidget* w) { return Painted(w, ForeKey, QPalette::WindowText); }
+
+uint32_t ButtonFace() { return FromQColor(QApplication::palette().color(QPalette::Button)); }
 
 }  // namespace VbColor

@@ -14,4 +14,6 @@ void SetBackColor(QWidget* w, uint32_t bgr);
 uint32_t BackColor(const QWidget* w);
 void SetForeColor(QWidget* w, uint32_t bgr);
 uint32_t ForeColor(const QWidget* w);
+// The system's button-face colour (the original's vbButtonFace), as a &HBBGGRR value.
+uint32_t ButtonFace();
 }  // namespace VbColor

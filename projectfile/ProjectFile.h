@@ -6,6 +6,8 @@
 #include <QString>
 
 #include "core/DataModel.h"
+#include "core/ProgramInfo.h"
+#include "projectfile/ProjectFileName.h"
 #include "projectfile/ProjectLines.h"
 
 class CSetting;
@@ -13,8 +15,7 @@ class CSetting;
 namespace ProjectFile {
 
 // Fixed texts of the [General] section.
-inline const QString SoftwareVersion = QStringLiteral("1.32");
-inline const QString Extension = QStringLiteral(".HV6");
+inline const QString SoftwareVersion = ProgramInfo::Version;
 
 // What [General] records about the writing itself.
 struct Header {

@@ -10,6 +10,7 @@
 #include "core/MainMdl.h"
 #include "core/SettingsFile.h"
 #include "platform/Environment.h"
+#include "projectfile/ProjectFileName.h"
 #include "platform/Ui.h"
 
 namespace StartDialogLogic {
@@ -61,7 +62,7 @@ void SetUpFolders()
 
 QString DefaultProjectName(int n)
 {
-    return QStringLiteral("Verdal126_") + Str(n) + QStringLiteral(".HV6");
+    return QStringLiteral("Verdal126_") + Str(n) + ProjectFile::Extension;
 }
 
 std::optional<QString> FirstFreeDefaultName(const QString& folder)
@@ -75,17 +76,7 @@ std::optional<QString> FirstFreeDefaultName(const QString& folder)
 
 bool IsValidNewName(const QString& name)
 {
-    return name.size() >= 8 && name.endsWith(QStringLiteral(".HV6"), Qt::CaseSensitive);
-}
-
-bool IsValidOpenName(const QString& name)
-{
-    return name.size() > 4 && name.endsWith(QStringLiteral(".HV6"), Qt::CaseSensitive);
-}
-
-QString ProjectNameOf(const QString& fileName)
-{
-    return fileName.left(qMax(0, fileName.size() - 4));
+    return name.size() >= 8 && ProjectFile::IsProjectFileName(name);
 }
 
 ChosenFile SplitChosenPath(const QString& path)
@@ -104,38 +95,38 @@ bool IsSmallScreen(int screenHeightPixels)
     return screenHeightPixels * 15 < 11520;
 }
 
+using languages::ByLanguage;
+
 Message InvalidNameMessage(int16_t lang)
 {
-    if (lang == 1)
-        return {QStringLiteral("שם קובץ לא חוקי"), Ui::vbOKOnly | Ui::vbHebrew, QStringLiteral("שגיאה בשם הקובץ")};
-    return {QStringLiteral("Invalid file name"), Ui::vbOKOnly, QStringLiteral("File name error")};
+    return ByLanguage(lang, Message{QStringLiteral("שם קובץ לא חוקי"), Ui::vbOKOnly | Ui::vbHebrew, QStringLiteral("שגיאה בשם הקובץ")},
+                      Message{QStringLiteral("Invalid file name"), Ui::vbOKOnly, QStringLiteral("File name error")});
 }
 
 Message ReplaceQuestion(int16_t lang, const QString& name)
 {
-    if (lang == 1)
-        return {QStringLiteral("שם הקובץ ") + name + QStringLiteral(" קיים") + QLatin1Char('\r') +
-                    QStringLiteral("האם ברצונך למחוק את הקובץ הקיים ?"),
-                Ui::vbYesNoCancel | Ui::vbHebrew, QStringLiteral("שם קובץ כפול")};
-    return {QStringLiteral("File name ") + name + QStringLiteral(" exist") + QLatin1Char('\r') +
-                QStringLiteral("Do you want to delete ?"),
-            Ui::vbYesNoCancel, QStringLiteral("Exis file name")};
+    return ByLanguage(lang,
+                      Message{QStringLiteral("שם הקובץ ") + name + QStringLiteral(" קיים") + QLatin1Char('\r') +
+                                  QStringLiteral("האם ברצונך למחוק את הקובץ הקיים ?"),
+                              Ui::vbYesNoCancel | Ui::vbHebrew, QStringLiteral("שם קובץ כפול")},
+                      Message{QStringLiteral("File name ") + name + QStringLiteral(" exist") + QLatin1Char('\r') +
+                                  QStringLiteral("Do you want to delete ?"),
+                              Ui::vbYesNoCancel, QStringLiteral("Exis file name")});
 }
 
 Message DeleteFailedMessage(int16_t lang, const QString& name, const QString& reason)
 {
-    if (lang == 1)
-        return {QStringLiteral("לא ניתן למחוק את הקובץ ") + name + QLatin1Char('\r') + reason,
-                Ui::vbOKOnly | Ui::vbExclamation | Ui::vbHebrew, QStringLiteral("שם קובץ כפול")};
-    return {QStringLiteral("The file ") + name + QStringLiteral(" cannot be deleted") + QLatin1Char('\r') + reason,
-            Ui::vbOKOnly | Ui::vbExclamation, QStringLiteral("Exis file name")};
+    return ByLanguage(lang,
+                      Message{QStringLiteral("לא ניתן למחוק את הקובץ ") + name + QLatin1Char('\r') + reason,
+                              Ui::vbOKOnly | Ui::vbExclamation | Ui::vbHebrew, QStringLiteral("שם קובץ כפול")},
+                      Message{QStringLiteral("The file ") + name + QStringLiteral(" cannot be deleted") + QLatin1Char('\r') + reason,
+                              Ui::vbOKOnly | Ui::vbExclamation, QStringLiteral("Exis file name")});
 }
 
 Message ExitQuestion(int16_t lang)
 {
-    if (lang == 1)
-        return {QStringLiteral("האם אתה בטוח ?"), Ui::vbYesNo | Ui::vbHebrew, QStringLiteral("יציאה מהתוכנה")};
-    return {QStringLiteral("Are you sure ?"), Ui::vbYesNo, QStringLiteral("Exit")};
+    return ByLanguage(lang, Message{QStringLiteral("האם אתה בטוח ?"), Ui::vbYesNo | Ui::vbHebrew, QStringLiteral("יציאה מהתוכנה")},
+                      Message{QStringLiteral("Are you sure ?"), Ui::vbYesNo, QStringLiteral("Exit")});
 }
 
 }  // namespace StartDialogLogic

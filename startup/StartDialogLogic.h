@@ -27,12 +27,9 @@ constexpr int MaxDefaultNumber = 98;
 // "/"); nothing when all 98 are taken.
 std::optional<QString> FirstFreeDefaultName(const QString& folder);
 
-// A new project's name: at least 8 characters, ending in ".HV6" (upper case).
+// A new project's name: a project file name (ProjectFile::IsProjectFileName) of at least 8
+// characters. An opened project's name needs only to be a project file name.
 bool IsValidNewName(const QString& name);
-// An opened project's name: more than 4 characters, ending in ".HV6".
-bool IsValidOpenName(const QString& name);
-// The name without its 4-character extension.
-QString ProjectNameOf(const QString& fileName);
 
 // A path chosen in the file dialog split into its folder (ending in "/") and its file name.
 struct ChosenFile {
@@ -47,13 +44,11 @@ QString ClockCaption(const QDateTime& t);
 // The small layout is for screens less than 11520 twips (768 pixels) high.
 bool IsSmallScreen(int screenHeightPixels);
 
-// The file dialogs.
-inline const QString FileFilter = QStringLiteral("Verdal File (*.HV6)");
+// The file dialogs (their filter is ProjectFile::FileFilter).
 inline const QString NewDialogTitle = QStringLiteral("Verdal - New Projects File");
 inline const QString OpenDialogTitle = QStringLiteral("Verdal - Open Projects File");
 
 // A message box of the start dialog in the language of lang (1 Hebrew, else English).
-using ::Message;
 Message InvalidNameMessage(int16_t lang);
 Message ReplaceQuestion(int16_t lang, const QString& name);
 Message DeleteFailedMessage(int16_t lang, const QString& name, const QString& reason);

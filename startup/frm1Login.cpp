@@ -8,18 +8,19 @@
 #include <QPushButton>
 
 #include "core/DataModel.h"
+#include "core/Message.h"
+#include "core/ProgramInfo.h"
 #include "startup/frm3Dialog.h"
 #include "core/languages.h"
 #include "platform/ClickLabel.h"
 #include "platform/Environment.h"
 #include "platform/Program.h"
+#include "platform/QtLanguage.h"
 #include "platform/Ui.h"
 
 namespace {
 
-const QString AdminPassword = QStringLiteral("58316");
 const QString UserPassword = QStringLiteral("9146");
-const QString Version = QStringLiteral("1.32");
 constexpr int MaxFailures = 5;  // the next wrong password ends the program
 
 struct Captions {
@@ -40,6 +41,8 @@ frm1Login::frm1Login(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frm1Login"));
     setWindowTitle(QStringLiteral("Login"));
     setFixedSize(330, 210);
+    // Laid out once for both languages; Qt's dialogs follow the language (QtLanguage).
+    setLayoutDirection(Qt::LeftToRight);
 
     for (int i = 0; i < 2; ++i) {
         lblLabels[i] = new QLabel(this);
@@ -101,7 +104,7 @@ frm1Login::frm1Login(QWidget* parent) : QDialog(parent)
 void frm1Login::Form_Load()
 {
     SmallDisplay = false;
-    Label1->setText(Version);
+    Label1->setText(ProgramInfo::Version);
     SetLanguage(1);
     languages::SetLanguage(1);
     // The login name alone: nothing of a terminating character reaches the box.
@@ -118,6 +121,7 @@ void frm1Login::SetLanguage(int16_t lang)
     cmdOK->setText(QString::fromUtf8(c->ok));
     cmdCancel->setText(QString::fromUtf8(c->cancel));
     UILanguage = lang;
+    QtLanguage::Apply(lang == 1);
 }
 
 // Captions and UILanguage only; the language tables stay as the load filled them.
@@ -128,8 +132,9 @@ void frm1Login::cmdOK_Click()
     MaxNumOfDevices = 126;
     ++falseLogin;
     const QString password = txtPassword->text();
-    if (password == AdminPassword || password == UserPassword) {
-        if (password == AdminPassword) AdminMode = true;
+    const bool admin = ProgramInfo::IsAdminPassword(password);
+    if (admin || password == UserPassword) {
+        if (admin) AdminMode = true;
         done(QDialog::Accepted);
         frm3Dialog startDialog;
         Ui::ShowModal(startDialog);
@@ -151,12 +156,10 @@ void frm1Login::txtPassword_KeyPress(int keyAscii)
 
 void frm1Login::cmdCancel_Click()
 {
-    const bool hebrew = UILanguage == 1;
-    const int answer = hebrew ? Ui::MsgBox(QStringLiteral("האם אתה בטוח ?"), Ui::vbYesNo | Ui::vbHebrew,
-                                           QStringLiteral("יציאה מהתוכנה"))
-                              : Ui::MsgBox(QStringLiteral("Are you sure ?"), Ui::vbYesNo,
-                                           QStringLiteral("Exit software"));
-    if (answer == Ui::vbYes) Program::End();
+    const Message question = languages::ByLanguage(
+        UILanguage, Message{QStringLiteral("האם אתה בטוח ?"), Ui::vbYesNo | Ui::vbHebrew, QStringLiteral("יציאה מהתוכנה")},
+        Message{QStringLiteral("Are you sure ?"), Ui::vbYesNo, QStringLiteral("Exit software")});
+    if (ShowMessage(question) == Ui::vbYes) Program::End();
 }
 
 void frm1Login::Label2_Click()

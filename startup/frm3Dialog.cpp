@@ -22,6 +22,7 @@
 #include "platform/FileDialog.h"
 #include "platform/Program.h"
 #include "platform/Ui.h"
+#include "projectfile/ProjectFileName.h"
 
 using namespace StartDialogLogic;
 
@@ -30,8 +31,6 @@ frm3Dialog* current = nullptr;
 
 const QColor Green(0x00, 0xFF, 0x00);
 const QColor DarkGrey(0x40, 0x40, 0x40);
-
-int Show(const Message& m) { return Ui::MsgBox(m.prompt, m.style, m.title); }
 
 struct Captions {
     const char* newCmd;
@@ -47,6 +46,8 @@ frm3Dialog::frm3Dialog(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("frm3Dialog"));
     setWindowTitle(QStringLiteral("VERDAL5000X"));
     resize(425, 323);
+    // Laid out once for both languages; its file dialogs follow the interface language.
+    setLayoutDirection(Qt::LeftToRight);
 
     Picture1 = new QLabel(QStringLiteral("VERDAL 5000X"), this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -160,18 +161,18 @@ void frm3Dialog::fileNew()
             searchFailureShown = true;
         }
         const FileDialog::Result chosen =
-            FileDialog::Run({NewDialogTitle, FileFilter, usrDataPath, ProjectFileName, true}, this);
+            FileDialog::Run({NewDialogTitle, ProjectFile::FileFilter, usrDataPath, ProjectFileName, true}, this);
         if (chosen.cancelled) return;
         TakeChosenFile(chosen.path);
 
         // The name is judged before any file is touched: a refused name never costs a file.
         if (!IsValidNewName(ProjectFileName)) {
-            Show(InvalidNameMessage(UILanguage));
+            ShowMessage(InvalidNameMessage(UILanguage));
             continue;
         }
         const QString path = usrDataPath + ProjectFileName;
         if (MainMdl::FileExists(path)) {
-            const int answer = Show(ReplaceQuestion(UILanguage, ProjectFileName));
+            const int answer = ShowMessage(ReplaceQuestion(UILanguage, ProjectFileName));
             if (answer != Ui::vbYes) {
                 ProjectFileOK = false;
                 if (answer == Ui::vbNo) continue;
@@ -180,7 +181,7 @@ void frm3Dialog::fileNew()
             try {
                 MainMdl::DeleteFile(path);
             } catch (const std::exception& e) {
-                Show(DeleteFailedMessage(UILanguage, ProjectFileName, QString::fromLocal8Bit(e.what())));
+                ShowMessage(DeleteFailedMessage(UILanguage, ProjectFileName, QString::fromLocal8Bit(e.what())));
                 ProjectFileOK = false;
                 continue;
             }
@@ -193,14 +194,14 @@ void frm3Dialog::fileNew()
 void frm3Dialog::fileOpen()
 {
     const FileDialog::Result chosen =
-        FileDialog::Run({OpenDialogTitle, FileFilter, usrDataPath, QString(), false}, this);
+        FileDialog::Run({OpenDialogTitle, ProjectFile::FileFilter, usrDataPath, QString(), false}, this);
     if (chosen.cancelled) return;
     TakeChosenFile(chosen.path);
-    if (IsValidOpenName(ProjectFileName)) {
+    if (ProjectFile::IsProjectFileName(ProjectFileName)) {
         OpenChosenProject();
         return;
     }
-    Show(InvalidNameMessage(UILanguage));
+    ShowMessage(InvalidNameMessage(UILanguage));
     ProjectFileOK = false;
     ProjectFileName.clear();
 }
@@ -218,7 +219,7 @@ void frm3Dialog::TakeChosenFile(const QString& path)
 void frm3Dialog::OpenChosenProject()
 {
     ProjectFileOK = true;
-    ProjectName = ProjectNameOf(ProjectFileName);
+    ProjectName = ProjectFile::NameWithoutExtension(ProjectFileName);
     RunMainWindow();
 }
 
@@ -253,7 +254,7 @@ void frm3Dialog::ExitCmd_Click() { close(); }
 
 void frm3Dialog::closeEvent(QCloseEvent* e)
 {
-    if (Show(ExitQuestion(UILanguage)) != Ui::vbYes) {
+    if (ShowMessage(ExitQuestion(UILanguage)) != Ui::vbYes) {
         e->ignore();
         return;
     }

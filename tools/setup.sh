@@ -3,8 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# qt6-translations-l10n: Qt's own dialogs in Hebrew (qtbase_he).
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev libqt6serialport6 libgl-dev
-          libgtest-dev googletest culmus fonts-dejavu-core)
+          libgtest-dev googletest culmus fonts-dejavu-core qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -189,7 +189,6 @@ TEST_F(MainWindowTest, DisplaySwitchMovesTheBottomBand)
     EXPECT_EQ(w.height(), 628);
     EXPECT_EQ(w.UpDateCmd->geometry(), QRect(284, 560, 151, 30));
     EXPECT_EQ(w.ExitBttn->geometry(), QRect(473, 560, 151, 30));
-    EXPECT_EQ(w.Command2->geometry(), QRect(310, 555, 291, 40));
     EXPECT_EQ(w.ActivMsgLbl->font().pointSize(), 12);
     EXPECT_EQ(VbColor::ForeColor(w.BigOrSmallDisplay[0]), 0x000000u);
 }

@@ -16,12 +16,6 @@
 
 namespace {
 
-uint32_t ButtonFace()
-{
-    const QColor c = QApplication::palette().color(QPalette::Button);
-    return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16;
-}
-
 constexpr uint32_t Green = 0x00FF00;
 
 // A Tessel50 panel with three devices, their names, two groups and two events.
@@ -91,16 +85,16 @@ TEST_F(PanelButtonsTest, UploadSendsTheProjectAfterSavingItQuietly)
     EXPECT_EQ(ProjectDetails.Addr, "1 Harbour Road");
     EXPECT_FALSE(w.QuietSave);
 
-    // Before the transfer the window is free; during it disabled and light red; afterwards
-    // enabled, grey and at rest.
+    // Before the transfer the window takes input; during it none, and it is light red;
+    // afterwards it takes input again, grey and at rest.
     const WindowMoment* asked = At(moments, "computer connection mode");
     const WindowMoment* done = At(moments, "Data transfer completed");
     ASSERT_TRUE(asked && done);
-    EXPECT_TRUE(asked->enabled);
+    EXPECT_TRUE(asked->takesInput);
     EXPECT_EQ(asked->indicator, LinkColours::Idle);
-    EXPECT_FALSE(done->enabled);
+    EXPECT_FALSE(done->takesInput);
     EXPECT_EQ(done->indicator, LinkColours::UploadRunning);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(VbColor::BackColor(w.TransferIndicator), LinkColours::Idle);
     EXPECT_EQ(w.StatBar->value(), 0);
     EXPECT_EQ(w.ActivMsgLbl->text(), "");
@@ -138,9 +132,9 @@ TEST_F(PanelButtonsTest, TheFastUploadShowsThePresetInUse)
     ASSERT_EQ(prompter.Pending(), 0);
 
     EXPECT_EQ(line->pcSpeeds, (std::vector<int>{9600, 57600}));
-    EXPECT_EQ(coloursDuringDevices, (std::vector<uint32_t>{ButtonFace(), ButtonFace(), Green}));
+    EXPECT_EQ(coloursDuringDevices, (std::vector<uint32_t>{VbColor::ButtonFace(), VbColor::ButtonFace(), Green}));
     EXPECT_EQ(recordPauseDuringDevices, "0.06");
-    EXPECT_EQ(PresetColours(), (std::vector<uint32_t>{Green, ButtonFace(), ButtonFace()}));
+    EXPECT_EQ(PresetColours(), (std::vector<uint32_t>{Green, VbColor::ButtonFace(), VbColor::ButtonFace()}));
     EXPECT_EQ(w.FullStr->text(), "0.36");
     EXPECT_EQ(w.Timing().FullStr, "0.36");
 }
@@ -171,9 +165,9 @@ TEST_F(PanelButtonsTest, DownloadFillsTheProjectCountsAndModel)
 
     const WindowMoment* done = At(moments, "Data transfer completed");
     ASSERT_TRUE(done);
-    EXPECT_FALSE(done->enabled);
+    EXPECT_FALSE(done->takesInput);
     EXPECT_EQ(done->indicator, LinkColours::DownloadRunning);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(VbColor::BackColor(w.TransferIndicator), LinkColours::Idle);
     EXPECT_EQ(w.StatBar->value(), 0);
 
@@ -185,7 +179,7 @@ TEST_F(PanelButtonsTest, DownloadFillsTheProjectCountsAndModel)
     ASSERT_EQ(prompter.Pending(), 0);
     EXPECT_EQ(DeviceDataArray[13].DeviceName.str().trimmed(), "KEPT");
     EXPECT_EQ(w.Label4->text(), "3");
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.TakesInput());
 }
 
 TEST_F(PanelButtonsTest, HistoryFillsTheLinesAndMakesTheReportButtonBlink)
@@ -203,8 +197,8 @@ TEST_F(PanelButtonsTest, HistoryFillsTheLinesAndMakesTheReportButtonBlink)
     EXPECT_TRUE(HistoryLines[3].isEmpty());
     EXPECT_TRUE(HistoryLines[5].isEmpty()) << "the history is read afresh";
     EXPECT_TRUE(w.Timer2->isActive());
-    EXPECT_FALSE(At(moments, "Data transfer completed")->enabled);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_FALSE(At(moments, "Data transfer completed")->takesInput);
+    EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(w.StatBar->value(), 0);
 }
 
@@ -222,8 +216,8 @@ TEST_F(PanelButtonsTest, ClockSendsThePcTimeAndShowsTheTransferTime)
     // Seconds, minutes, hours, weekday (Tuesday is 3), day, month, year.
     EXPECT_EQ(panel->Memory().clock.toHex(' '), "01 00 11 03 05 03 24");
     EXPECT_EQ(w.Text2->text(), "00:00:05");
-    EXPECT_FALSE(At(moments, "clock updated")->enabled);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_FALSE(At(moments, "clock updated")->takesInput);
+    EXPECT_TRUE(w.TakesInput());
 }
 
 TEST_F(PanelButtonsTest, AConflictingPanelStopsTheUploadAndShowsTheList)
@@ -245,7 +239,7 @@ TEST_F(PanelButtonsTest, AConflictingPanelStopsTheUploadAndShowsTheList)
     EXPECT_TRUE(w.Timer1->isActive());
     ASSERT_GT(w.List1->count(), 0);
     EXPECT_TRUE(w.List1->findItems("Conflict at address 12", Qt::MatchStartsWith).size() == 1);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(VbColor::BackColor(w.TransferIndicator), LinkColours::Idle);
 }
 
@@ -269,8 +263,8 @@ TEST_P(SilentPanelTest, ASilentPanelGivesOneMessageAndTheWindowBack)
     (w.*GetParam().click)();
     ASSERT_EQ(prompter.Pending(), 0);
     EXPECT_EQ(prompter.Calls().size(), GetParam().replaces ? 3u : 2u) << "one failure, one message";
-    EXPECT_FALSE(At(moments, "Com error")->enabled);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_FALSE(At(moments, "Com error")->takesInput);
+    EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(VbColor::BackColor(w.TransferIndicator), LinkColours::Idle);
     EXPECT_EQ(w.StatBar->value(), 0);
     EXPECT_EQ(w.ActivMsgLbl->text(), "");
@@ -322,7 +316,7 @@ TEST_F(PanelButtonsTest, GetDataSysShowsThePanelsIdentity)
     EXPECT_EQ(w.txtVerHardNum->text(), "01.50");
     EXPECT_EQ(w.txtTechCode->text(), "4321");
     EXPECT_EQ(VerSoftNum, "0200");
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.TakesInput());
 }
 
 TEST_F(PanelButtonsTest, SingleStepsWithoutAPortOnlyPrepare)
@@ -370,7 +364,7 @@ TEST_P(SingleStepTest, EachButtonRunsItsStepWithoutQuestions)
     const std::vector<uint8_t>& received = panel->CommandsReceived();
     ASSERT_FALSE(received.empty());
     EXPECT_EQ(received.front(), GetParam().command);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(w.ActivMsgLbl->text(), "");
 }
 

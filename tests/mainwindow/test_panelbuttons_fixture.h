@@ -22,7 +22,7 @@
 // What the window showed at one moment of an operation.
 struct WindowMoment {
     QString prompt;  // the box shown then ("" for a progress step)
-    bool enabled = false;
+    bool takesInput = false;  // the window took the user's input then
     uint32_t indicator = 0;
     int statBar = 0;
 };
@@ -85,7 +85,7 @@ protected:
 
     WindowMoment Moment(const QString& prompt) const
     {
-        return {prompt, window->isEnabled(), VbColor::BackColor(window->TransferIndicator), window->StatBar->value()};
+        return {prompt, window->TakesInput(), VbColor::BackColor(window->TransferIndicator), window->StatBar->value()};
     }
 
     // The back colours of the three preset buttons.

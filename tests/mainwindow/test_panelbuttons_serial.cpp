@@ -99,7 +99,7 @@ TEST_F(SerialWindowTest, UploadThenDownloadThroughThePseudoTerminalKeepsTheProje
     // The details stay in their boxes, and nothing was written to the file.
     EXPECT_EQ(w.ProjectContact->text(), "Dana");
     EXPECT_EQ(Bytes(ProjectPath()), savedFile);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(::ComSettings, "9600,N,8,1");
 
     const panelsim::Panel& panel = sim.Panel();

@@ -75,7 +75,7 @@ TEST_F(PtyPortTest, TheSearchAtLoadChoosesTheExtraPseudoTerminal)
     EXPECT_EQ(ComPortNum, "2");
     EXPECT_EQ(w.comPort->CommPort, 2);
     EXPECT_EQ(w.ActivMsgLbl->text(), "");
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(w.StatBar->value(), 0);
     EXPECT_TRUE(prompter.Calls().empty());
 

@@ -16,6 +16,7 @@
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
 #include "core/SettingsFile.h"
+#include "projectfile/ProjectFileName.h"
 #include "startup/StartDialogLogic.h"
 #include "startup/frm3Dialog.h"
 #include "platform/ClickLabel.h"
@@ -213,9 +214,9 @@ TEST(StartDialogNames, ValidityForNewAndOpen)
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsValidNewName(QString::fromUtf8(c.name)), c.validNew) << c.name;
-        EXPECT_EQ(IsValidOpenName(QString::fromUtf8(c.name)), c.validOpen) << c.name;
+        EXPECT_EQ(ProjectFile::IsProjectFileName(QString::fromUtf8(c.name)), c.validOpen) << c.name;
     }
-    EXPECT_EQ(ProjectNameOf("Site.HV6"), "Site");
+    EXPECT_EQ(ProjectFile::NameWithoutExtension("Site.HV6"), "Site");
     const ChosenFile f = SplitChosenPath("/a/b c/Site.HV6");
     EXPECT_EQ(f.folder, "/a/b c/");
     EXPECT_EQ(f.name, "Site.HV6");

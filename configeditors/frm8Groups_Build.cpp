@@ -1,0 +1,215 @@
+// The groups window's controls and where they stand in its two layouts (window pixels).
+#include <array>
+#include <cmath>
+
+#include <QButtonGroup>
+#include <QFont>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "configeditors/frm8Groups.h"
+
+namespace {
+
+// Window sizes in twips (15 to the pixel).
+constexpr int TwipsPerPixel = 15;
+constexpr int WidthTwips = 13800;
+constexpr int HeightFull = 9420;
+constexpr int HeightCompact = 7545;
+
+// The group buttons: one row, 900/32 units apart, the window's scale being one unit a pixel.
+constexpr double ButtonPitch = 900.0 / 32;
+constexpr int ButtonsLeft = 10, ButtonsTop = 8, ButtonSize = 28;
+// The trigger options inside Frame1: 1650 twips wide, 1650 twips apart.
+constexpr int OptionWidth = 1650 / TwipsPerPixel;
+
+struct Place {
+    const char* control;  // a control's name, or the name of every element of a control array
+    QRect full;
+    QRect compact;
+};
+
+const std::array<Place, 24> Places{{
+    {"Label1", {10, 42, 445, 20}, {10, 42, 445, 20}},
+    {"Label2", {465, 42, 445, 20}, {465, 42, 445, 20}},
+    {"Text2", {10, 64, 900, 20}, {10, 64, 900, 20}},
+    {"SystemInputDevices", {10, 86, 445, 170}, {10, 86, 445, 110}},
+    {"SystemOutputDevices", {465, 86, 445, 170}, {465, 86, 445, 110}},
+    {"Command3", {10, 262, 220, 40}, {10, 200, 220, 36}},
+    {"Command4", {235, 262, 220, 40}, {235, 200, 220, 36}},
+    {"Command5", {465, 262, 220, 40}, {465, 200, 220, 36}},
+    {"Command6", {690, 262, 220, 40}, {690, 200, 220, 36}},
+    {"Shape1", {10, 308, 900, 196}, {10, 240, 900, 150}},
+    {"Text1", {16, 314, 300, 24}, {16, 246, 300, 24}},
+    {"GroupInputDevices", {16, 344, 433, 154}, {16, 274, 433, 110}},
+    {"GroupOutputDevices", {471, 344, 433, 154}, {471, 274, 433, 110}},
+    {"Frame1", {10, 510, 345, 62}, {10, 396, 345, 58}},
+    {"Label6", {365, 510, 545, 64}, {365, 396, 545, 58}},
+    {"Command7", {10, 580, 130, 36}, {10, 460, 130, 34}},
+    {"Command8", {145, 580, 130, 36}, {145, 460, 130, 34}},
+    {"Command9", {280, 580, 70, 36}, {280, 460, 70, 34}},
+    {"Command10", {355, 580, 60, 36}, {355, 460, 60, 34}},
+    {"Command11", {420, 580, 100, 36}, {420, 460, 100, 34}},
+    {"Command1", {525, 580, 100, 36}, {525, 460, 100, 34}},
+    {"Command2", {630, 580, 130, 36}, {630, 460, 130, 34}},
+    {"SaveAndExitBttn", {765, 580, 70, 36}, {765, 460, 70, 34}},
+    {"ExitWithoutSave", {840, 580, 70, 36}, {840, 460, 70, 34}},
+}};
+
+// The listing box over the list area and the line box along its lower edge.
+constexpr QRect List5Full{10, 42, 900, 436}, List5Compact{10, 42, 900, 322};
+constexpr QRect Text6Full{10, 478, 900, 26}, Text6Compact{10, 364, 900, 26};
+
+template <typename T>
+T* Make(QWidget* parent, const QString& name)
+{
+    auto* c = new T(parent);
+    c->setObjectName(name);
+    return c;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name)
+{
+    auto* b = Make<QPushButton>(parent, name);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+QListWidget* List(QWidget* parent, const QString& name)
+{
+    auto* l = Make<QListWidget>(parent, name);
+    l->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    l->hide();
+    return l;
+}
+
+// Fixed-column lines read left to right in both languages.
+QFont FixedFont()
+{
+    QFont f(QStringLiteral("Miriam Mono CLM"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPointSizeF(9.75);
+    return f;
+}
+
+}  // namespace
+
+void frm8Groups::BuildControls()
+{
+    // The frame around the shown group's lists lies under them.
+    Shape1 = Make<QFrame>(this, QStringLiteral("Shape1"));
+    Shape1->setFrameShape(QFrame::Box);
+
+    Label1 = Make<QLabel>(this, QStringLiteral("Label1"));
+    Label2 = Make<QLabel>(this, QStringLiteral("Label2"));
+    for (QLabel* l : {Label1, Label2}) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+        l->setAlignment(Qt::AlignCenter);
+    }
+    Text2 = Make<QLineEdit>(this, QStringLiteral("Text2"));
+    Text2->setReadOnly(true);
+    Text2->setAlignment(Qt::AlignCenter);
+    Text2->setFocusPolicy(Qt::NoFocus);
+
+    GroupSelectted.assign(MaxGroups + 1, nullptr);
+    Text1.assign(MaxGroups + 1, nullptr);
+    for (auto* v : {&SystemInputDevices, &GroupInputDevices, &SystemOutputDevices, &GroupOutputDevices})
+        v->assign(MaxGroups + 1, nullptr);
+    for (int g = 0; g <= MaxGroups; ++g) {
+        QPushButton* b = Button(this, QStringLiteral("GroupSelectted_%1").arg(g));
+        b->setCheckable(true);
+        b->setText(g == 0 ? QString() : QString::number(g));
+        b->setGeometry(ButtonsLeft + int(std::lround(ButtonPitch * (g - 1))), ButtonsTop, ButtonSize, ButtonSize);
+        b->setVisible(g != 0);
+        GroupSelectted[g] = b;
+        SystemInputDevices[g] = List(this, QStringLiteral("SystemInputDevices_%1").arg(g));
+        SystemOutputDevices[g] = List(this, QStringLiteral("SystemOutputDevices_%1").arg(g));
+        GroupInputDevices[g] = List(this, QStringLiteral("GroupInputDevices_%1").arg(g));
+        GroupOutputDevices[g] = List(this, QStringLiteral("GroupOutputDevices_%1").arg(g));
+        Text1[g] = Make<QLineEdit>(this, QStringLiteral("Text1_%1").arg(g));
+        Text1[g]->hide();
+    }
+    // One choice among the group buttons (element 0, the template, takes no part) and one among
+    // the trigger options, each in its own set: pressing the shown group's button again, or
+    // choosing a trigger, leaves the other set as it is.
+    auto* groupChoice = new QButtonGroup(this);
+    for (int g = 1; g <= MaxGroups; ++g) groupChoice->addButton(GroupSelectted[g], g);
+
+    Command3 = Button(this, QStringLiteral("Command3"));
+    Command4 = Button(this, QStringLiteral("Command4"));
+    Command5 = Button(this, QStringLiteral("Command5"));
+    Command6 = Button(this, QStringLiteral("Command6"));
+
+    Frame1 = Make<QGroupBox>(this, QStringLiteral("Frame1"));
+    Option1.assign(4, nullptr);
+    for (int k = 0; k <= 3; ++k) {
+        Option1[k] = Make<QRadioButton>(Frame1, QStringLiteral("Option1_%1").arg(k));
+        if (k == 0) {
+            Option1[k]->setGeometry(-OptionWidth * 2, 0, OptionWidth, 24);  // off the window
+            Option1[k]->hide();
+        } else {
+            Option1[k]->setGeometry(8 + OptionWidth * (k - 1), 26, OptionWidth, 26);
+        }
+    }
+    auto* triggerChoice = new QButtonGroup(this);
+    for (int k = 0; k <= 3; ++k) triggerChoice->addButton(Option1[k], k);
+
+    Label6 = Make<QLabel>(this, QStringLiteral("Label6"));
+    Label6->setAlignment(Qt::AlignLeading | Qt::AlignTop);
+    Label6->setFrameShape(QFrame::Panel);
+    Label6->setFrameShadow(QFrame::Sunken);
+
+    Command7 = Button(this, QStringLiteral("Command7"));
+    Command8 = Button(this, QStringLiteral("Command8"));
+    Command9 = Button(this, QStringLiteral("Command9"));
+    Command10 = Button(this, QStringLiteral("Command10"));
+    Command11 = Button(this, QStringLiteral("Command11"));
+    Command1 = Button(this, QStringLiteral("Command1"));
+    Command2 = Button(this, QStringLiteral("Command2"));
+    SaveAndExitBttn = Button(this, QStringLiteral("SaveAndExitBttn"));
+    ExitWithoutSave = Button(this, QStringLiteral("ExitWithoutSave"));
+
+    List5 = Make<QListWidget>(this, QStringLiteral("List5"));
+    List5->setFont(FixedFont());
+    List5->setLayoutDirection(Qt::LeftToRight);
+    List5->hide();
+    // The line box starts off the window; a listing brings it beside the listing box.
+    Text6 = Make<QLineEdit>(this, QStringLiteral("Text6"));
+    Text6->setFont(FixedFont());
+    Text6->setLayoutDirection(Qt::LeftToRight);
+    Text6->setReadOnly(true);
+    Text6->setFocusPolicy(Qt::ClickFocus);
+    Text6->setGeometry(-Text6Full.width() * 2, Text6Full.top(), Text6Full.width(), Text6Full.height());
+}
+
+void frm8Groups::PlaceControls(bool small)
+{
+    setFixedSize(WidthTwips / TwipsPerPixel, (small ? HeightCompact : HeightFull) / TwipsPerPixel);
+    for (const Place& p : Places) {
+        const QString name = QString::fromLatin1(p.control);
+        const QRect& r = small ? p.compact : p.full;
+        if (QWidget* w = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)) {
+            w->setGeometry(r);
+            continue;
+        }
+        // A control array: every element stands at the same place.
+        for (int g = 0; g <= MaxGroups; ++g)
+            if (QWidget* w = findChild<QWidget*>(name + QLatin1Char('_') + QString::number(g), Qt::FindDirectChildrenOnly))
+                w->setGeometry(r);
+    }
+    List5->setGeometry(small ? List5Compact : List5Full);
+}
+
+void frm8Groups::PlaceText6()
+{
+    Text6->setGeometry(height() == HeightCompact / TwipsPerPixel ? Text6Compact : Text6Full);
+}
