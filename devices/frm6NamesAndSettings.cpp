@@ -17,6 +17,7 @@
 #include "core/languages.h"
 #include "devices/DevicesTexts.h"
 #include "devices/frm6NamesAndSettings_Controls.h"
+#include "devices/frm6NamesAndSettings_TypePanel.h"
 #include "mainwindow/frm4Main.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "platform/ClickLabel.h"
@@ -116,6 +117,7 @@ void frm6NamesAndSettings::BuildControls()
     // The type panel and the address summary: built by their own shares of the window.
     Picture3 = Panel(this, QStringLiteral("Picture3"));
     Picture4 = Panel(this, QStringLiteral("Picture4"));
+    BuildPanels();
 
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
     connect(VScroll1, &QScrollBar::sliderMoved, this, [this] { VScroll1_Scroll(); });
@@ -179,6 +181,11 @@ void frm6NamesAndSettings::ExitCmd_Click() { close(); }
 
 bool frm6NamesAndSettings::Form_QueryUnload()
 {
+    // An open type panel is resolved as its Cancel first: a new device is not left half made.
+    if (typePanel_.Shown()) {
+        typePanel_.CloseWithWindow();
+        typePanelView_->Show();
+    }
     // A name still being typed is checked as if its box had been left.
     for (int i = 1; i < int(NewName.size()); ++i)
         if (NewName[size_t(i)]->hasFocus()) {
@@ -211,6 +218,7 @@ void frm6NamesAndSettings::closeEvent(QCloseEvent* e)
 void frm6NamesAndSettings::reject()
 {
     if (closing_) QDialog::reject();
+    else if (typePanel_.Shown()) typePanelView_->Command13->click();  // Escape cancels the panel
     else close();
 }
 

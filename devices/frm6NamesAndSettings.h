@@ -4,12 +4,14 @@
 // the working copy its model holds and commits it when it closes with Yes to "Save data ?".
 // Control arrays are vectors indexed by address; element 0 is the hidden template.
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include <QDialog>
 
 #include "devices/DevicesEditor.h"
+#include "devices/TypePanel.h"
 
 class QCheckBox;
 class QFrame;
@@ -19,8 +21,9 @@ class QPushButton;
 class QScrollBar;
 class ClickLabel;
 class RowNameBox;
+class TypePanelControls;
 
-class frm6NamesAndSettings : public QDialog {
+class frm6NamesAndSettings : public QDialog, private TypePanelHost {
     Q_OBJECT
 public:
     // Builds the window and runs its load: it opens on the address map.
@@ -37,8 +40,11 @@ public:
     // Shows every row as the model holds it (only what changed is set on the controls).
     void ShowRows();
 
-    // Row buttons. The type panel attaches to the enable and settings buttons: until it does
-    // they do nothing.
+    // The type panel (Picture3): its model and its controls.
+    TypePanel& TypePanelModel() { return typePanel_; }
+    TypePanelControls& TypePanelView() { return *typePanelView_; }
+
+    // Row buttons: enable and settings open the type panel for a new or an existing device.
     void EnableDevice_Click(int Index);
     void DeviceSettings_Click(int Index);
     void DisableDevice_Click(int Index);
@@ -68,6 +74,11 @@ public:
     // Closing: OK and Cancel both close through "Save data ?".
     void SaveBttn_Click();
     void ExitCmd_Click();
+
+    // The names-import help panel (Command14 shows and hides it) and its button that opens the
+    // project folder (Command18).
+    void Command14_Click();
+    void Command18_Click();
 
     // Row controls, element a for address a.
     std::vector<QLabel*> NumOfLine;
@@ -105,6 +116,11 @@ public:
     QLabel* Label3 = nullptr;
     QPushButton *Command9 = nullptr, *Command10 = nullptr, *Command11 = nullptr;
     QPushButton *SaveBttn = nullptr, *ExitCmd = nullptr;
+    // The names-import help: its button, its panel with the text and the folder button.
+    QPushButton* Command14 = nullptr;
+    QFrame* Picture8 = nullptr;
+    QLabel* Label18 = nullptr;
+    QPushButton* Command18 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -130,8 +146,16 @@ private:
     // frm6NamesAndSettings_Paging.cpp
     void SetScrollRange();
     void MoveTo(int value);
+    // frm6NamesAndSettings_Panel.cpp: the type panel's and the help panel's controls, and what
+    // the type panel needs of the rows.
+    void BuildPanels();
+    QString RowName(int address) const override;
+    void SetRowName(int address, const QString& name) override;
+    void RefreshRows(int first, int last) override;
 
     DevicesEditor editor_;
+    TypePanel typePanel_{*this};
+    std::unique_ptr<TypePanelControls> typePanelView_;
     // What each row's controls show now; empty until the row is first shown.
     std::vector<std::optional<DeviceRow>> shown_;
     bool rendering_ = false;

@@ -254,12 +254,6 @@ void frm6NamesAndSettings::MarkCurrentLine(int line)
     ShowRows();
 }
 
-// The type panel for a new device at a free address opens here.
-void frm6NamesAndSettings::EnableDevice_Click(int Index) { (void)Index; }
-
-// The type panel for the device at an occupied address opens here.
-void frm6NamesAndSettings::DeviceSettings_Click(int Index) { (void)Index; }
-
 void frm6NamesAndSettings::DisableDevice_Click(int Index)
 {
     const int focusRow = editor_.DisableDevice_Click(Index);

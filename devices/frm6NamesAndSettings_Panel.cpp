@@ -1,0 +1,88 @@
+// The devices window's type panel and names-import help panel: their controls, the row buttons
+// that open the type panel, and what the panel needs of the rows.
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "core/DataModel.h"
+#include "devices/NamesHelp.h"
+#include "devices/TypePanelLayout.h"
+#include "devices/frm6NamesAndSettings.h"
+#include "devices/frm6NamesAndSettings_TypePanel.h"
+#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Shell.h"
+
+using namespace frm4MainControls;
+
+void frm6NamesAndSettings::BuildPanels()
+{
+    // The type panel covers the rows and the window's buttons while it is shown.
+    Picture3->setAutoFillBackground(true);
+    typePanelView_ = std::make_unique<TypePanelControls>(Picture3, typePanel_);
+
+    // The help button lies with the names-view tools, beside the names import.
+    Command14 = Button(Picture7, QStringLiteral("Command14"), 424, 4, 24, 24, QStringLiteral("?"));
+    Picture8 = Make<QFrame>(this, QStringLiteral("Picture8"), 0, 0, 10, 10);
+    Picture8->setFrameShape(QFrame::Box);
+    Picture8->setAutoFillBackground(true);
+    Picture8->hide();
+    Label18 = Label(Picture8, QStringLiteral("Label18"), 10, 10, 310, 300);
+    Label18->setWordWrap(true);
+    Label18->setLayoutDirection(Qt::RightToLeft);
+    Label18->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
+    Command18 = Button(Picture8, QStringLiteral("Command18"), 40, 330, 250, 50, NamesHelp::FolderButton());
+    connect(Command14, &QPushButton::clicked, this, &frm6NamesAndSettings::Command14_Click);
+    connect(Command18, &QPushButton::clicked, this, &frm6NamesAndSettings::Command18_Click);
+    // Command18_LostFocus: the help goes when its button loses the focus to the window's controls.
+    Command18->installEventFilter(new EventHook(Command18, [this](QObject*, QEvent* e) {
+        if (e->type() != QEvent::FocusOut) return false;
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason) Picture8->hide();
+        return false;
+    }));
+}
+
+void frm6NamesAndSettings::EnableDevice_Click(int Index)
+{
+    typePanel_.EnableDevice(Index);
+    typePanelView_->Show();
+}
+
+void frm6NamesAndSettings::DeviceSettings_Click(int Index)
+{
+    typePanel_.DeviceSettings(Index);
+    typePanelView_->Show();
+}
+
+void frm6NamesAndSettings::Command14_Click()
+{
+    Picture8->setGeometry(TypePanelLayout::HelpPanel());
+    if (!Picture8->isHidden()) {
+        Picture8->hide();
+        return;
+    }
+    Picture8->show();
+    Picture8->raise();
+    // The text's lines are joined by CR LF; a label breaks at the line feed alone.
+    Label18->setText(NamesHelp::Text().remove(QLatin1Char('\r')));
+    Command18->setFocus(Qt::OtherFocusReason);
+}
+
+// The project folder, where the names file is looked for; opened as one argument, no shell.
+void frm6NamesAndSettings::Command18_Click() { Shell::OpenFolder(usrDataPath); }
+
+QString frm6NamesAndSettings::RowName(int address) const
+{
+    return address >= 1 && address <= editor_.Count() ? editor_.Row(address).nameText : QString();
+}
+
+void frm6NamesAndSettings::SetRowName(int address, const QString& name)
+{
+    if (address < 1 || address > editor_.Count()) return;
+    editor_.Row(address).nameText = name;
+    ShowRows();
+}
+
+void frm6NamesAndSettings::RefreshRows(int first, int last) { FormOrLineCreateFromVaribles(first, last); }

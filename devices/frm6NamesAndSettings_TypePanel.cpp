@@ -1,0 +1,272 @@
+// The type panel's controls: built once, shown from the model after every step.
+#include "devices/frm6NamesAndSettings_TypePanel.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "core/DataModel.h"
+#include "core/languages.h"
+#include "devices/DeviceColors.h"
+#include "devices/TypePanelLayout.h"
+#include "mainwindow/frm4Main_Controls.h"
+#include "platform/VbColor.h"
+
+using frm4MainControls::Px;
+using TypePanelTable::Inputs;
+using TypePanelTable::Outputs;
+
+namespace {
+
+QRect Pixels(const QRect& twips) { return {Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height())}; }
+
+// An option reacts to a click anywhere on it, not only on its circle and caption.
+class PanelOption : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+QRadioButton* Radio(QWidget* parent, const QString& name)
+{
+    auto* b = new PanelOption(parent);
+    b->setObjectName(name);
+    // The model decides what is chosen; the buttons only show it.
+    b->setAutoExclusive(false);
+    b->hide();
+    return b;
+}
+
+QFrame* Box(QWidget* parent, const QString& name)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::Box);
+    return f;
+}
+
+void SetText(QLabel* l, const QString& t)
+{
+    if (l->text() != t) l->setText(t);
+}
+
+// The frame's own colour again after an option of another type was coloured.
+void ClearBackColor(QWidget* w)
+{
+    if (!w->property("vbBackColor").isValid()) return;
+    w->setProperty("vbBackColor", QVariant());
+    w->setPalette(QPalette());
+    w->setAutoFillBackground(false);
+}
+
+void ShowTypeOption(QRadioButton* b, const TypeOptionState& s, int group, int index)
+{
+    const TypePanelTable::TypeDef* t = TypePanelTable::FindType(TypePanelTable::TypeGroup(group), index);
+    const QString caption = t ? *t->word : QString();
+    if (b->text() != caption) b->setText(caption);
+    b->setEnabled(s.enabled);
+    b->setChecked(s.chosen);
+    uint32_t back = 0xC0C0C0;
+    if (s.back == TypeBack::White) back = 0xFFFFFF;
+    if (s.back == TypeBack::TypeColour) back = DeviceColorChoose(group, index).value_or(0);
+    if (VbColor::BackColor(b) != back || !b->property("vbBackColor").isValid()) VbColor::SetBackColor(b, back);
+    const uint32_t fore = s.whiteText ? 0xFFFFFF : 0x000000;
+    if (VbColor::ForeColor(b) != fore) VbColor::SetForeColor(b, fore);
+    QFont f = b->font();
+    if (f.pointSize() != s.fontSize || f.bold() != s.bold) {
+        f.setPointSize(s.fontSize);
+        f.setBold(s.bold);
+        b->setFont(f);
+    }
+    b->show();
+}
+
+}  // namespace
+
+TypePanelControls::TypePanelControls(QFrame* picture3, TypePanel& model)
+    : Picture3(picture3), model_(model)
+{
+    Build();
+}
+
+template <typename F>
+void TypePanelControls::Forward(F step)
+{
+    step();
+    Show();
+}
+
+void TypePanelControls::Build()
+{
+    using frm4MainControls::Button;
+    using frm4MainControls::EventHook;
+    using frm4MainControls::Make;
+    QWidget* p = Picture3;
+    Frame2 = Make<QGroupBox>(p, QStringLiteral("Frame2"), 0, 0, 10, 10);
+    Frame3 = Make<QGroupBox>(p, QStringLiteral("Frame3"), 0, 0, 10, 10);
+    // A double click on a type option chooses that type and stores the panel, as OK does.
+    const auto doubleClick = [this](QRadioButton* b, TypePanelTable::TypeGroup group, int i) {
+        b->installEventFilter(new EventHook(b, [this, group, i](QObject* o, QEvent* e) {
+            if (e->type() != QEvent::MouseButtonDblClick || !static_cast<QWidget*>(o)->isEnabled()) return false;
+            Forward([&] { model_.ChooseType(group, i); });
+            Command12->click();
+            return true;
+        }));
+    };
+    for (int i = 0; i <= 11; ++i) {
+        Option1[size_t(i)] = Radio(Frame2, QStringLiteral("Option1_%1").arg(i));
+        if (i == 0) continue;
+        connect(Option1[size_t(i)], &QRadioButton::clicked, this, [this, i] { Forward([&] { model_.ChooseType(Inputs, i); }); });
+        doubleClick(Option1[size_t(i)], Inputs, i);
+    }
+    for (int i = 0; i <= 4; ++i) {
+        Option2[size_t(i)] = Radio(Frame3, QStringLiteral("Option2_%1").arg(i));
+        if (i == 0) continue;
+        connect(Option2[size_t(i)], &QRadioButton::clicked, this, [this, i] { Forward([&] { model_.ChooseType(Outputs, i); }); });
+        doubleClick(Option2[size_t(i)], Outputs, i);
+    }
+    for (int f = 1; f <= 5; ++f) {
+        SettingsFrame[size_t(f)] = Make<QGroupBox>(p, QStringLiteral("Frame%1").arg(f + 3), 0, 0, 10, 10);
+        // The options share a narrow row (thirteen temperatures): the designer's small font.
+        QFont small = SettingsFrame[size_t(f)]->font();
+        small.setPointSizeF(8.25);
+        optionFont_ = small;
+        SettingsOption[size_t(f)].push_back(Radio(SettingsFrame[size_t(f)], QStringLiteral("Option%1_0").arg(f + 2)));
+    }
+    Label10 = Make<QLabel>(p, QStringLiteral("Label10"), 0, 0, 10, 10);
+    Label9 = Make<QLabel>(p, QStringLiteral("Label9"), 0, 0, 10, 10);
+    Label19 = Make<QLabel>(p, QStringLiteral("Label19"), 0, 0, 10, 10);
+    Text12 = Make<QLineEdit>(p, QStringLiteral("Text12"), 0, 0, 10, 10);
+    Text12->setMaxLength(16);
+    Shape9 = Box(p, QStringLiteral("Shape9"));
+    Shape8 = Box(p, QStringLiteral("Shape8"));
+    Shape10 = Box(p, QStringLiteral("Shape10"));
+    Command12 = Button(p, QStringLiteral("Command12"), 0, 0, 10, 10);
+    Command13 = Button(p, QStringLiteral("Command13"), 0, 0, 10, 10);
+    Command16 = Button(p, QStringLiteral("Command16"), 0, 0, 10, 10, QStringLiteral("<"));
+    Command15 = Button(p, QStringLiteral("Command15"), 0, 0, 10, 10, QStringLiteral(">"));
+
+    connect(Text12, &QLineEdit::textEdited, this, [this](const QString& t) { model_.SetName(t); });
+    // Text12_GotFocus selects the whole name; Text12_LostFocus checks it. A box shown by the
+    // check itself, or a switch to another window, is no leaving.
+    auto* focus = new EventHook(this, [this](QObject*, QEvent* e) {
+        if (e->type() != QEvent::FocusIn && e->type() != QEvent::FocusOut) return false;
+        const Qt::FocusReason r = static_cast<QFocusEvent*>(e)->reason();
+        if (r == Qt::ActiveWindowFocusReason || r == Qt::PopupFocusReason || checkingName_) return false;
+        if (e->type() == QEvent::FocusIn) {
+            QTimer::singleShot(0, Text12, [this] { Text12->selectAll(); });
+        } else if (model_.Shown()) {
+            checkingName_ = true;
+            model_.CheckName();
+            checkingName_ = false;
+            Show();
+        }
+        return false;
+    });
+    Text12->installEventFilter(focus);
+    connect(Command12, &QPushButton::clicked, this, [this] { Forward([this] { model_.Apply(); }); });
+    connect(Command13, &QPushButton::clicked, this, [this] { Forward([this] { model_.Cancel(); }); });
+    connect(Command15, &QPushButton::clicked, this, [this] { Forward([this] { model_.Next(); }); });
+    connect(Command16, &QPushButton::clicked, this, [this] { Forward([this] { model_.Previous(); }); });
+    Layout();
+}
+
+void TypePanelControls::Layout()
+{
+    namespace L = TypePanelLayout;
+    small_ = SmallDisplay;
+    const bool s = small_;
+    Frame2->setGeometry(Pixels(L::InputTypes(s)));
+    Frame3->setGeometry(Pixels(L::OutputTypes(s)));
+    const QRect in = L::InputTypes(s), out = L::OutputTypes(s);
+    // Element 0 lies one slice above the frame's top, out of sight.
+    for (int i = 0; i <= 11; ++i) Option1[size_t(i)]->setGeometry(Pixels(L::TypeOption(in, i, 11)));
+    for (int i = 0; i <= 4; ++i) Option2[size_t(i)]->setGeometry(Pixels(L::TypeOption(out, i, 4)));
+    for (int f = 1; f <= 5; ++f) SettingsFrame[size_t(f)]->setGeometry(Pixels(L::SettingsFrame(f, s)));
+    Label10->setGeometry(Pixels(L::Note()));
+    Label9->setGeometry(Pixels(L::Heading()));
+    Text12->setGeometry(Pixels(L::NameBox()));
+    Label19->setGeometry(Pixels(L::ModelLine(s)));
+    Shape9->setGeometry(Pixels(L::BottomBox(s)));
+    Shape8->setGeometry(Pixels(L::OkBox(s)));
+    Shape10->setGeometry(Pixels(L::CancelBox(s)));
+    Command12->setGeometry(Pixels(L::Ok(s)));
+    Command13->setGeometry(Pixels(L::Cancel(s)));
+    Command16->setGeometry(Pixels(L::Previous()));
+    Command15->setGeometry(Pixels(L::Next()));
+    Command16->raise();
+    Command15->raise();
+}
+
+QRadioButton* TypePanelControls::SettingOption(int frame, int option)
+{
+    auto& v = SettingsOption[size_t(frame)];
+    while (int(v.size()) <= option) {
+        const int k = int(v.size());
+        QRadioButton* b = Radio(SettingsFrame[size_t(frame)], QStringLiteral("Option%1_%2").arg(frame + 2).arg(k));
+        b->setFont(optionFont_);
+        connect(b, &QRadioButton::clicked, this, [this, frame, k] { Forward([&] { model_.ChooseSetting(frame, k); }); });
+        v.push_back(b);
+    }
+    return v[size_t(option)];
+}
+
+void TypePanelControls::Show()
+{
+    if (!model_.Shown()) {
+        Picture3->hide();
+        return;
+    }
+    if (small_ != SmallDisplay) Layout();
+    SetText(Label9, model_.Heading());
+    SetText(Label10, model_.Note());
+    SetText(Label19, model_.ModelLine());
+    if (Text12->text() != model_.Name()) Text12->setText(model_.Name());
+    const Qt::LayoutDirection direction = UILanguage == 1 ? Qt::RightToLeft : Qt::LeftToRight;
+    for (QWidget* w : std::initializer_list<QWidget*>{Text12, Label9, Label10}) w->setLayoutDirection(direction);
+    Command12->setText(WordOK);
+    Command13->setText(WordCancel);
+    Command15->setVisible(model_.StepButtonsShown());
+    Command16->setVisible(model_.StepButtonsShown());
+    ShowTypes();
+    ShowFrames();
+    Picture3->show();
+    Picture3->raise();
+}
+
+void TypePanelControls::ShowTypes()
+{
+    for (int i = 1; i <= 11; ++i) ShowTypeOption(Option1[size_t(i)], model_.TypeOption(Inputs, i), Inputs, i);
+    for (int i = 1; i <= 4; ++i) ShowTypeOption(Option2[size_t(i)], model_.TypeOption(Outputs, i), Outputs, i);
+}
+
+void TypePanelControls::ShowFrames()
+{
+    for (int f = 1; f <= 5; ++f) {
+        const SettingsFrameState& s = model_.Frame(f);
+        QGroupBox* frame = SettingsFrame[size_t(f)];
+        if (frame->title() != s.caption) frame->setTitle(s.caption);
+        const int n = int(s.options.size());
+        for (int k = 1; k <= n; ++k) {
+            const SettingOptionState& o = s.options[size_t(k - 1)];
+            QRadioButton* b = SettingOption(f, k);
+            b->setGeometry(Pixels(TypePanelLayout::SettingsOption(k, n, small_)));
+            if (b->text() != o.caption) b->setText(o.caption);
+            b->setEnabled(o.enabled);
+            b->setChecked(o.selected);
+            if (o.backColor) VbColor::SetBackColor(b, o.backColor);
+            else ClearBackColor(b);
+            b->show();
+        }
+        for (size_t k = size_t(n) + 1; k < SettingsOption[size_t(f)].size(); ++k) SettingsOption[size_t(f)][k]->hide();
+        frame->setVisible(s.def != nullptr);
+    }
+}

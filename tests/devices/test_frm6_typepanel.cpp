@@ -1,0 +1,270 @@
+// The devices window's type panel driven through its controls: devices added from the rows and
+// from the map, settings edited and stepped through, the second panel of a two-address device
+// cancelled, the window closed while the panel is open; the names-import help panel.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "DevicesFixture.h"
+#include "ScriptedPrompter.h"
+#include "devices/frm6NamesAndSettings.h"
+#include "devices/frm6NamesAndSettings_Controls.h"
+#include "devices/frm6NamesAndSettings_TypePanel.h"
+#include "platform/ClickLabel.h"
+#include "platform/Shell.h"
+#include "platform/VbColor.h"
+
+namespace {
+
+class PanelWindowTest : public DevicesFixture {
+protected:
+    void SetUp() override
+    {
+        DevicesFixture::SetUp();
+        HighSens = 50, MediumSens = 65, LowSens = 85, High2Medium = 55, Medium2Low = 75;
+        InputAlarmVal = 64, InputPREAlarmVal = 64;
+    }
+
+    static TypePanelControls& P(frm6NamesAndSettings& w) { return w.TypePanelView(); }
+    static bool PanelShown(frm6NamesAndSettings& w) { return !w.Picture3->isHidden(); }
+    static void Rows(frm6NamesAndSettings& w) { w.Command11->click(); }
+    // Types a name into the panel's name box as the user does.
+    static void TypeName(frm6NamesAndSettings& w, const QString& name)
+    {
+        QLineEdit* box = P(w).Text12;
+        box->clear();
+        QTest::keyClicks(box, name);
+    }
+    static void Close(frm6NamesAndSettings& w, ScriptedPrompter& prompter, int answer)
+    {
+        prompter.Expect("Save data ?", answer);
+        w.ExitCmd->click();
+    }
+
+    ScriptedPrompter prompter;
+};
+
+TEST_F(PanelWindowTest, SmokeDetectorAddedFromTheRows)
+{
+    frm6NamesAndSettings w;
+    Rows(w);
+    w.EnableDevice[5]->click();
+    ASSERT_TRUE(PanelShown(w));
+    TypePanelControls& p = P(w);
+    EXPECT_EQ(p.Label9->text(), "Device 5 - Smoke Detector");
+    EXPECT_EQ(p.Label19->text(), "HV-512-A-SH");
+    EXPECT_EQ(p.Label10->text(), "Dip switch 8 OFF");
+    EXPECT_TRUE(p.Option1[1]->isChecked());
+    EXPECT_EQ(p.Option1[1]->text(), "Smoke Detector");
+    EXPECT_EQ(VbColor::BackColor(p.Option1[1]), 0xFFFFFFu);
+    EXPECT_EQ(VbColor::BackColor(p.Option1[2]), 0x0080FFu);
+    EXPECT_EQ(VbColor::ForeColor(p.Option2[1]), 0xFFFFFFu);
+    EXPECT_TRUE(p.Command15->isHidden());
+    EXPECT_EQ(p.Command12->text(), "OK");
+    EXPECT_EQ(p.SettingsFrame[1]->title(), "Sensitivity");
+    EXPECT_TRUE(p.SettingOption(1, 2)->isChecked());
+    EXPECT_TRUE(p.SettingsFrame[3]->isHidden());
+    p.SettingOption(1, 1)->click();
+    p.SettingOption(2, 2)->click();
+    TypeName(w, "lobby");
+    p.Command12->click();
+    EXPECT_FALSE(PanelShown(w));
+    EXPECT_TRUE(w.ExistDeviceYesNo[5]->isChecked());
+    EXPECT_EQ(w.FactoryName[5]->text(), "005 SMOKE DET  #");
+    EXPECT_EQ(w.NewName[5]->text(), "LOBBY");
+    EXPECT_EQ(w.Label3->text(), "Captured : 1 / Available : 125");
+    EXPECT_TRUE(prompter.Calls().empty());
+    Close(w, prompter, Ui::vbYes);
+    EXPECT_EQ(DeviceDataArray[5].AlarmValue, "85");
+    EXPECT_EQ(DeviceDataArray[5].DeviceNeedVer, "1");
+    EXPECT_EQ(DeviceDataArray[5].DeviceName, "LOBBY");
+    EXPECT_EQ(NumOfDevices, "001");
+}
+
+TEST_F(PanelWindowTest, TwoAddressOutputAddedFromTheMap)
+{
+    frm6NamesAndSettings w;
+    ASSERT_FALSE(w.Picture2->isHidden());
+    w.Label4[10]->click();
+    ASSERT_TRUE(PanelShown(w));
+    EXPECT_TRUE(w.Picture2->isHidden()) << "the map gave way to the rows";
+    TypePanelControls& p = P(w);
+    p.Option2[1]->click();
+    EXPECT_EQ(p.Label9->text(), "Device 10 - Output");
+    EXPECT_FALSE(p.Option1[1]->isChecked());
+    p.SettingOption(1, 2)->click();
+    EXPECT_EQ(p.Label10->text(), "First address from 2 addresses");
+    p.SettingOption(4, 2)->click();  // silenced: no operation time
+    EXPECT_FALSE(p.SettingOption(5, 2)->isEnabled());
+    EXPECT_TRUE(p.SettingOption(5, 1)->isChecked());
+    p.Command12->click();
+    // The second panel, on address 11, as an existing output.
+    ASSERT_TRUE(PanelShown(w));
+    EXPECT_EQ(p.Label9->text(), "Device 11 - Output");
+    EXPECT_EQ(p.Label10->text(), "Second address from 2 addresses");
+    EXPECT_FALSE(p.Command15->isHidden());
+    EXPECT_FALSE(p.Option2[2]->isEnabled());
+    EXPECT_EQ(VbColor::BackColor(p.Option2[2]), 0xC0C0C0u);
+    p.SettingOption(3, 3)->click();
+    p.Command12->click();
+    EXPECT_FALSE(PanelShown(w));
+    EXPECT_EQ(w.EnableDevice[10]->text(), "1/2");
+    EXPECT_EQ(w.EnableDevice[11]->text(), "2/2");
+    EXPECT_EQ(w.DisableDevice[10]->height(), 50);
+    EXPECT_EQ(w.Label3->text(), "Captured : 2 / Available : 124");
+    Close(w, prompter, Ui::vbYes);
+    EXPECT_EQ(DeviceDataArray[10].offTypeAfterON, "2");
+    EXPECT_EQ(DeviceDataArray[10].CardAddr, "02");
+    EXPECT_EQ(DeviceDataArray[11].CardAddr, "03");
+    EXPECT_EQ(DeviceDataArray[11].TimeDelayUp2ON, "04");
+    EXPECT_EQ(DeviceDataArray[11].DeviceName, "OUTPUT      11");
+}
+
+TEST_F(PanelWindowTest, FourZoneCardFromTheRowsAndExtinguishByDoubleClick)
+{
+    frm6NamesAndSettings w;
+    Rows(w);
+    w.EnableDevice[20]->click();
+    TypePanelControls& p = P(w);
+    p.Option1[8]->click();
+    EXPECT_EQ(p.Label19->text(), "HV-820-IN");
+    for (int f = 1; f <= 5; ++f) EXPECT_TRUE(p.SettingsFrame[size_t(f)]->isHidden()) << f;
+    p.Command12->click();
+    for (int i = 0; i <= 3; ++i) EXPECT_EQ(w.EnableDevice[size_t(20 + i)]->text(), QStringLiteral("%1/4").arg(i + 1));
+    EXPECT_EQ(w.FactoryName[21]->text(), "021 DET-LINE-2 #");
+    EXPECT_FALSE(w.DeviceSettings[20]->isEnabled()) << "a four-zone card has no settings";
+    // No room for another four-zone card just before it.
+    w.EnableDevice[18]->click();
+    EXPECT_FALSE(p.Option1[8]->isEnabled());
+    p.Command13->click();
+
+    // A double click on a type option stores the panel at once.
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.EnableDevice[30]->click();
+    QTest::mouseDClick(p.Option2[2], Qt::LeftButton);
+    EXPECT_FALSE(PanelShown(w));
+    EXPECT_EQ(KindOf(DeviceDataArrayEdit[30]), DeviceKind::Extinguish);
+    EXPECT_EQ(DeviceDataArrayEdit[30].TimeDelayUp2ON, "04");
+    EXPECT_EQ(w.InOROut[30]->text(), "OUT");
+    Close(w, prompter, Ui::vbYes);
+    EXPECT_EQ(DeviceDataArray[23].CardAddr, "03");
+    EXPECT_EQ(NumOfDevices, "005");
+}
+
+TEST_F(PanelWindowTest, EditingStepsThroughTheConfigurableDevices)
+{
+    Put(3, DeviceKind::SmokeDetector).AlarmValue = "65";
+    Put(4, DeviceKind::AlarmFaultCard, 2);
+    Put(5, DeviceKind::AlarmFaultCard, 3);
+    Put(6, DeviceKind::HeatDetector).AlarmValue = "64";
+    Put(8, DeviceKind::Relay);
+    frm6NamesAndSettings w;
+    Rows(w);
+    TypePanelControls& p = P(w);
+    w.DeviceSettings[3]->click();
+    ASSERT_TRUE(PanelShown(w));
+    EXPECT_TRUE(p.Option1[2]->isEnabled()) << "smoke may become heat";
+    EXPECT_FALSE(p.Option1[4]->isEnabled());
+    EXPECT_FALSE(p.Command16->isHidden());
+    p.SettingOption(1, 3)->click();
+    p.Command15->click();  // next: stores address 3, opens the heat detector at 6
+    EXPECT_EQ(DeviceDataArrayEdit[3].AlarmValue, "50");
+    EXPECT_EQ(p.Label9->text(), "Device 6 - Heat Detector");
+    EXPECT_TRUE(p.SettingOption(1, 7)->isChecked());
+    EXPECT_EQ(VbColor::BackColor(p.SettingOption(1, 13)), 0x0013FFu);
+    p.Command15->click();
+    EXPECT_EQ(p.Label9->text(), "Device 8 - Relay");
+    p.Command15->click();  // nothing after the relay
+    EXPECT_EQ(p.Label9->text(), "Device 8 - Relay");
+    p.Command16->click();
+    p.Command16->click();
+    EXPECT_EQ(p.Label9->text(), "Device 3 - Smoke Detector");
+    // Switched to heat, the smoke detector is stored as one without verification.
+    p.Option1[2]->click();
+    EXPECT_TRUE(p.SettingOption(1, 1)->isChecked());
+    p.Command12->click();
+    EXPECT_EQ(w.FactoryName[3]->text(), "003 HEAT DET   #");
+    // The settings button of a row while the panel is open changes nothing (the panel covers it).
+    w.DeviceSettings[6]->click();
+    w.DeviceSettings[8]->click();
+    EXPECT_EQ(p.Label9->text(), "Device 6 - Heat Detector");
+    p.Command13->click();
+    EXPECT_TRUE(prompter.Calls().empty());
+}
+
+TEST_F(PanelWindowTest, CancellingTheSecondPanelRemovesTheNewDevice)
+{
+    frm6NamesAndSettings w;
+    Rows(w);
+    TypePanelControls& p = P(w);
+    w.EnableDevice[40]->click();
+    p.Option2[3]->click();
+    p.SettingOption(1, 2)->click();
+    TypeName(w, "BELL");
+    p.Command12->click();
+    ASSERT_EQ(p.Label9->text(), "Device 41 - Relay");
+    p.Command13->click();
+    EXPECT_TRUE(prompter.Calls().empty()) << "no question: the device goes whatever the answer";
+    EXPECT_FALSE(PanelShown(w));
+    for (int a : {40, 41}) {
+        EXPECT_FALSE(w.ExistDeviceYesNo[size_t(a)]->isChecked()) << a;
+        EXPECT_EQ(w.EnableDevice[size_t(a)]->text(), "Enable") << a;
+        EXPECT_EQ(DeviceDataArrayEdit[a].Exist, "0") << a;
+    }
+    EXPECT_EQ(w.Label3->text(), "Captured : 0 / Available : 126");
+
+    // Escape on a panel is its Cancel, not the window's closing.
+    w.EnableDevice[40]->click();
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(PanelShown(w));
+    EXPECT_TRUE(prompter.Calls().empty());
+}
+
+TEST_F(PanelWindowTest, ClosingTheWindowOnASecondPanelLeavesNoHalfDevice)
+{
+    frm6NamesAndSettings w;
+    Rows(w);
+    TypePanelControls& p = P(w);
+    w.EnableDevice[60]->click();
+    p.Option1[11]->click();  // administrator mode is off: the two-input card is not offered
+    EXPECT_FALSE(p.Option1[11]->isEnabled());
+    p.Option2[1]->click();
+    p.SettingOption(1, 2)->click();
+    p.Command12->click();
+    ASSERT_TRUE(PanelShown(w));
+    Close(w, prompter, Ui::vbYes);
+    EXPECT_EQ(DeviceDataArray[60].Exist, "0");
+    EXPECT_EQ(DeviceDataArray[61].Exist, "0");
+    EXPECT_EQ(NumOfDevices, "000");
+}
+
+TEST_F(PanelWindowTest, NamesImportHelpAndTheProjectFolder)
+{
+    Shell::SetTestMode(true);
+    Shell::ClearRecordedCalls();
+    UILanguage = 2;
+    frm6NamesAndSettings w;
+    Rows(w);
+    w.Command14->click();
+    ASSERT_FALSE(w.Picture8->isHidden());
+    EXPECT_EQ(w.Picture8->geometry(), QRect(352, 135, 330, 400));
+    EXPECT_TRUE(w.Label18->text().startsWith(QStringLiteral(u"שם הקובץ חייב להיות זהה לשם הפרוייקט\n")));
+    EXPECT_TRUE(w.Label18->text().endsWith(QStringLiteral(u"השמות חייבים להרשם בעמודה B")));
+    EXPECT_EQ(w.Command18->text(), QStringLiteral(u"מיקום שמירת קובץ השמות"));
+    w.Command18->click();
+    EXPECT_EQ(Shell::RecordedCalls(), QStringList{usrDataPath});
+    w.Command14->click();
+    EXPECT_TRUE(w.Picture8->isHidden());
+    Shell::SetTestMode(false);
+    Shell::ClearRecordedCalls();
+}
+
+}  // namespace
