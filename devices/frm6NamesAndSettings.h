@@ -1,9 +1,140 @@
 #pragma once
-// The devices window. (Placeholder until the window lands: a window of that name that closes without changes.)
+// The devices window: one row per loop address on a canvas paged by a scroll bar (the names
+// view), the address map, and the panels of the type settings and the address summary. It edits
+// the working copy its model holds and commits it when it closes with Yes to "Save data ?".
+// Control arrays are vectors indexed by address; element 0 is the hidden template.
+#include <array>
+#include <optional>
+#include <vector>
+
 #include <QDialog>
+
+#include "devices/DevicesEditor.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class ClickLabel;
+class RowNameBox;
 
 class frm6NamesAndSettings : public QDialog {
     Q_OBJECT
 public:
+    // Builds the window and runs its load: it opens on the address map.
     explicit frm6NamesAndSettings(QWidget* parent = nullptr);
+    ~frm6NamesAndSettings() override;
+
+    // The window's model: working copy, group copy and row states.
+    DevicesEditor& Editor() { return editor_; }
+
+    // Refreshing rows after the working table changed (the type panel and the tools call these):
+    // the model's refresh or reset, then the rows on screen.
+    void FormOrLineCreateFromVaribles(int first, int last);
+    void ResetLineOrAll(int first, int last);
+    // Shows every row as the model holds it (only what changed is set on the controls).
+    void ShowRows();
+
+    // Row buttons. The type panel attaches to the enable and settings buttons: until it does
+    // they do nothing.
+    void EnableDevice_Click(int Index);
+    void DeviceSettings_Click(int Index);
+    void DisableDevice_Click(int Index);
+
+    // Name boxes. KeyDown returns true when the key was the window's (it goes no further).
+    void NewName_GotFocus(int Index);
+    void NewName_LostFocus(int Index);
+    bool NewName_KeyDown(int Index, int KeyCode, int Shift);
+
+    // Views: the address map (Command10), the names view (Command11), the address summary
+    // (Command9, built with the summary panel); a map cell clicked.
+    void Command10_Click();
+    void Command11_Click();
+    void Command9_Click();
+    void Label4_Click(int Index);
+
+    // Paging and go-to.
+    void Command4_Click();
+    void Command2_Click();
+    void Command1_Click();
+    void Command3_Click();
+    void Command5_Click();
+    void VScroll1_Change();
+    void VScroll1_Scroll();
+    void SetPageCaptions();
+
+    // Closing: OK and Cancel both close through "Save data ?".
+    void SaveBttn_Click();
+    void ExitCmd_Click();
+
+    // Row controls, element a for address a.
+    std::vector<QLabel*> NumOfLine;
+    std::vector<QCheckBox*> ExistDeviceYesNo;
+    std::vector<QPushButton*> EnableDevice;
+    std::vector<QLineEdit*> FactoryName;
+    std::vector<QLabel*> InOROut;
+    std::vector<QLabel*> ColorOfDevice;
+    std::vector<QPushButton*> DeviceSettings;
+    std::vector<RowNameBox*> NewName;
+    std::vector<QPushButton*> DisableDevice;
+
+    // Column headings Text1..Text9 (element 0 unused).
+    std::array<QLineEdit*, 10> HeadingBoxes{};
+
+    // Rows: Frame1 holds the viewport Picture9, in which the canvas Picture1 moves.
+    QFrame* Frame1 = nullptr;
+    QWidget* Picture9 = nullptr;
+    QWidget* Picture1 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QPushButton *Command4 = nullptr, *Command2 = nullptr, *Command1 = nullptr, *Command3 = nullptr;
+    // The address map and its cells (element i the cell of address i while the map is shown).
+    QFrame* Picture2 = nullptr;
+    std::vector<ClickLabel*> Label4;
+    // The type panel and the address summary (filled by their own shares of the window).
+    QFrame* Picture3 = nullptr;
+    QFrame* Picture4 = nullptr;
+    // Lower panels: the names-view tools (go-to box) and the view and closing buttons.
+    QFrame* Picture7 = nullptr;
+    QFrame* Picture6 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* Text20 = nullptr;
+    QPushButton* Command5 = nullptr;
+    std::array<QLabel*, 2> Label11{};
+    QLabel* Label3 = nullptr;
+    QPushButton *Command9 = nullptr, *Command10 = nullptr, *Command11 = nullptr;
+    QPushButton *SaveBttn = nullptr, *ExitCmd = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+    void wheelEvent(QWheelEvent* e) override;
+
+private:
+    // frm6NamesAndSettings.cpp
+    void BuildControls();
+    void Form_Load();
+    void SetCaptions();
+    bool Form_QueryUnload();
+    // frm6NamesAndSettings_Rows.cpp
+    void FormCreate();
+    void BuildRow(int i);
+    void ShowRow(int i);
+    void MarkCurrentLine(int line);
+    void KeepRowInView(int i);
+    // frm6NamesAndSettings_Views.cpp
+    void BuildMapCells();
+    void UnloadMapCells();
+    void HideAddressSummary();
+    // frm6NamesAndSettings_Paging.cpp
+    void SetScrollRange();
+    void MoveTo(int value);
+
+    DevicesEditor editor_;
+    // What each row's controls show now; empty until the row is first shown.
+    std::vector<std::optional<DeviceRow>> shown_;
+    bool rendering_ = false;
+    bool inNameCheck_ = false;
+    bool closing_ = false;
 };

@@ -1,42 +1,54 @@
 #pragma once
-// A clean project for the devices tests: empty working table, 126 addresses, English tables and
-// the default sensitivity values; a smoke detector or other device placed with one call.
-#include <gtest/gtest.h>
+// A project for the devices window's tests: devices placed in the project table as a file or a
+// download leaves them, with the type's fields, its position code and its groups.
+#include <initializer_list>
 
+#include "ProjectFixture.h"
 #include "core/Conv.h"
 #include "core/DataModel.h"
-#include "core/ResetModule.h"
 #include "core/languages.h"
 
-class DevicesFixture : public ::testing::Test {
+class DevicesFixture : public ProjectFixture {
 protected:
     void SetUp() override
     {
-        ResetModule::ResetDevices(1, MaxAddress, 1);
-        ResetModule::ResetDevices(1, MaxAddress, 2);
-        ResetModule::ResetGroups();
-        MaxNumOfDevices = 126;
-        SmallDisplay = false;
-        AdminMode = false;
-        NameCheckQuiet = false;
-        HighSens = 20; MediumSens = 35; LowSens = 50;
-        High2Medium = 27; Medium2Low = 43;
-        InputAlarmVal = 70; InputPREAlarmVal = 40;
+        ProjectFixture::SetUp();
         languages::SetLanguage(2);
+        NameCheckQuiet = false;
+        MultiAddrPos = 0;
+        CurrentRow = 0;
+        DataChanged = false;
     }
-    void TearDown() override { languages::SetLanguage(2); NameCheckQuiet = false; }
 
-    // An occupied working record of a kind (ext + base) at address a.
-    static DeviceRecord& Place(int a, const char* ext, const char* base, const char* cardAddr = "01",
-                               const char* isIn = "1")
+    // A device of `kind` at address a, part `cardAddr` of its device, in the given groups.
+    static DeviceRecord& Put(int a, int kind, int cardAddr = 1, std::initializer_list<int> groups = {},
+                             const QString& name = QString())
     {
-        DeviceRecord& r = DeviceDataArrayEdit[a];
-        r.Address = ZeroPad(a, 3);
+        DeviceRecord& r = DeviceDataArray[size_t(a)];
+        const DeviceKind::KindInfo* k = DeviceKind::Find(kind);
+        r.ExtType = k ? k->extType : "24";
+        r.BaseType = k ? k->baseType : "7";
+        r.DeviceIsIn = !k || k->isInput ? "1" : "0";
         r.Exist = "1";
-        r.ExtType = ext;
-        r.BaseType = base;
-        r.CardAddr = cardAddr;
-        r.DeviceIsIn = isIn;
+        r.CardAddr = ZeroPad(cardAddr, 2);
+        r.FactoryName = languages::FactoryNameFor(a, kind, cardAddr);
+        if (!name.isNull()) {
+            r.NameExist = "1";
+            r.DeviceName = name;
+        }
+        int n = 0;
+        for (int g : groups) r.Grp[size_t(++n)] = ZeroPad(g, 2);
+        r.NumOfGroups = ZeroPad(n, 2);
         return r;
+    }
+
+    // Group g with the given trigger and outputs.
+    static void Group(int g, int trigger, std::initializer_list<int> outputs = {})
+    {
+        OutGrpRecord& grp = OutGrpArray[size_t(g)];
+        grp.Trigger = Str(trigger);
+        int n = 0;
+        for (int o : outputs) grp.OutAddr[size_t(++n)] = ZeroPad(o, 3);
+        grp.OutCount = Str(n);
     }
 };

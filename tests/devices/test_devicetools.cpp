@@ -1,7 +1,7 @@
 // Range fill and the bulk detector edits on the working table.
 #include <gtest/gtest.h>
 
-#include "DevicesFixture.h"
+#include "WorkingTableFixture.h"
 #include "devices/DeviceTools.h"
 #include "platform/Ui.h"
 
@@ -9,7 +9,7 @@ namespace {
 
 using DeviceTools::FillResult;
 
-class RangeFillTest : public DevicesFixture {};
+class RangeFillTest : public WorkingTableFixture {};
 
 struct RangeCase {
     const char* first;
@@ -91,7 +91,7 @@ TEST_F(RangeFillTest, NotEmptyMessageByLanguage)
     EXPECT_FALSE(DeviceTools::RangeNotEmpty(3));
 }
 
-class BulkEditTest : public DevicesFixture {};
+class BulkEditTest : public WorkingTableFixture {};
 
 TEST_F(BulkEditTest, OnlyAnalogueSmokeDetectorsChange)
 {

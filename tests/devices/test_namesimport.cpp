@@ -2,18 +2,18 @@
 // and the two encodings a spreadsheet may write.
 #include <gtest/gtest.h>
 
-#include "DevicesFixture.h"
+#include "WorkingTableFixture.h"
 #include "devices/NamesImport.h"
 #include "platform/TextCodec.h"
 #include "platform/Ui.h"
 
 namespace {
 
-class NamesImportTest : public DevicesFixture {
+class NamesImportTest : public WorkingTableFixture {
 protected:
     void SetUp() override
     {
-        DevicesFixture::SetUp();
+        WorkingTableFixture::SetUp();
         for (int a : {3, 7, 12, 50})
             Place(a, "00", "5");
         boxes.fill(QStringLiteral("OLD"));

@@ -1,13 +1,13 @@
 // The address summary's counts and the hover strip's texts and switches.
 #include <gtest/gtest.h>
 
-#include "DevicesFixture.h"
+#include "WorkingTableFixture.h"
 #include "devices/AddressSummary.h"
 #include "devices/HoverInfo.h"
 
 namespace {
 
-class SummaryTest : public DevicesFixture {};
+class SummaryTest : public WorkingTableFixture {};
 
 TEST_F(SummaryTest, EmptyTableAndHeadings)
 {
@@ -40,7 +40,7 @@ TEST_F(SummaryTest, EveryAddressCountsInTheLineOfItsKind)
     EXPECT_EQ(c.outputTotal, 2);
 }
 
-class HoverTest : public DevicesFixture {};
+class HoverTest : public WorkingTableFixture {};
 
 TEST_F(HoverTest, SwitchPatterns)
 {

@@ -1,0 +1,56 @@
+#include "devices/DevicesMap.h"
+
+#include <array>
+
+#include "core/Conv.h"
+#include "core/languages.h"
+#include "devices/DeviceColors.h"
+
+namespace DevicesMap {
+
+QString PositionTag(const DeviceRecord& r)
+{
+    if (ValInt(r.Exist.str()) != 1) return QString();
+    const long long p = ValInt(r.CardAddr.str());
+    if (p < 0 || p > 3) return QString();
+    if (KindOf(r) == DeviceKind::FourZoneCard) return QStringLiteral("(%1/4)").arg(p + 1);
+    static const std::array<QString, 4> tags{QStringLiteral("( 1 )"), QStringLiteral("( 1 )"), QStringLiteral("(1/2)"),
+                                             QStringLiteral("(2/2)")};
+    return tags[size_t(p)];
+}
+
+Word WordOfColour(uint32_t cellColour)
+{
+    struct Entry {
+        int group, index;
+        const QString* word;
+    };
+    static const std::array<Entry, 15> kWords{{
+        {1, 1, &ShortSmoke}, {1, 2, &ShortHeat}, {1, 3, &ShortCombo}, {1, 4, &ShortDet}, {1, 5, &ShortRed},
+        {1, 6, &ShortYellow}, {1, 7, &ShortAF}, {1, 8, &Short4Z}, {1, 9, &ShortBeam}, {1, 10, &ShortInput},
+        {1, 11, &Short2In}, {2, 1, &ShortOut}, {2, 2, &ShortExt}, {2, 3, &ShortRelay}, {2, 4, &ShortLineRly},
+    }};
+    // The first type whose colour equals the cell's wins.
+    for (const Entry& e : kWords)
+        if (DeviceColorChoose(e.group, e.index) == cellColour)
+            return {*e.word, e.group == 2 ? std::optional<uint32_t>(DeviceColors::White) : std::nullopt};
+    return {ShortNA, std::nullopt};
+}
+
+QString CellText(int address, const DeviceRecord& r, uint32_t cellColour)
+{
+    const QChar cr(u'\r');
+    return Str(address) + cr + PositionTag(r) + cr + WordOfColour(cellColour).text;
+}
+
+QRect CellTwips(int i, bool small)
+{
+    const int height = small ? 620 : 680;
+    const int column = (i - 1) % CellsPerLine;
+    const int line = (i - 1) / CellsPerLine;
+    return QRect(100 + 950 * column, 50 + line * (height + 40), 900, height);
+}
+
+int CellPoints(bool small) { return small ? 7 : 8; }
+
+}  // namespace DevicesMap
