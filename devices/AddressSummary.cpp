@@ -1,15 +1,19 @@
 #include "devices/AddressSummary.h"
 
+#include <algorithm>
+
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/languages.h"
+#include "devices/DeviceColors.h"
 
 namespace AddressSummary {
 
 Counts Count()
 {
     Counts c;
-    for (int i = 1; i <= MaxNumOfDevices; ++i) {
+    const int n = std::clamp<int>(MaxNumOfDevices, 0, MaxAddress);
+    for (int i = 1; i <= n; ++i) {
         const DeviceRecord& r = DeviceDataArrayEdit[i];
         if (r.Exist == "1") {
             if (r.DeviceIsIn == "1")
@@ -17,13 +21,13 @@ Counts Count()
             else
                 ++c.outputTotal;
         }
-        const int kind = KindOf(r);
-        for (int k = 0; k < InputLines; ++k)
-            if (kInputKinds[k] == kind)
-                ++c.inputs[k + 1];
-        for (int k = 0; k < OutputLines; ++k)
-            if (kOutputKinds[k] == kind)
-                ++c.outputs[k + 1];
+        // A kind without a type option counts in no line.
+        if (const auto option = DeviceColors::OptionOfKind(KindOf(r))) {
+            if (option->group == 1)
+                ++c.inputs[size_t(option->index)];
+            else
+                ++c.outputs[size_t(option->index)];
+        }
     }
     return c;
 }
@@ -51,12 +55,12 @@ std::optional<QString> CloseCaption(int16_t lang)
 
 QString InputWord(int line)
 {
-    return line >= 1 && line <= InputLines ? languages::TypeWordFor(kInputKinds[line - 1]) : QString();
+    return line >= 1 && line <= InputLines ? languages::TypeWordFor(DeviceColors::KindOfOption(1, line)) : QString();
 }
 
 QString OutputWord(int line)
 {
-    return line >= 1 && line <= OutputLines ? languages::TypeWordFor(kOutputKinds[line - 1]) : QString();
+    return line >= 1 && line <= OutputLines ? languages::TypeWordFor(DeviceColors::KindOfOption(2, line)) : QString();
 }
 
 }  // namespace AddressSummary

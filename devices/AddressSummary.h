@@ -12,10 +12,8 @@ namespace AddressSummary {
 constexpr int InputLines = 11;
 constexpr int OutputLines = 4;
 
-// The kinds of the lines, in the type panel's order; line k (1-based) of the inputs is
-// kInputKinds[k - 1] and takes DeviceColorChoose(1, k), the outputs DeviceColorChoose(2, k).
-inline constexpr std::array<int, InputLines> kInputKinds{5, 6, 29, 12, 7, 15, 10, 20, 30, 23, 11};
-inline constexpr std::array<int, OutputLines> kOutputKinds{9, 17, 19, 21};
+// The lines are the type options in their order: input line k is the type option (1, k) of
+// DeviceColors and takes DeviceColorChoose(1, k), output line k the option (2, k).
 
 struct Counts {
     int inputTotal = 0;   // occupied addresses with DeviceIsIn "1"

@@ -1,5 +1,6 @@
 #include "devices/DeviceTools.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Conv.h"
@@ -48,7 +49,8 @@ std::optional<Message> Warning(int16_t lang, const QString& english, const QStri
 template <typename F>
 void ForEachSmokeDetector(F f)
 {
-    for (int i = 1; i <= MaxNumOfDevices; ++i)
+    const int n = std::clamp<int>(MaxNumOfDevices, 0, MaxAddress);
+    for (int i = 1; i <= n; ++i)
         if (KindOf(DeviceDataArrayEdit[i]) == DeviceKind::SmokeDetector)
             f(DeviceDataArrayEdit[i]);
 }
@@ -125,6 +127,15 @@ std::optional<Message> DeleteNamesWarning(int16_t lang)
 {
     return Warning(lang, QStringLiteral("Click YES to delete all names"),
                    QStringLiteral(u"לחץ על YES למחיקת כל השמות"));
+}
+
+std::optional<QString> SensitivityCaption(int16_t lang, int index)
+{
+    static const char16_t* const english[] = {u"LOW", u"MED", u"HIGH"};
+    static const char16_t* const hebrew[] = {u"נמוכה", u"בינונית", u"גבוהה"};
+    if (index < 0 || index > 2 || (lang != 1 && lang != 2))
+        return std::nullopt;
+    return QString::fromUtf16(lang == 2 ? english[index] : hebrew[index]);
 }
 
 void SetSmokeSensitivity(int index)

@@ -40,6 +40,10 @@ std::optional<Message> SensitivityWarning(int16_t lang);
 std::optional<Message> VerificationWarning(int16_t lang);
 std::optional<Message> DeleteNamesWarning(int16_t lang);
 
+// The captions of the three sensitivity buttons (Low, Medium, High); nothing for a language
+// other than 1 or 2 (the designed captions stay).
+std::optional<QString> SensitivityCaption(int16_t lang, int index);
+
 // Every analogue smoke detector (kind 5, whether or not the address is marked in use): its
 // alarm value becomes LowSens (0), MediumSens (1) or HighSens (2).
 void SetSmokeSensitivity(int index);

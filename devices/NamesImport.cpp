@@ -106,6 +106,12 @@ Message MissingFile()
             Ui::vbOKOnly | Ui::vbHebrew, QString()};
 }
 
+Message Unreadable()
+{
+    return {QStringLiteral(u"לא ניתן לקרוא את הקובץ ") + ProjectName + QStringLiteral(".csv"),
+            Ui::vbOKOnly | Ui::vbHebrew, QString()};
+}
+
 Message Confirmation()
 {
     return {QStringLiteral(u"שמות ההתקנים יוחלפו בשמות מקובץ CSV") + kCrLf + QStringLiteral(u"האם אתה בטוח ?"),

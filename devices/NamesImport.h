@@ -34,6 +34,8 @@ Outcome Import(const QString& text, NameBoxes& boxes);
 
 QString FileName();  // usrDataPath & ProjectName & ".csv"
 Message MissingFile();
+// The file exists but cannot be read (no permission, a read error): the import writes nothing.
+Message Unreadable();
 Message Confirmation();
 Message Result(const Outcome& o);
 
