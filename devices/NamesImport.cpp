@@ -2,11 +2,13 @@
 
 #include <cmath>
 
+#include <QDir>
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <QStringList>
 
 #include "core/Conv.h"
+#include "core/MainMdl.h"
 #include "core/Usefull.h"
 #include "platform/TextCodec.h"
 #include "platform/Ui.h"
@@ -99,6 +101,19 @@ Outcome Import(const QString& text, NameBoxes& boxes)
 }
 
 QString FileName() { return usrDataPath + ProjectName + QStringLiteral(".csv"); }
+
+QString FindFile()
+{
+    const QString exact = FileName();
+    if (MainMdl::FileExists(exact))
+        return exact;
+    const QString wanted = ProjectName + QStringLiteral(".csv");
+    const QDir folder(usrDataPath);
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return folder.filePath(name);
+    return QString();
+}
 
 Message MissingFile()
 {

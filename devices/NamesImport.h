@@ -33,6 +33,10 @@ QString DecodeFile(const QByteArray& bytes);
 Outcome Import(const QString& text, NameBoxes& boxes);
 
 QString FileName();  // usrDataPath & ProjectName & ".csv"
+// The file to read: FileName() when it exists, else a file of the project folder whose name
+// differs from it only in case (the original's file system ignored case, and a spreadsheet may
+// save "SITE.CSV"); empty when there is none.
+QString FindFile();
 Message MissingFile();
 // The file exists but cannot be read (no permission, a read error): the import writes nothing.
 Message Unreadable();

@@ -42,6 +42,8 @@ void Format(QLabel* l, bool heading)
 
 void frm6NamesAndSettings::BuildSummaryControls()
 {
+    // The panel covers the view under it.
+    VbColor::SetBackColor(Picture4, DeviceColors::LightGrey);
     std::vector<QLabel*>* arrays[] = {&Label12, &Label13, &Label14, &Label15};
     for (int c = 0; c < 4; ++c) {
         auto* heading = frm4MainControls::Label(Picture4, QLatin1String(kColumns[c].name) + QStringLiteral("_0"), 0, 0, 10, 10);

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/MainMdl.h"
 #include "core/languages.h"
 #include "devices/DeviceTools.h"
 #include "devices/NamesImport.h"
@@ -144,8 +143,8 @@ void frm6NamesAndSettings::Command7_Click() { ImportNamesCsv(); }
 
 void frm6NamesAndSettings::ImportNamesCsv()
 {
-    const QString path = NamesImport::FileName();
-    if (!MainMdl::FileExists(path)) {
+    const QString path = NamesImport::FindFile();
+    if (path.isEmpty()) {
         ShowMessage(NamesImport::MissingFile());
         return;
     }
