@@ -5,7 +5,6 @@
 
 #include "core/Conv.h"
 #include "core/DataModel.h"
-#include "core/languages.h"
 #include "platform/Ui.h"
 
 namespace DeviceTools {
@@ -14,17 +13,11 @@ namespace {
 struct FillSpec {
     const char* extType;
     const char* baseType;
-    const QString* label;
-    int colourIndex;  // input type number of the colour table
 };
 
 const FillSpec& Spec(int type)
 {
-    static const FillSpec specs[] = {
-        {"00", "5", &LblSmokeDet, 1},
-        {"00", "7", &LblRedButton, 5},
-        {"16", "7", &LblInput, 10},
-    };
+    static const FillSpec specs[] = {{"00", "5"}, {"00", "7"}, {"16", "7"}};
     return specs[type >= 0 && type <= 2 ? type : 0];
 }
 
@@ -56,9 +49,6 @@ void ForEachSmokeDetector(F f)
 }
 
 }  // namespace
-
-QString FillLabel(int type) { return *Spec(type).label; }
-int FillColourIndex(int type) { return Spec(type).colourIndex; }
 
 FillOutcome RangeFill(const QString& firstText, const QString& lastText, int type)
 {

@@ -22,7 +22,8 @@ struct FillOutcome {
     int last = 0;
 };
 
-// Fills every address of the range typed into the two boxes with a new device of the type.
+// Fills every address of the range typed into the two boxes with a new device of the type (its
+// factory name and colour are the row refresh's, as for any device).
 // A range must hold at least two whole addresses within 1..MaxNumOfDevices (anything else,
 // fractions included, is refused silently); a range holding any device writes nothing.
 FillOutcome RangeFill(const QString& firstText, const QString& lastText, int type);
@@ -30,10 +31,6 @@ FillOutcome RangeFill(const QString& firstText, const QString& lastText, int typ
 // The refusal of a range that holds a device (OK and Cancel; the answer is not used); nothing
 // for a language other than 1 or 2.
 std::optional<Message> RangeNotEmpty(int16_t lang);
-
-// The label and colour number (input types, DeviceColorChoose(1, n)) of a fill type.
-QString FillLabel(int type);
-int FillColourIndex(int type);
 
 // Warnings of the bulk edits, Yes/No; nothing for a language other than 1 or 2.
 std::optional<Message> SensitivityWarning(int16_t lang);
