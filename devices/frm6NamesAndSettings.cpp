@@ -134,6 +134,11 @@ void frm6NamesAndSettings::BuildControls()
     connect(Command11, &QPushButton::clicked, this, &frm6NamesAndSettings::Command11_Click);
     connect(SaveBttn, &QPushButton::clicked, this, &frm6NamesAndSettings::SaveBttn_Click);
     connect(ExitCmd, &QPushButton::clicked, this, &frm6NamesAndSettings::ExitCmd_Click);
+
+    // Picture7's range fill, names and bulk buttons; the summary's labels; the map's hover strip.
+    BuildToolControls();
+    BuildSummaryControls();
+    BuildHoverControls();
 }
 
 void frm6NamesAndSettings::Form_Load()

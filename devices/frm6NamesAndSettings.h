@@ -11,6 +11,7 @@
 #include <QDialog>
 
 #include "devices/DevicesEditor.h"
+#include "devices/HoverInfo.h"
 #include "devices/TypePanel.h"
 
 class QCheckBox;
@@ -18,6 +19,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QScrollBar;
 class ClickLabel;
 class RowNameBox;
@@ -161,4 +163,59 @@ private:
     bool rendering_ = false;
     bool inNameCheck_ = false;
     bool closing_ = false;
+
+    // --- The names-view tools (frm6NamesAndSettings_Tools.cpp), the address summary
+    // (frm6NamesAndSettings_Summary.cpp) and the hover strip of the map
+    // (frm6NamesAndSettings_Hover.cpp). ---
+public:
+    // Range fill: first and last address, the type (Option8 0 smoke, 1 red call point, 2 input).
+    void Command6_Click();
+    // Bulk edits of the analogue smoke detectors, the toggles of their two button groups, and
+    // the emptying of every name box.
+    void Command19_Click(int Index);
+    void Command22_Click(int Index);
+    void Command20_Click();
+    void Command21_Click();
+    void Command8_Click();
+    // The names import from "<project>.csv" in the project folder.
+    void Command7_Click();
+    // The summary's close button.
+    void Command17_Click();
+    // The pointer over a map cell (X, Y in pixels inside the cell) or over the map's background.
+    void Label4_MouseMove(int Index, int X, int Y);
+    void Picture2_MouseMove(int X, int Y);
+
+    QLabel* Label2 = nullptr;
+    QLineEdit *Text10 = nullptr, *Text11 = nullptr;
+    std::array<QRadioButton*, 3> Option8{};
+    QPushButton *Command6 = nullptr, *Command7 = nullptr, *Command8 = nullptr;
+    QPushButton *Command20 = nullptr, *Command21 = nullptr;
+    std::array<QPushButton*, 3> Command19{};
+    std::array<QPushButton*, 2> Command22{};
+    QLabel *Label16 = nullptr, *Label17 = nullptr;
+    // Summary lines: element 0 the heading, 1..11 (inputs) and 1..4 (outputs) while it is open.
+    std::vector<QLabel*> Label12, Label13, Label14, Label15;
+    QPushButton* Command17 = nullptr;
+    QFrame* Shape14 = nullptr;
+    // Hover strip: the address switches (element k of Bit0 and Bit1 draws switch k + 1) and the
+    // three texts.
+    QFrame* picDipSW = nullptr;
+    std::array<QLabel*, 8> Bit0{}, Bit1{};
+    QLabel* DipSWNumbers = nullptr;
+    QLabel *Label5 = nullptr, *Label6 = nullptr, *Label8 = nullptr;
+    QFrame* Shape6 = nullptr;
+
+private:
+    void BuildToolControls();
+    void BuildSummaryControls();
+    void BuildHoverControls();
+    void ImportNamesCsv();
+    void UnloadSummaryLines();
+    void PlaceHoverStrip();
+    void ResetHoverStrip();
+    void ShowSwitches(const HoverInfo::Switches& s);
+    void WatchMapCell(QWidget* cell);
+    bool HoverEvent(QObject* watched, QEvent* event);
+    QObject* hoverHook_ = nullptr;
+    // --- end of the tools, summary and hover strip ---
 };

@@ -20,12 +20,13 @@ using frm4MainControls::Px;
 void frm6NamesAndSettings::Command10_Click()
 {
     VScroll1->hide();
+    PlaceHoverStrip();
     // A map already shown is neither rebuilt nor refreshed.
     if (!Picture2->isHidden()) return;
     Frame1->hide();
     Picture7->hide();
     Picture6->show();
-    // The hover strip below the cells is placed and emptied here once it is built.
+    ResetHoverStrip();
     HideAddressSummary();
     Picture2->setGeometry(0, 0, 900, 525);
     Picture2->show();
@@ -46,11 +47,7 @@ void frm6NamesAndSettings::Command11_Click()
     if (!Picture4->isHidden()) HideAddressSummary();
 }
 
-// The address summary opens here.
-void frm6NamesAndSettings::Command9_Click() {}
-
-// The address summary's own closing (its labels) joins here; every other view hides it.
-void frm6NamesAndSettings::HideAddressSummary() { Picture4->hide(); }
+// The address summary (Command9_Click, HideAddressSummary): frm6NamesAndSettings_Summary.cpp.
 
 void frm6NamesAndSettings::BuildMapCells()
 {
@@ -74,6 +71,7 @@ void frm6NamesAndSettings::BuildMapCells()
         cell->setText(DevicesMap::CellText(i, DeviceDataArrayEdit[size_t(i)], colour).replace(QLatin1Char('\r'), QLatin1Char('\n')));
         cell->show();
         connect(cell, &ClickLabel::clicked, this, [this, i] { Label4_Click(i); });
+        WatchMapCell(cell);
         Label4[size_t(i)] = cell;
     }
     Picture2->setUpdatesEnabled(true);
