@@ -23,7 +23,7 @@ void frm6NamesAndSettings::BuildPanels()
     typePanelView_ = std::make_unique<TypePanelControls>(Picture3, typePanel_);
 
     // The help button lies with the names-view tools, beside the names import.
-    Command14 = Button(Picture7, QStringLiteral("Command14"), 424, 4, 24, 24, QStringLiteral("?"));
+    Command14 = Button(Picture7, QStringLiteral("Command14"), 84, 54, 24, 20, QStringLiteral("?"));
     Picture8 = Make<QFrame>(this, QStringLiteral("Picture8"), 0, 0, 10, 10);
     Picture8->setFrameShape(QFrame::Box);
     Picture8->setAutoFillBackground(true);
