@@ -25,7 +25,9 @@ bool IsLoopClass(const QString& text) { return Number(text, 3, 4).has_value(); }
 bool IsNightTime(const QString& text)
 {
     if (text.size() != 4) return false;
-    return Number(text.left(2), 0, 23) && Number(text.right(2), 0, 59) && !text.contains(u' ');
+    for (QChar c : text)
+        if (c < u'0' || c > u'9') return false;
+    return Number(text.left(2), 0, 23) && Number(text.right(2), 0, 59);
 }
 
 bool IsOutputAddress(long long a) { return (a >= 0 && a <= MaxAddress) || a == 201 || a == 202 || a == 205; }
