@@ -7,6 +7,7 @@
 #include <array>
 #include <map>
 #include <utility>
+#include <cstdio>
 #include <cstdlib>
 
 #include <QByteArray>
@@ -19,10 +20,12 @@
 
 namespace fuzz {
 
-// Stops the run on a broken promise of the code under test.
-inline void Require(bool ok)
+// Stops the run on a broken promise of the code under test, saying which.
+inline void Require(bool ok, const char* file = __builtin_FILE(), int line = __builtin_LINE())
 {
-    if (!ok) std::abort();
+    if (ok) return;
+    std::fprintf(stderr, "broken promise at %s:%d\n", file, line);
+    std::abort();
 }
 
 // The fresh project of one model and language, made once and then copied (the copies share
