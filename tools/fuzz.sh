@@ -37,14 +37,15 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 mkdir -p "$build/findings"
 status=0
 for t in "${targets[@]}"; do
-  # Whole project files and settings files may grow to hundreds of kilobytes, so slow paths show.
+  # Whole project files and settings files may be hundreds of kilobytes from the start, so slow
+  # paths show.
   case "$t" in
-    projectfile|settings) max_len=400000 ;;
-    *) max_len=4096 ;;
+    projectfile|settings) length=(-max_len=400000 -len_control=0) ;;
+    *) length=(-max_len=4096) ;;
   esac
   mkdir -p "$build/corpus/$t"
   echo "== fuzz_$t: $seconds s"
-  if ! "$build/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -max_len="$max_len" -timeout=20 \
+  if ! "$build/tests/fuzz/fuzz_$t" -max_total_time="$seconds" "${length[@]}" -timeout=20 \
        -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix="$build/findings/$t-" \
        "$build/corpus/$t" "$root/tests/fuzz/corpus/$t"; then
     echo "== fuzz_$t: FINDING (see $build/findings/)"
