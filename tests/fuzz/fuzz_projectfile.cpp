@@ -3,8 +3,6 @@
 // project written from it reads back as the same project.
 #include <cstdlib>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 #include "FuzzSetup.h"
@@ -16,17 +14,7 @@
 
 namespace {
 
-// A folder of the target's own, in memory when the system offers it.
-const QString& Folder()
-{
-    static const QString folder = [] {
-        const QString base = QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-        const QString f = base + QStringLiteral("/vd-fuzz-projectfile-%1/").arg(QCoreApplication::applicationPid());
-        QDir().mkpath(f);
-        return f;
-    }();
-    return folder;
-}
+const QString& Folder() { return fuzz::ScratchFolder(); }
 
 void RequireAProjectThePanelTakes()
 {

@@ -9,8 +9,6 @@
 #include <optional>
 #include <utility>
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 
 #include "FuzzSetup.h"
@@ -18,16 +16,7 @@
 
 namespace {
 
-const QString& Folder()
-{
-    static const QString folder = [] {
-        const QString base = QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-        const QString f = base + QStringLiteral("/vd-fuzz-settings-%1/").arg(QCoreApplication::applicationPid());
-        QDir().mkpath(f);
-        return f;
-    }();
-    return folder;
-}
+const QString& Folder() { return fuzz::ScratchFolder(); }
 
 // Names the program uses, and some of its own, none holding "=", "]" or a line break.
 const QString Sections[] = {"General", "GENERAL", "Project Details", "01", "01-001", "01-Gr-05", "#####",
