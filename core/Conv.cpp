@@ -1,9 +1,18 @@
 #include "core/Conv.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+
+int DigitValue(QChar c)
+{
+    const char16_t u = c.toUpper().unicode();
+    if (u >= u'0' && u <= u'9') return u - u'0';
+    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+    return -1;
+}
 }
 
 double Val(const QString& s)
@@ -20,15 +29,17 @@ double Val(const QString& s)
         const QChar p = t[1].toUpper();
         int base = p == u'H' ? 16 : p == u'O' ? 8 : 0;
         if (base == 0) return 0;
-        long long v = 0;
+        // Kept in a double: any number of digits gives a large value (at worst infinity), never
+        // an integer overflow.
+        double v = 0;
         for (i = 2; i < n; ++i) {
-            int d = t[i].isDigit() ? t[i].digitValue() : (base == 16 && t[i].toUpper() >= u'A' && t[i].toUpper() <= u'F') ? t[i].toUpper().unicode() - 'A' + 10 : -1;
+            const int d = DigitValue(t[i]);
             if (d < 0 || d >= base) break;
             v = v * base + d;
         }
         // A 16-bit hex literal with the top bit set is negative, as in the original.
         if (base == 16 && i - 2 <= 4 && v >= 0x8000 && v <= 0xFFFF) v -= 0x10000;
-        return double(v);
+        return v;
     }
     QString num;
     if (i < n && (t[i] == u'+' || t[i] == u'-')) num.append(t[i++]);
@@ -49,15 +60,21 @@ double Val(const QString& s)
         if (ed) num.append(e);
     }
     bool ok = false;
-    double v = num.toDouble(&ok);
-    return ok ? v : 0;
+    const double v = num.toDouble(&ok);
+    // A number too large for a double reads as infinity; any other failure (underflow) as 0.
+    if (!ok) return std::isinf(v) ? v : 0;
+    return v;
 }
 
 long long ValInt(const QString& s)
 {
-    const double v = Val(s);
-    if (!std::isfinite(v)) return 0;
-    return static_cast<long long>(std::nearbyint(v));
+    const double v = std::nearbyint(Val(s));
+    if (std::isnan(v)) return 0;
+    // Outside the range of a long long the value saturates (a cast would be undefined).
+    constexpr double limit = 9223372036854775808.0;  // 2^63
+    if (v >= limit) return std::numeric_limits<long long>::max();
+    if (v < -limit) return std::numeric_limits<long long>::min();
+    return static_cast<long long>(v);
 }
 
 QString Str(long long n) { return QString::number(n); }

@@ -4,9 +4,11 @@
 
 // Skips blanks, tabs and line feeds anywhere, takes a sign, digits, one decimal point and an
 // exponent ("E"/"D"), or a "&H"/"&O" prefixed number, and stops at the first character that
-// cannot continue the number. "" and text without a number give 0.
+// cannot continue the number. "" and text without a number give 0; a number too large for a
+// double ("1e400", "&H" and hundreds of digits) gives infinity with its sign.
 double Val(const QString& s);
-// Val rounded to a whole number (half to even, as the original's integer conversion does).
+// Val rounded to a whole number (half to even, as the original's integer conversion does); a
+// value beyond the range of long long gives the nearer end of that range.
 long long ValInt(const QString& s);
 // Decimal text without sign padding: 5 -> "5", -3 -> "-3".
 QString Str(long long n);

@@ -66,6 +66,7 @@ void frm4Main::BuildProjectArea()
     for (int i = 0; i < 5; ++i) {
         l[i] = Label(this, labels[i], 10, 130 + 30 * i, 90, 22);
         b[i] = Make<QLineEdit>(this, boxes[i], 105, 130 + 30 * i, 195, 22);
+        b[i]->setMaxLength(std::numeric_limits<int>::max());  // free text of any length, kept whole
         VbColor::SetBackColor(b[i], 0xFFFFFF);
     }
     Label27 = l[0], Label28 = l[1], Label29 = l[2], Label30 = l[3], Label31 = l[4];

@@ -66,7 +66,7 @@ bool frm4Main::FileSave()
 
 void frm4Main::FileOpen1()
 {
-    const ProjectFile::Contents c = ProjectFile::Read();
+    const ProjectFile::Contents c = ProjectFile::Open();
     detailHolders_ = c.details;
     FileSiteName = c.FileSiteName;
     FileUpdated = c.FileUpdated;

@@ -3,6 +3,8 @@
 #include <map>
 
 #include "core/Conv.h"
+#include "core/FieldRanges.h"
+#include "core/ResetModule.h"
 #include "core/languages.h"
 #include "panellink/Bytes.h"
 #include "panellink/Frame.h"
@@ -151,6 +153,12 @@ bool fillDeviceDataArray_rcv()
 
     int inUse = 0;
     for (const auto& [address, r] : decoded) {
+        // A device of a kind the program does not know cannot be shown, edited or checked: its
+        // address stays empty (an upload then lists it as one to delete).
+        if (r.Exist == "1" && !FieldRanges::IsKnownKind(KindOf(r))) {
+            ResetModule::ResetDevices(address, address, 1);
+            continue;
+        }
         DeviceDataArray[address] = r;
         if (r.Exist == "1") ++inUse;
     }

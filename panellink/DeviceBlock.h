@@ -23,6 +23,7 @@ std::optional<DeviceRecord> DecodeDeviceRecord(const QByteArray& data, const Dev
 // C6 frames for addresses 1..MaxNumOfDevices in FrameArray(address), MaxNumOfDevices in element 0.
 bool fillDeviceData2Snd();
 // B6 records FrameArray(1..n) into DeviceDataArray; records for address 0 or above the model
-// are skipped. NumOfDevices becomes the number of addresses the records mark as in use; the
-// highest address in use decides the loop class. Nothing changes when any record is bad.
+// are skipped, and a device of a kind outside the kind table leaves its address empty.
+// NumOfDevices becomes the number of addresses in use; the highest address in use decides the
+// loop class. Nothing changes when any record is bad.
 bool fillDeviceDataArray_rcv();

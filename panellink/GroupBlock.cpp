@@ -1,6 +1,7 @@
 #include "panellink/GroupBlock.h"
 
 #include "core/Conv.h"
+#include "core/FieldRanges.h"
 #include "panellink/Bytes.h"
 #include "panellink/Frame.h"
 #include "panellink/LinkState.h"
@@ -8,7 +9,7 @@
 using namespace PanelBytes;
 
 namespace {
-constexpr int MaxOutputs = 6;
+using FieldRanges::MaxOutputs;
 }
 
 std::optional<QByteArray> EncodeGroupRecord(const OutGrpRecord& g)
@@ -56,9 +57,14 @@ bool fillOutGrpArray_rcv()
         const QByteArray& r = FrameArray[g];
         OutGrpRecord& grp = OutGrpArray[g];
         grp.GrpNo = ZeroPad(g, 2);
-        grp.Trigger = DecimalReading(At(r, 2), 1);
+        // A trigger above 3 or an output that names no loop address, relay or dialer is no value
+        // of a group: it takes the empty group's value.
+        const QString trigger = DecimalReading(At(r, 2), 1);
+        grp.Trigger = FieldRanges::Number(trigger, 0, FieldRanges::MaxTrigger) ? trigger : QStringLiteral("0");
         grp.OutCount = DecimalReading(At(r, 3), 1);
-        for (int o = 1; o <= MaxOutputs; ++o) grp.OutAddr[o] = DecimalReading(At(r, 3 + o), 3);
+        for (int o = 1; o <= MaxOutputs; ++o)
+            grp.OutAddr[o] = FieldRanges::IsOutputAddress(At(r, 3 + o)) ? DecimalReading(At(r, 3 + o), 3)
+                                                                        : QStringLiteral("000");
         if (At(r, 3) != 0) ++NumOfActiveGroups;
     }
     ProjectLoaded = true;

@@ -16,5 +16,6 @@ std::optional<QByteArray> EncodeGroupRecord(const OutGrpRecord& g);
 bool fillOutGrp2Snd();
 // The 32 records FrameArray(1..32) into OutGrpArray (the group number is the record's position,
 // GrpName is kept) and NumOfActiveGroups; sets ProjectLoaded. Nothing changes unless exactly 32
-// records came and each is good (9 bytes, output count 0..6).
+// records came and each is good (9 bytes, output count 0..6). A trigger above 3 reads as "0", an
+// output that is no loop address (1..126), relay (201, 202) or dialer (205) as "000".
 bool fillOutGrpArray_rcv();

@@ -81,6 +81,18 @@ const LinkMessage ClockVersion{
 
 const LinkMessage ClockUpdated{u"The system clock updated successfully", u"שעון בבקרה עודכן בהצלחה", vbOKCancel};
 
+const LinkMessage InvalidAtAddress{u"Nothing was sent to the system: the project holds an invalid value at address ",
+                                   u"לא נשלח דבר לבקרה: בפרויקט ערך לא חוקי בכתובת ", vbOKOnly, u"Error", u"שגיאה"};
+
+const LinkMessage InvalidInGroup{
+    u"Nothing was sent to the system: the project holds an invalid value in operating group ",
+    u"לא נשלח דבר לבקרה: בפרויקט ערך לא חוקי בקבוצת הפעלה ", vbOKOnly, u"Error", u"שגיאה"};
+
+const LinkMessage InvalidInSystem{u"Nothing was sent to the system: the project holds an invalid value in the system "
+                                  u"settings",
+                                  u"לא נשלח דבר לבקרה: בפרויקט ערך לא חוקי בהגדרות הבקרה", vbOKOnly, u"Error",
+                                  u"שגיאה"};
+
 QString ProjectNotChanged()
 {
     if (UILanguage == 1) return QStringLiteral("הפרויקט לא שונה.");

@@ -38,6 +38,10 @@ extern const LinkMessage SaveReminder;
 extern const LinkMessage ReplaceProject;
 extern const LinkMessage ClockVersion;
 extern const LinkMessage ClockUpdated;
+// A record that cannot be encoded: the address or group number follows the text.
+extern const LinkMessage InvalidAtAddress;
+extern const LinkMessage InvalidInGroup;
+extern const LinkMessage InvalidInSystem;
 
 // The last line of a failed download's message, in the interface language.
 QString ProjectNotChanged();

@@ -68,6 +68,21 @@ QString rtrvHebName(const QString& s) { return ReverseWithDigitRuns(s, FromPanel
 
 QString rtrvHebName(const QByteArray& panelBytes) { return rtrvHebName(QString::fromLatin1(panelBytes)); }
 
+QByteArray EncodeNameRecord(int address, const QString& name)
+{
+    // The panel code is 7-bit, so Latin-1 gives its bytes unchanged; an empty name is 16 blanks.
+    const QString code = (QString(NameWidth, QLatin1Char(' ')) + OpsNames(name)).right(NameWidth);
+    QByteArray data;
+    data.append(char(address)).append(' ').append(code.toLatin1());
+    return data;
+}
+
+std::optional<NameRecord> DecodeNameRecord(const QByteArray& data)
+{
+    if (data.size() != NameRecordBytes) return std::nullopt;
+    return NameRecord{static_cast<uint8_t>(data[0]), rtrvHebName(data.mid(2, NameWidth))};
+}
+
 bool fillNameData2Snd()
 {
     ErrLocation = QStringLiteral("0x000000");
@@ -78,10 +93,7 @@ bool fillNameData2Snd()
         const DeviceRecord& r = DeviceDataArray[a];
         if (r.Exist != "1") continue;
         const QString& name = r.NameExist == "1" ? r.DeviceName.str() : r.FactoryName.str();
-        // The panel code is 7-bit, so Latin-1 gives its bytes unchanged.
-        QByteArray data;
-        data.append(char(a)).append(' ').append(OpsNames(name).toLatin1());
-        FrameArray[++n] = DataLine(QStringLiteral("C7"), AscStr2HexStr(data));
+        FrameArray[++n] = DataLine(QStringLiteral("C7"), AscStr2HexStr(EncodeNameRecord(a, name)));
     }
     LinkState::SetFrameCount(n);
     return true;
@@ -93,10 +105,9 @@ bool fillNameArray_rcv()
     std::map<int, QString> names;
     const int n = LinkState::FrameCount();
     for (int i = 1; i <= n && i < FrameArraySize; ++i) {
-        const QByteArray& data = FrameArray[i];
-        if (data.size() != NameRecordBytes) return LinkState::CodecFault("0x000029");
-        const int address = static_cast<uint8_t>(data[0]);
-        if (address >= 1 && address <= MaxNumOfDevices) names[address] = rtrvHebName(data.mid(2, 16));
+        const auto record = DecodeNameRecord(FrameArray[i]);
+        if (!record) return LinkState::CodecFault("0x000029");
+        if (record->address >= 1 && record->address <= MaxNumOfDevices) names[record->address] = record->name;
     }
     for (const auto& [address, name] : names) DeviceDataArray[address].DeviceName = name;
     if (!names.empty()) ProjectLoaded = true;

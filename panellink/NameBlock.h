@@ -3,6 +3,8 @@
 // 7-bit code: the characters in reverse order (runs of digits keep their reading order),
 // right-aligned, Hebrew letters at codes 96..122. C7 sends one name per device in use, B7 reads
 // them back.
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,6 +18,15 @@ QString OpsNames(const QString& s);
 QString rtrvHebName(const QString& s);
 // The same for panel bytes as they come in a record.
 QString rtrvHebName(const QByteArray& panelBytes);
+
+// One name record: the address, a blank and the name in the panel code (16 characters).
+QByteArray EncodeNameRecord(int address, const QString& name);
+struct NameRecord {
+    int address;
+    QString name;  // program text, 16 characters
+};
+// A received record back into program text; nothing for a record of the wrong length.
+std::optional<NameRecord> DecodeNameRecord(const QByteArray& data);
 
 // C7 frames for the addresses in use, in address order, in FrameArray(1..n), n in element 0:
 // the user name when one is set, else the factory name, always in the panel code.

@@ -2,6 +2,7 @@
 
 #include "core/Conv.h"
 #include "core/DataModel.h"
+#include "core/FieldRanges.h"
 #include "panellink/Bytes.h"
 #include "panellink/Frame.h"
 #include "panellink/LinkState.h"
@@ -77,11 +78,8 @@ bool fillSetTime()
     return StoreSingle("CA", *data, "0x000015");
 }
 
-bool fillDataSys2Snd()
+std::optional<QByteArray> EncodeDataSys()
 {
-    ErrLocation = QStringLiteral("0x000000");
-    LinkState::BeginBlock();
-    const char* code = "0x000016";
     const auto b1 = ValueByte(DataSysByte1);
     const auto b2 = BitByte()
                         .Flag(SysFlags.Spare).Flag(SysFlags.LF_NO).Flag(SysFlags.Slave)
@@ -94,23 +92,39 @@ bool fillDataSys2Snd()
                         .Flag(f.RlyA2NotSys).Flag(f.RlyA1NotSys).Flag(f.RlyFltStart).Flag(f.DialerANotSys)
                         .Value();
     const auto night = BcdPairs(NightStart.str() + NightFinish.str());
-    if (!b1 || !b2 || !b3 || !night) return LinkState::CodecFault(code);
+    if (!b1 || !b2 || !b3 || !night) return std::nullopt;
     QByteArray data;
     data.append(char(*b1)).append(char(*b2)).append(char(*b3)).append(*night);
-    return StoreSingle("C2", data, code);
+    return data;
+}
+
+std::optional<QByteArray> EncodeSubData()
+{
+    QByteArray data;
+    for (const QString& field : {RemoteUnits.Panel[1], RemoteUnits.Panel[2], RemoteUnits.PS[1], RemoteUnits.PS[2]}) {
+        const auto b = ValueByte(field);
+        if (!b) return std::nullopt;
+        data.append(char(*b));
+    }
+    return data;
+}
+
+bool fillDataSys2Snd()
+{
+    ErrLocation = QStringLiteral("0x000000");
+    LinkState::BeginBlock();
+    const auto data = EncodeDataSys();
+    if (!data) return LinkState::CodecFault("0x000016");
+    return StoreSingle("C2", *data, "0x000016");
 }
 
 bool fillSubData2Snd()
 {
     ErrLocation = QStringLiteral("0x000000");
     LinkState::BeginBlock();
-    QByteArray data;
-    for (const QString& field : {RemoteUnits.Panel[1], RemoteUnits.Panel[2], RemoteUnits.PS[1], RemoteUnits.PS[2]}) {
-        const auto b = ValueByte(field);
-        if (!b) return LinkState::CodecFault("0x000017");
-        data.append(char(*b));
-    }
-    return StoreSingle("CC", data, "0x000017");
+    const auto data = EncodeSubData();
+    if (!data) return LinkState::CodecFault("0x000017");
+    return StoreSingle("CC", *data, "0x000017");
 }
 
 bool fillDataSysArray_rcv()
@@ -136,7 +150,8 @@ bool fillDataSysArray_rcv()
     SysFlags.Slave = Bit(b10, 5);
     SysFlags.SilenceWithCod = Bit(b10, 4);
     SysFlags.ResetWithCod = Bit(b10, 3);
-    SysFlags.LoopSysStat = ZeroPad(BitsOf(b10, 2, 0), 3);
+    const QString loopClass = ZeroPad(BitsOf(b10, 2, 0), 3);
+    SysFlags.LoopSysStat = FieldRanges::IsLoopClass(loopClass) ? loopClass : QStringLiteral("003");
     SysFlags2.VrstDly = Bit(b11, 7);
     SysFlags2.NightEna = Bit(b11, 6);
     SysFlags2.DialerFAsAlarm = Bit(b11, 5);
@@ -170,10 +185,14 @@ bool fillSubDataArray_rcv()
     ErrLocation = QStringLiteral("0x000000");
     const QByteArray* r = SingleRecord(BCBytes);
     if (!r) return LinkState::CodecFault("0x000026");
-    RemoteUnits.Panel[1] = Str(HexDigitReading(At(*r, 1)));
-    RemoteUnits.Panel[2] = Str(HexDigitReading(At(*r, 2)));
-    RemoteUnits.PS[1] = Str(HexDigitReading(At(*r, 3)));
-    RemoteUnits.PS[2] = Str(HexDigitReading(At(*r, 4)));
+    auto unit = [&](int i) {
+        const QString t = Str(HexDigitReading(At(*r, i)));
+        return FieldRanges::IsFlag(t) ? t : QStringLiteral("0");
+    };
+    RemoteUnits.Panel[1] = unit(1);
+    RemoteUnits.Panel[2] = unit(2);
+    RemoteUnits.PS[1] = unit(3);
+    RemoteUnits.PS[2] = unit(4);
     ProjectLoaded = true;
     return true;
 }

@@ -4,6 +4,9 @@
 // and "1" in FrameArray(0); decoders read the record in FrameArray(1). Each returns false after
 // failing its step (TransferError set, its error-location code in ErrLocation); a failed encoder
 // leaves no frame to send and a failed decoder changes nothing.
+#include <optional>
+
+#include <QByteArray>
 #include <QString>
 
 // CD: the speed code (9, 38 or 57) as one byte.
@@ -16,12 +19,17 @@ bool fillDataSys2Snd();
 // CC: the remote panels and power supplies, four value bytes.
 bool fillSubData2Snd();
 
+// The data bytes of C2 and CC from the shared data; nothing when a field does not fit.
+std::optional<QByteArray> EncodeDataSys();
+std::optional<QByteArray> EncodeSubData();
+
 // B2 into the panel identity, the identity boxes and DataSys; sets ProjectLoaded. The reply
 // carries DataSysByte1 in hex digits and the night times as binary minutes first, unlike C2.
+// A loop class other than 3 or 4 takes its reset value "003".
 bool fillDataSysArray_rcv();
 // B2's identity only, into the *4Verif copies; the project and the boxes stay as they are.
 bool fillDataSysArray4Verif_rcv();
-// BC into RemoteUnits; sets ProjectLoaded.
+// BC into RemoteUnits ("1" in the system, "0" not; any other reading is "0"); sets ProjectLoaded.
 bool fillSubDataArray_rcv();
 
 // A four-digit version as hundredths: "0171" -> 171.

@@ -6,6 +6,7 @@
 #include "panellink/LinkState.h"
 #include "panellink/Operations.h"
 #include "panellink/SystemBlocks.h"
+#include "panellink/UploadCheck.h"
 
 namespace {
 
@@ -28,8 +29,22 @@ bool AnyAnalogueDetector()
 long long RemoteUnitCount()
 {
     long long n = 0;
-    for (int i = 1; i <= 2; ++i) n += ValInt(RemoteUnits.Panel[i]) + ValInt(RemoteUnits.PS[i]);
+    for (int i = 1; i <= 2; ++i) n += (ValInt(RemoteUnits.Panel[i]) > 0) + (ValInt(RemoteUnits.PS[i]) > 0);
     return n;
+}
+
+void SayInvalid(const UnencodableRecord& bad)
+{
+    switch (bad.block) {
+    case UnencodableRecord::Device:
+        Say(LinkMessages::InvalidAtAddress, Str(bad.number));
+        break;
+    case UnencodableRecord::Group:
+        Say(LinkMessages::InvalidInGroup, Str(bad.number));
+        break;
+    default:
+        Say(LinkMessages::InvalidInSystem);
+    }
 }
 
 }  // namespace
@@ -41,8 +56,16 @@ void PanelOperations::Upload2Sys_Click()
     RunningOperation = PanelOperation::Upload;
     PressPreset(9600);
     StartTimes();
-    if (ValInt(NumOfDevices) == 0) {
+    // The addresses in use, not a count that may be stale or come from a damaged file.
+    if (AddressesInUse() == 0) {
         Say(LinkMessages::EmptyDeviceList);
+        Finish(LinkColours::Idle);
+        return;
+    }
+    // Every record is encoded before the first byte goes out: the panel gets the whole project
+    // or nothing of it.
+    if (const auto bad = FirstUnencodableRecord()) {
+        SayInvalid(*bad);
         Finish(LinkColours::Idle);
         return;
     }

@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include <QDateTime>
+#include <QFile>
 #include <QHash>
 
 #include "core/CSetting.h"
 #include "core/Conv.h"
+#include "core/FieldRanges.h"
 #include "core/ResetModule.h"
 #include "core/SettingsFile.h"
 #include "platform/Environment.h"
@@ -119,65 +121,116 @@ void ResetForRead()
     NumOfActiveGroups = 0;
 }
 
-void ReadDevice(CSetting& s, int a)
+// One device section into its (reset) address; true when a value was replaced.
+bool ReadDevice(CSetting& s, int a)
 {
     const SectionKeys keys(s, DeviceSection(a));
-    if (!keys.has(QStringLiteral("TYPE"))) return;  // not in use: stays an empty address
+    if (!keys.has(QStringLiteral("TYPE"))) return false;  // not in use: stays an empty address
     DeviceRecord& r = DeviceDataArray[a];
-    ProjectLines::ReadTypeLine(keys.get(QStringLiteral("TYPE")), r);
-    if (ValInt(r.Exist.str()) != 1) {
+    bool replaced = false;
+    ProjectLines::ReadTypeLine(keys.get(QStringLiteral("TYPE")), r, &replaced);
+    if (r.Exist != "1" || !FieldRanges::IsKnownKind(KindOf(r))) {
+        // A device of a kind no window can show or check is no device the project can hold.
+        if (r.Exist == "1") replaced = true;
         ResetModule::ResetDevices(a, a, 1);
-        return;
+        return replaced;
     }
     r.Address = ZeroPad(a, 3);  // the section names the address
     if (keys.has(QStringLiteral("NAME"))) r.DeviceName = keys.get(QStringLiteral("NAME"));
     if (keys.has(QStringLiteral("FNAM"))) r.FactoryName = keys.get(QStringLiteral("FNAM"));
+    return replaced;
 }
 
-void ReadGroup(CSetting& s, int g)
+// One group section into its (reset) group; true when a value was replaced.
+bool ReadGroup(CSetting& s, int g)
 {
     const SectionKeys keys(s, GroupSection(g));
     const QString line = keys.get(QStringLiteral("GRPo"));
     // A missing section, or one holding another group's line, leaves the group empty.
-    if (!keys.has(QStringLiteral("GRPo")) || ProjectLines::GrpLineNumber(line) != g) return;
+    if (!keys.has(QStringLiteral("GRPo")) || ProjectLines::GrpLineNumber(line) != g) return false;
     OutGrpRecord& grp = OutGrpArray[g];
-    ProjectLines::ReadGrpLine(line, grp);
+    bool replaced = false;
+    ProjectLines::ReadGrpLine(line, grp, &replaced);
     if (keys.has(QStringLiteral("GrpName"))) grp.GrpName = keys.get(QStringLiteral("GrpName"));
+    return replaced;
 }
 
 void ReadProject(CSetting& s, Contents& c)
 {
     const SectionKeys hardware(s, Hardware);
     MaxNumOfDevices = ValInt(hardware.get(QStringLiteral("MaxNumOfDevices"))) == 50 ? 50 : MaxAddress;
-    NumOfDevices = ZeroPad(std::clamp<long long>(ValInt(hardware.get(QStringLiteral("NumOfDevices"))), 0,
-                                                 MaxNumOfDevices),
-                           3);
 
     const SectionKeys details(s, Details);
     for (int i = 0; i < 5; ++i) c.details[i] = details.get(DetailKeys[i]);
 
     const SectionKeys system(s, System);
     if (system.has(QStringLiteral("SYSCFG")))
-        ProjectLines::ApplySysCfg(ProjectLines::ReadSysCfgLine(system.get(QStringLiteral("SYSCFG"))));
+        ProjectLines::ApplySysCfg(ProjectLines::ReadSysCfgLine(system.get(QStringLiteral("SYSCFG")),
+                                                               ProjectLines::CurrentSysCfg(), &c.replaced.system));
     auto unit = [&](const QString& key, QString& field) {
-        if (system.has(key)) field = system.get(key);
+        if (!system.has(key)) return;
+        // In the system ("1") or not ("0").
+        if (FieldRanges::IsFlag(system.get(key))) field = system.get(key);
+        else c.replaced.system = true;
     };
     unit(QStringLiteral("Panel 01"), RemoteUnits.Panel[1]);
     unit(QStringLiteral("Panel 02"), RemoteUnits.Panel[2]);
     unit(QStringLiteral("PS 01"), RemoteUnits.PS[1]);
     unit(QStringLiteral("PS 02"), RemoteUnits.PS[2]);
 
-    for (int a = 1; a <= MaxNumOfDevices; ++a) ReadDevice(s, a);
-    for (int g = 1; g <= MaxGroups; ++g) ReadGroup(s, g);
-
-    const SectionKeys footer(s, Footer);
-    NumOfActiveGroups = int16_t(std::clamp<long long>(ValInt(footer.get(QStringLiteral("NumOfGroups"))), 0, MaxGroups));
+    int inUse = 0;
+    for (int a = 1; a <= MaxNumOfDevices; ++a) {
+        if (ReadDevice(s, a)) c.replaced.addresses << a;
+        if (DeviceDataArray[a].Exist == "1") ++inUse;
+    }
+    // The counts are those of what the project now holds, not the file's keys: an upload relies
+    // on NumOfDevices to refuse an empty device list.
+    NumOfDevices = ZeroPad(inUse, 3);
+    int active = 0;
+    for (int g = 1; g <= MaxGroups; ++g) {
+        if (ReadGroup(s, g)) c.replaced.groups << g;
+        if (ValInt(OutGrpArray[g].OutCount.str()) != 0) ++active;
+    }
+    NumOfActiveGroups = int16_t(active);
 
     const SectionKeys general(s, General);
     c.FileSiteName = general.get(QStringLiteral("SiteName"), c.FileSiteName);
     c.FileSoftName = general.get(QStringLiteral("SoftName"), c.FileSoftName);
     c.FileSoftwareVersion = Val(general.get(QStringLiteral("SoftwareVersion"), QStringLiteral("0")));
     c.FileUpdated = general.get(QStringLiteral("Updated"), c.FileUpdated);
+}
+
+// Whether the file holds anything but blanks (a missing file holds nothing).
+bool HoldsBytes(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    while (!f.atEnd()) {
+        const QByteArray chunk = f.read(1 << 16);
+        for (char ch : chunk)
+            if (ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n') return true;
+    }
+    return false;
+}
+
+// Whether any section is one a project file has.
+bool HasProjectSection(CSetting& s)
+{
+    for (const QString& name : s.GetSectionNames()) {
+        const QString n = name.trimmed();
+        if (n.compare(General, Qt::CaseInsensitive) == 0) {
+            // Many programs' files have a [General]; a project's names its file or its writer.
+            const SectionKeys keys(s, General);
+            if (keys.has(QStringLiteral("SiteName")) || keys.has(QStringLiteral("SoftName")) ||
+                keys.has(QStringLiteral("SoftwareVersion")))
+                return true;
+            continue;
+        }
+        if (n.compare(Details, Qt::CaseInsensitive) == 0 || n.compare(Hardware, Qt::CaseInsensitive) == 0 ||
+            n == System || n.startsWith(System + u'-') || n == Stars || n == Footer)
+            return true;
+    }
+    return false;
 }
 
 void Prepare(CSetting& s)
@@ -229,10 +282,30 @@ Contents Read()
     Prepare(s);
     try {
         s.BeginBatch(false);
+        if (HoldsBytes(s.FileName()) && !HasProjectSection(s)) {
+            c.notProjectFile = true;
+            return c;
+        }
         ReadProject(s, c);
     } catch (const CSettingError& e) {
         c.ok = false;
         c.error = e.description;
+    }
+    return c;
+}
+
+Contents Open()
+{
+    const QString file = usrDataPath + ProjectName + Extension;
+    Contents c = Read();
+    if (c.notProjectFile) {
+        ShowMessage(NotProjectFileMessage(UILanguage, file));
+        ProjectFileName.clear();
+        ProjectName.clear();
+        ProjectFileOK = false;
+        ProjectLoaded = false;
+    } else if (c.ok && c.replaced.any()) {
+        ShowMessage(ReplacedValuesMessage(UILanguage, c.replaced));
     }
     return c;
 }

@@ -8,6 +8,7 @@
 #include "core/DataModel.h"
 #include "core/ProgramInfo.h"
 #include "projectfile/ProjectFileName.h"
+#include "projectfile/OpenReport.h"
 #include "projectfile/ProjectLines.h"
 
 class CSetting;
@@ -45,13 +46,27 @@ struct Contents {
     // False when the file exists but could not be read; `error` says why.
     bool ok = true;
     QString error;
+    // The file holds bytes but none of a project's sections (another program's file, a text in
+    // another encoding, random bytes): nothing was taken from it.
+    bool notProjectFile = false;
+    // The values out of range that the read replaced by their defaults.
+    Replaced replaced;
 };
 
 // Reads usrDataPath & ProjectName & ".HV6" into the shared data: the model, the system block,
 // the remote units, the devices of addresses 1 to 126 (every address the file does not hold is
-// an empty one), the 32 groups, NumOfDevices and NumOfActiveGroups. A key the file lacks leaves
-// its reset value; a damaged value is read as far as it goes and held to its range.
+// an empty one), the 32 groups, NumOfDevices and NumOfActiveGroups (the counts of addresses and
+// groups in use, whatever the file's keys say). A key the file lacks leaves its reset value; a
+// value the panel would not take (see ProjectLines) takes its reset value and is listed in
+// `replaced`; a device of a kind the program does not know leaves its address empty. A missing
+// or empty file gives an empty project. Shows nothing.
 Contents Read();
+
+// Read as the main window's load does it, telling the user: after a read that replaced values,
+// one box names them; a file that is no project file is said to be one, and the project is left
+// empty without a file name (ProjectFileName and ProjectName empty, ProjectFileOK and
+// ProjectLoaded false), so no later save can overwrite that file.
+Contents Open();
 
 // Section names.
 QString DeviceSection(int address);

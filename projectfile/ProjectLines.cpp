@@ -4,7 +4,10 @@
 #include <array>
 #include <utility>
 
+#include <QStringList>
+
 #include "core/Conv.h"
+#include "core/FieldRanges.h"
 #include "core/FuncMdl.h"
 
 namespace ProjectLines {
@@ -25,15 +28,48 @@ QString Digits(const QString& field, int width) { return Digits(ValInt(field), w
 // A one-character field as its value: a blank becomes "0".
 QString Flag(const QString& field) { return Digits(field, 1); }
 
-long long Clamped(const QString& text, long long lo, long long hi)
-{
-    return std::clamp(ValInt(text), lo, hi);
-}
+// Reads the fields of one line over their defaults: a field out of range keeps its default and
+// is noted, so the caller can say what was replaced.
+class FieldReader {
+public:
+    FieldReader(const QString& line, bool* replaced) : line_(line), replaced_(replaced) {}
 
-// Right("00" & value, width): the value of the characters, read back into a field of `width`.
-QString ValueField(const QString& text, int width, long long hi)
+    QString Text(int pos, int len) const { return Mid(line_, pos, len); }
+
+    // A one-character flag at `pos`.
+    void Flag(int pos, FixedText<1>& field) const
+    {
+        const QString c = Text(pos, 1);
+        if (FieldRanges::IsFlag(c)) field = c;
+        else Note();
+    }
+    // The digits at pos..pos+len-1 as a value in lo..hi; nothing (and noted) otherwise.
+    std::optional<long long> Number(int pos, int len, long long lo, long long hi) const
+    {
+        const auto v = FieldRanges::Number(Text(pos, len), lo, hi);
+        if (!v) Note();
+        return v;
+    }
+    // The same, stored as `format` gives it.
+    template <typename Field, typename Format>
+    void Number(int pos, int len, long long lo, long long hi, Field& field, Format format) const
+    {
+        if (const auto v = Number(pos, len, lo, hi)) field = format(*v);
+    }
+    void Note() const
+    {
+        if (replaced_) *replaced_ = true;
+    }
+
+private:
+    const QString& line_;
+    bool* replaced_;
+};
+
+QString Plain(long long v) { return Str(v); }
+auto Padded(int width)
 {
-    return ZeroPad(Clamped(text, 0, hi), width);
+    return [width](long long v) { return ZeroPad(v, width); };
 }
 
 // The one-character flags of the system line, in their order on the line.
@@ -44,25 +80,6 @@ const std::array<FixedText<1> SysFlags2Record::*, 8> SysFlags2Fields{
     &SysFlags2Record::DialerANotSys, &SysFlags2Record::RlyFltStart,  &SysFlags2Record::RlyA1NotSys,
     &SysFlags2Record::RlyA2NotSys,   &SysFlags2Record::RlyA1Silence, &SysFlags2Record::DialerFAsAlarm,
     &SysFlags2Record::NightEna,      &SysFlags2Record::VrstDly};
-
-// A group number of a device: 1..32, anything else is no group.
-QString GroupRef(const QString& text)
-{
-    const long long g = ValInt(text);
-    return ZeroPad(g >= 1 && g <= MaxGroups ? g : 0, 2);
-}
-
-// An output of a group: a loop address, the two alarm relays or the dialer; anything else is
-// an empty place.
-QString OutputRef(const QString& text)
-{
-    const QString t = text.trimmed();
-    bool digits = !t.isEmpty();
-    for (QChar c : t) digits = digits && c >= u'0' && c <= u'9';
-    const long long a = digits ? t.toLongLong() : 0;
-    const bool ok = (a >= 1 && a <= MaxAddress) || a == 201 || a == 202 || a == 205;
-    return ZeroPad(ok ? a : 0, 3);
-}
 
 bool IsFaultPartOfCard(const DeviceRecord& r)
 {
@@ -109,34 +126,57 @@ QString TypeLine(const DeviceRecord& r)
     return t;
 }
 
-void ReadTypeLine(const QString& line, DeviceRecord& r)
+void ReadTypeLine(const QString& line, DeviceRecord& r, bool* replaced)
 {
-    auto at = [&](int pos) { return Mid(line, pos, 1); };
-    auto val = [&](int pos, int len) { return Mid(line, pos, len); };
+    const FieldReader in(line, replaced);
+    in.Flag(5, r.DeviceDisable);
+    // The upper two bits of the type code, times 8.
+    if (const auto ext = in.Number(7, 2, 0, 24)) {
+        if (*ext % 8 == 0) r.ExtType = ZeroPad(*ext, 2);
+        else in.Note();
+    }
+    in.Number(10, 3, 0, 7, r.BaseType, Plain);
+    in.Flag(14, r.DeviceIsIn);
+    in.Flag(16, r.Exist);
+    in.Number(18, 2, 0, 3, r.LoopSide, Plain);
+    in.Number(21, 2, 0, 3, r.offTypeAfterON, Plain);
+    in.Number(24, 2, 0, 3, r.OutBehevior, Padded(2));
+    in.Flag(27, r.DeviceNeedVer);
+    in.Flag(29, r.NameExist);
+    // The position inside the device as two binary digits.
+    const QString bits = in.Text(31, 2);
+    if (bits.size() == 2 && !FuncMdl::BinToHex(bits).isEmpty())
+        r.CardAddr = (QStringLiteral("00") + FuncMdl::BinToHex(bits)).right(2);
+    else
+        in.Note();
+    in.Flag(37, r.DlyB4ON);
+    in.Flag(39, r.WithFaultGroup);
+    in.Flag(41, r.WithAlarmGroup);
+    in.Flag(43, r.IsNotUseInAlarm);
+    // Times are stored in eighths of the code, which has two digits.
+    auto eighths = [&](int pos, FixedText<2>& field) {
+        if (const auto v = in.Number(pos, 3, 0, 99 * 8)) {
+            if (*v % 8 == 0) field = ZeroPad(*v / 8, 2);
+            else in.Note();
+        }
+    };
+    eighths(45, r.OutOnTimes);
+    eighths(49, r.TimeDelayUp2ON);
+    in.Number(53, 3, 0, 255, r.AlarmValue, Padded(3));
+    in.Number(57, 3, 0, 255, r.PreAlarmValue, Padded(3));
 
-    r.DeviceDisable = at(5);
-    r.ExtType = ValueField(val(7, 2), 2, 99);
-    r.BaseType = Str(Clamped(val(10, 3), 0, 7));
-    r.DeviceIsIn = at(14);
-    r.Exist = at(16);
-    r.LoopSide = Str(Clamped(val(18, 2), 0, 9));
-    r.offTypeAfterON = Str(Clamped(val(21, 2), 0, 9));
-    r.OutBehevior = ValueField(val(24, 2), 2, 99);
-    r.DeviceNeedVer = at(27);
-    r.NameExist = at(29);
-    // Two binary digits; anything else reads as position 0.
-    r.CardAddr = (QStringLiteral("00") + FuncMdl::BinToHex(val(31, 2))).right(2);
-    r.DlyB4ON = at(37);
-    r.WithFaultGroup = at(39);
-    r.WithAlarmGroup = at(41);
-    r.IsNotUseInAlarm = at(43);
-    // Eighths back to the code, as a whole number.
-    r.OutOnTimes = ZeroPad(std::min(Clamped(val(45, 3), 0, 999) / 8, 99LL), 2);
-    r.TimeDelayUp2ON = ZeroPad(std::min(Clamped(val(49, 3), 0, 999) / 8, 99LL), 2);
-    r.AlarmValue = ValueField(val(53, 3), 3, 999);
-    r.PreAlarmValue = ValueField(val(57, 3), 3, 999);
-    r.NumOfGroups = ValueField(val(61, 3), 2, 4);
-    for (int g = 1; g <= 4; ++g) r.Grp[g] = GroupRef(val(61 + 4 * g, 3));
+    // The links to groups: the first NumOfGroups places (all four when the count is damaged);
+    // a place without a group number of 1..32 is dropped and the ones after it move up.
+    const auto count = in.Number(61, 3, 0, 4);
+    const int places = count ? int(*count) : 4;
+    QStringList kept;
+    for (int k = 1; k <= places; ++k) {
+        const auto g = FieldRanges::Number(in.Text(61 + 4 * k, 3), 1, MaxGroups);
+        if (g) kept << ZeroPad(*g, 2);
+        else in.Note();
+    }
+    r.NumOfGroups = ZeroPad(kept.size(), 2);
+    for (int k = 1; k <= 4; ++k) r.Grp[k] = k <= kept.size() ? kept[k - 1] : QStringLiteral("00");
 }
 
 SysCfg CurrentSysCfg()
@@ -168,18 +208,23 @@ QString SysCfgLine(const SysCfg& c)
     return t;
 }
 
-SysCfg ReadSysCfgLine(const QString& line)
+SysCfg ReadSysCfgLine(const QString& line, const SysCfg& defaults, bool* replaced)
 {
-    auto at = [&](int pos) { return Mid(line, pos, 1); };
-    SysCfg c;
-    c.DataSysByte1 = ValueField(Mid(line, 1, 2), 2, 99);
-    c.SysFlags.LoopSysStat = ValueField(Mid(line, 4, 3), 3, 999);
+    const FieldReader in(line, replaced);
+    SysCfg c = defaults;
+    in.Number(1, 2, 0, 99, c.DataSysByte1, Padded(2));
+    in.Number(4, 3, 3, 4, c.SysFlags.LoopSysStat, Padded(3));
     int pos = 8;  // the flags, one character and a dash each
-    for (auto field : SysFlagFields) c.SysFlags.*field = at(std::exchange(pos, pos + 2));
-    for (auto field : SysFlags2Fields) c.SysFlags2.*field = at(std::exchange(pos, pos + 2));
-    c.NightStart = (QStringLiteral("0000") + Mid(line, 34, 4)).right(4);
-    c.NightFinish = (QStringLiteral("0000") + Mid(line, 39, 4)).right(4);
-    c.NumOfSys = ValueField(Mid(line, 44, 2), 2, 99);
+    for (auto field : SysFlagFields) in.Flag(std::exchange(pos, pos + 2), c.SysFlags.*field);
+    for (auto field : SysFlags2Fields) in.Flag(std::exchange(pos, pos + 2), c.SysFlags2.*field);
+    auto night = [&](int at, FixedText<4>& field) {
+        const QString t = in.Text(at, 4);
+        if (FieldRanges::IsNightTime(t)) field = t;
+        else in.Note();
+    };
+    night(34, c.NightStart);
+    night(39, c.NightFinish);
+    in.Number(44, 2, 0, 99, c.NumOfSys, Padded(2));
     return c;
 }
 
@@ -193,14 +238,19 @@ QString GrpLine(const OutGrpRecord& g)
     return t + u']';
 }
 
-int GrpLineNumber(const QString& line) { return int(Clamped(Mid(line, 1, 2), 0, 99)); }
+int GrpLineNumber(const QString& line) { return int(FieldRanges::Number(Mid(line, 1, 2), 0, 99).value_or(0)); }
 
-void ReadGrpLine(const QString& line, OutGrpRecord& g)
+void ReadGrpLine(const QString& line, OutGrpRecord& g, bool* replaced)
 {
+    const FieldReader in(line, replaced);
     g.GrpNo = ZeroPad(GrpLineNumber(line), 2);
-    g.Trigger = Str(Clamped(Mid(line, 4, 1), 0, 3));
-    g.OutCount = Str(Clamped(Mid(line, 6, 1), 0, 6));
-    for (int o = 1; o <= 6; ++o) g.OutAddr[o] = OutputRef(Mid(line, 8 + 4 * (o - 1), 3));
+    in.Number(4, 1, 0, FieldRanges::MaxTrigger, g.Trigger, Plain);
+    in.Number(6, 1, 0, FieldRanges::MaxOutputs, g.OutCount, Plain);
+    for (int o = 1; o <= FieldRanges::MaxOutputs; ++o) {
+        const auto a = in.Number(8 + 4 * (o - 1), 3, 0, 999);
+        if (a && FieldRanges::IsOutputAddress(*a)) g.OutAddr[o] = ZeroPad(*a, 3);
+        else if (a) in.Note();
+    }
 }
 
 }  // namespace ProjectLines

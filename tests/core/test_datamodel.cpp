@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
@@ -33,6 +36,26 @@ TEST(Conv, ValIsLenient)
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(Val(c.in), c.out) << c.in;
     EXPECT_EQ(ValInt("2.5"), 2);
     EXPECT_EQ(ValInt("3.5"), 4);
+}
+
+TEST(Conv, HugeAndLongNumbersGiveAClearResult)
+{
+    constexpr long long top = std::numeric_limits<long long>::max();
+    constexpr long long bottom = std::numeric_limits<long long>::min();
+    const QString fortyHex = QStringLiteral("&H") + QString(40, u'F');
+    const QString manyDigits = QString(400, u'9');
+    struct Case {
+        QString in;
+        long long out;
+    } const cases[] = {
+        {"1e300", top}, {"-1e300", bottom}, {"1e400", top}, {"-1e400", bottom}, {fortyHex, top},
+        {"&H" + QString(300, u'7'), top}, {manyDigits, top}, {"-" + manyDigits, bottom},
+        {"&O" + QString(60, u'7'), top}, {"9223372036854775807", top}, {"-9223372036854775808", bottom},
+        {"1e-400", 0}, {"&H7FFFFFFF", 2147483647}, {"&H10000", 65536},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ValInt(c.in), c.out) << c.in.toStdString();
+    EXPECT_TRUE(std::isinf(Val("1e400")));
+    EXPECT_GT(Val(fortyHex), 1e47);
 }
 
 TEST(Conv, StrAndZeroPad)

@@ -7,9 +7,13 @@
 #include <array>
 #include <map>
 #include <utility>
+#include <cstdio>
 #include <cstdlib>
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QDir>
+#include <QString>
 
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
@@ -19,10 +23,30 @@
 
 namespace fuzz {
 
-// Stops the run on a broken promise of the code under test.
-inline void Require(bool ok)
+// Stops the run on a broken promise of the code under test, saying which.
+inline void Require(bool ok, const char* file = __builtin_FILE(), int line = __builtin_LINE())
 {
-    if (!ok) std::abort();
+    if (ok) return;
+    std::fprintf(stderr, "broken promise at %s:%d\n", file, line);
+    std::abort();
+}
+
+// A folder of the run's own for the files a target writes, in memory when the system offers it;
+// removed when the run ends.
+inline const QString& ScratchFolder()
+{
+    struct Folder {
+        QString path;
+        Folder()
+        {
+            const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+            path = base + QStringLiteral("/vd-fuzz-%1/").arg(QCoreApplication::applicationPid());
+            QDir().mkpath(path);
+        }
+        ~Folder() { QDir(path).removeRecursively(); }
+    };
+    static const Folder folder;
+    return folder.path;
 }
 
 // The fresh project of one model and language, made once and then copied (the copies share

@@ -1,6 +1,7 @@
 // B6 decoder: bad records change nothing; good ones leave every field in its range.
 #include "FuzzSetup.h"
 #include "core/Conv.h"
+#include "core/FieldRanges.h"
 #include "panellink/DeviceBlock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -22,10 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
         if (KindOf(r) == DeviceKind::FourZoneCard) fuzz::Require(ValInt(r.CardAddr) <= 3);
         if (r.Exist == "1") ++inUse;
+        if (r.Exist == "1") fuzz::Require(FieldRanges::IsKnownKind(KindOf(r)));
         // What came in goes out again.
         fuzz::Require(EncodeDeviceRecord(a, r).has_value());
     }
-    fuzz::Require(ValInt(NumOfDevices) <= inUse);
+    fuzz::Require(ValInt(NumOfDevices) == inUse);
     for (int a = MaxNumOfDevices + 1; a <= MaxAddress; ++a) fuzz::Require(DeviceDataArray[a] == before[a]);
     return 0;
 }

@@ -1,6 +1,7 @@
-// B5 decoder: bad replies change nothing; good ones keep counts in range.
+// B5 decoder: bad replies change nothing; good ones keep counts, triggers and outputs in range.
 #include "FuzzSetup.h"
 #include "core/Conv.h"
+#include "core/FieldRanges.h"
 #include "panellink/GroupBlock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -16,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const long long outputs = ValInt(OutGrpArray[g].OutCount);
         fuzz::Require(outputs >= 0 && outputs <= 6);
         if (outputs) ++active;
+        fuzz::Require(ValInt(OutGrpArray[g].Trigger) >= 0 && ValInt(OutGrpArray[g].Trigger) <= FieldRanges::MaxTrigger);
+        for (int o = 1; o <= 6; ++o) fuzz::Require(FieldRanges::IsOutputAddress(ValInt(OutGrpArray[g].OutAddr[o])));
         fuzz::Require(EncodeGroupRecord(OutGrpArray[g]).has_value());
     }
     fuzz::Require(active == NumOfActiveGroups);

@@ -55,6 +55,7 @@ protected:
         ProjectDetails.Addr = address;
         NumOfDevices = "001";
         DeviceDataArray[4].Exist = "1";
+        DeviceDataArray[4].BaseType = "5";  // a smoke detector
         NumOfActiveGroups = 0;
         CSetting s;
         ASSERT_TRUE(ProjectFile::Write(s, ProjectFile::CurrentHeader(), nullptr));

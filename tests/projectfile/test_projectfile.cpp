@@ -201,7 +201,7 @@ TEST_F(ProjectFileTest, SavedProjectReadsBackWhole)
     EXPECT_EQ(c.FileSiteName, "Golden.HV6");
     EXPECT_DOUBLE_EQ(c.FileSoftwareVersion, 1.32);
     EXPECT_EQ(ProjectDetails.Addr, "") << "the details go to the window, not to the shared record";
-    EXPECT_EQ(NumOfDevices.str(), "002");
+    EXPECT_EQ(NumOfDevices.str(), "003") << "the addresses in use (1, 2 and 40), not the stale key";
     EXPECT_EQ(NumOfActiveGroups, 2);
     EXPECT_EQ(RemoteUnits.Panel[1], "1");
     EXPECT_EQ(DeviceDataArray[1].DeviceName, devices[1].DeviceName);
@@ -254,7 +254,7 @@ TEST_F(ProjectFileTest, OpensAHandMadeFile)
     const ProjectFile::Contents c = ProjectFile::Read();
     ASSERT_TRUE(c.ok);
     EXPECT_EQ(MaxNumOfDevices, 50);
-    EXPECT_EQ(NumOfDevices.str(), "003");
+    EXPECT_EQ(NumOfDevices.str(), "001") << "the key says 3; address 7 alone is in use";
     EXPECT_EQ(c.details[0], QStringLiteral("חיפה"));
     EXPECT_EQ(c.details[2], "052-1111111");
     EXPECT_DOUBLE_EQ(c.FileSoftwareVersion, 1.30);
@@ -309,11 +309,11 @@ TEST_F(ProjectFileTest, DamagedFilesReadWhatTheyCanWithoutFailing)
              EXPECT_DOUBLE_EQ(c.FileSoftwareVersion, 0);
              EXPECT_EQ(MaxNumOfDevices, 126);
          }},
-        {"counts far out of range",
+        {"counts far out of range are those of what the file holds",
          "[Hardware]\r\nNumOfDevices=99999\r\n[----------]\r\nNumOfGroups=99999\r\n",
          [](const ProjectFile::Contents&) {
-             EXPECT_EQ(NumOfDevices.str(), "126");
-             EXPECT_EQ(NumOfActiveGroups, 32);
+             EXPECT_EQ(NumOfDevices.str(), "000");
+             EXPECT_EQ(NumOfActiveGroups, 0);
          }},
         {"negative counts", "[Hardware]\r\nNumOfDevices=-4\r\n[----------]\r\nNumOfGroups=-1\r\n",
          [](const ProjectFile::Contents&) {
@@ -325,7 +325,7 @@ TEST_F(ProjectFileTest, DamagedFilesReadWhatTheyCanWithoutFailing)
          [](const ProjectFile::Contents&) {
              EXPECT_EQ(DeviceDataArray[1].Exist.str(), "1");
              EXPECT_EQ(KindOf(DeviceDataArray[1]), 5);
-             EXPECT_EQ(DeviceDataArray[1].CardAddr.str(), "00");
+             EXPECT_EQ(DeviceDataArray[1].CardAddr.str(), "01");
              EXPECT_EQ(OutGrpArray[1].Trigger.str(), "2");
              EXPECT_EQ(OutGrpArray[1].OutCount.str(), "0");
          }},
@@ -336,7 +336,7 @@ TEST_F(ProjectFileTest, DamagedFilesReadWhatTheyCanWithoutFailing)
              EXPECT_EQ(RemoteUnits.Panel[1], "1");
          }},
         {"bytes that are no text at all", QByteArray("\x00\xFF[\x01=]\r\n==\r\n[", 13),
-         [](const ProjectFile::Contents& c) { EXPECT_TRUE(c.ok); }},
+         [](const ProjectFile::Contents& c) { EXPECT_TRUE(c.notProjectFile); }},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);

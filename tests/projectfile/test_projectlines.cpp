@@ -186,42 +186,70 @@ TEST_F(ProjectLinesTest, TypeLineReadsTheSpecialCasesSoundly)
     };
     const QString good = "005 0-00-005-1-1 00-00-00-1-1 01-00-0-0-1-0 000 000 050 045 002 003 032 000 000";
     const std::vector<Case> cases{
-        {"a time that is not a multiple of 8 reads as a whole number",
-         QString(good).replace(44, 3, "012"), [](const DeviceRecord& r) { EXPECT_EQ(r.OutOnTimes.str(), "01"); }},
-        {"a position that is no binary number reads as 0", QString(good).replace(30, 2, "21"),
-         [](const DeviceRecord& r) { EXPECT_EQ(r.CardAddr.str(), "00"); }},
-        {"counts are held to their ranges", QString(good).replace(60, 3, "999").replace(64, 3, "099"),
+        {"a time that is not a multiple of 8 takes its default", QString(good).replace(44, 3, "012"),
+         [](const DeviceRecord& r) { EXPECT_EQ(r.OutOnTimes.str(), "00"); }},
+        {"a time too large for its field takes its default", QString(good).replace(48, 3, "800"),
+         [](const DeviceRecord& r) { EXPECT_EQ(r.TimeDelayUp2ON.str(), "00"); }},
+        {"a position that is no binary number takes its default", QString(good).replace(30, 2, "21"),
+         [](const DeviceRecord& r) { EXPECT_EQ(r.CardAddr.str(), "01"); }},
+        {"a group that does not exist is dropped and the count follows the links kept",
+         QString(good).replace(64, 3, "099"),
          [](const DeviceRecord& r) {
-             EXPECT_EQ(r.NumOfGroups.str(), "04");
-             EXPECT_EQ(r.Grp[1].str(), "00") << "group 99 does not exist";
+             EXPECT_EQ(r.NumOfGroups.str(), "01");
+             EXPECT_EQ(r.Grp[1].str(), "32") << "the group after it moves up";
+             EXPECT_EQ(r.Grp[2].str(), "00");
          }},
-        {"the largest time fits its field", QString(good).replace(44, 3, "999"),
-         [](const DeviceRecord& r) { EXPECT_EQ(r.OutOnTimes.str(), "99"); }},
-        {"a short line gives what it holds and blanks", good.left(16),
+        {"a count above 4 takes the links of all four places", QString(good).replace(60, 3, "999").replace(72, 3, "017"),
+         [](const DeviceRecord& r) {
+             EXPECT_EQ(r.NumOfGroups.str(), "03");
+             EXPECT_EQ(r.Grp[1].str(), "03");
+             EXPECT_EQ(r.Grp[2].str(), "32");
+             EXPECT_EQ(r.Grp[3].str(), "17");
+         }},
+        {"a count larger than the links present", QString(good).replace(60, 3, "004"),
+         [](const DeviceRecord& r) { EXPECT_EQ(r.NumOfGroups.str(), "02"); }},
+        {"a value too large for a byte", QString(good).replace(52, 3, "256"),
+         [](const DeviceRecord& r) { EXPECT_EQ(r.AlarmValue.str(), "64 "); }},
+        {"a type code that is no multiple of 8", QString(good).replace(6, 2, "12"),
+         [](const DeviceRecord& r) { EXPECT_EQ(r.ExtType.str(), "00"); }},
+        {"a loop side of 5", QString(good).replace(17, 2, "05"),
+         [](const DeviceRecord& r) { EXPECT_EQ(r.LoopSide.str(), "0"); }},
+        {"a blank flag", QString(good).replace(26, 1, " "),
+         [](const DeviceRecord& r) { EXPECT_EQ(r.DeviceNeedVer.str(), "0"); }},
+        {"a short line gives what it holds and defaults", good.left(16),
          [](const DeviceRecord& r) {
              EXPECT_EQ(r.Exist.str(), "1");
              EXPECT_EQ(r.BaseType.str(), "5");
-             EXPECT_EQ(r.NameExist.str(), " ");
-             EXPECT_EQ(r.CardAddr.str(), "00");
-             EXPECT_EQ(r.AlarmValue.str(), "000");
+             EXPECT_EQ(r.NameExist.str(), "0");
+             EXPECT_EQ(r.CardAddr.str(), "01");
+             EXPECT_EQ(r.AlarmValue.str(), "64 ");
+             EXPECT_EQ(r.NumOfGroups.str(), "00");
              EXPECT_EQ(r.Grp[4].str(), "00");
          }},
-        {"an empty line marks no device", QString(), [](const DeviceRecord& r) { EXPECT_EQ(r.Exist.str(), " "); }},
+        {"an empty line marks no device", QString(), [](const DeviceRecord& r) { EXPECT_EQ(r.Exist.str(), "0"); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         DeviceRecord r = ResetRecord(5);
-        ReadTypeLine(c.line, r);
+        bool replaced = false;
+        ReadTypeLine(c.line, r, &replaced);
         c.check(r);
+        EXPECT_TRUE(replaced);
         EXPECT_EQ(r.Address.str(), "005") << "the address is not taken from the line";
     }
+    DeviceRecord r = ResetRecord(5);
+    bool replaced = false;
+    ReadTypeLine(good, r, &replaced);
+    EXPECT_FALSE(replaced) << "a good line replaces nothing";
 }
 
 TEST_F(ProjectLinesTest, SysCfgLines)
 {
     const SysCfg reset = CurrentSysCfg();
     EXPECT_EQ(SysCfgLine(reset), "00-003-1-1-0-1-0-0-0-0-0-0-0-0-0-0000-0000-01");
-    EXPECT_EQ(ReadSysCfgLine(SysCfgLine(reset)), reset);
+    bool replaced = false;
+    EXPECT_EQ(ReadSysCfgLine(SysCfgLine(reset), reset, &replaced), reset);
+    EXPECT_FALSE(replaced);
 
     SysCfg c = reset;
     c.DataSysByte1 = "7";
@@ -237,15 +265,46 @@ TEST_F(ProjectLinesTest, SysCfgLines)
     SysCfg expected = c;
     expected.DataSysByte1 = "07";
     expected.SysFlags.LoopSysStat = "004";
-    EXPECT_EQ(ReadSysCfgLine(line), expected);
+    EXPECT_EQ(ReadSysCfgLine(line, reset, &replaced), expected);
+    EXPECT_FALSE(replaced);
+}
 
-    // A damaged line: what it holds, in range, and blanks for the rest.
-    const SysCfg d = ReadSysCfgLine("xx-99");
-    EXPECT_EQ(d.DataSysByte1.str(), "00");
-    EXPECT_EQ(d.SysFlags.LoopSysStat.str(), "099");
-    EXPECT_EQ(d.SysFlags.ResetWithCod.str(), " ");
-    EXPECT_EQ(d.NightStart.str(), "0000");
-    EXPECT_EQ(d.NumOfSys.str(), "00");
+TEST_F(ProjectLinesTest, ASysCfgValueOutOfRangeTakesItsDefault)
+{
+    const SysCfg reset = CurrentSysCfg();
+    const QString good = "07-004-0-0-0-0-1-1-1-1-1-1-1-1-0-2200-0600-01";
+    struct Case {
+        const char* what;
+        QString line;
+        std::function<void(SysCfg&)> expect;  // applied to the good line's values
+    };
+    const std::vector<Case> cases{
+        {"the good line", good, nullptr},
+        {"a blank flag", QString(good).replace(7, 1, " "), [&](SysCfg& c) { c.SysFlags.ResetWithCod = reset.SysFlags.ResetWithCod; }},
+        {"a letter for a flag", QString(good).replace(19, 1, "x"),
+         [&](SysCfg& c) { c.SysFlags2.RlyFltStart = reset.SysFlags2.RlyFltStart; }},
+        {"a NUL for a flag", QString(good).replace(31, 1, QChar(0)), [&](SysCfg& c) { c.SysFlags2.VrstDly = "0"; }},
+        {"a flag of 2", QString(good).replace(15, 1, "2"), [&](SysCfg& c) { c.SysFlags.Spare = "0"; }},
+        {"loop class 5", QString(good).replace(3, 3, "005"), [&](SysCfg& c) { c.SysFlags.LoopSysStat = "003"; }},
+        {"loop class 0", QString(good).replace(3, 3, "000"), [&](SysCfg& c) { c.SysFlags.LoopSysStat = "003"; }},
+        {"hour 24", QString(good).replace(33, 4, "2400"), [&](SysCfg& c) { c.NightStart = "0000"; }},
+        {"minute 60", QString(good).replace(38, 4, "0660"), [&](SysCfg& c) { c.NightFinish = "0000"; }},
+        {"a time with a blank", QString(good).replace(33, 4, "22 0"), [&](SysCfg& c) { c.NightStart = "0000"; }},
+        {"a panel number that is no number", QString(good).replace(43, 2, "x1"), [&](SysCfg& c) { c.NumOfSys = "01"; }},
+        {"a first byte that is no number", QString(good).replace(0, 2, "-1"), [&](SysCfg& c) { c.DataSysByte1 = "00"; }},
+        {"a short line", "xx-99",
+         [&](SysCfg& c) { c = reset; }},
+    };
+    SysCfg goodValues = ReadSysCfgLine(good, reset);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        bool replaced = false;
+        const SysCfg got = ReadSysCfgLine(k.line, reset, &replaced);
+        SysCfg expected = goodValues;
+        if (k.expect) k.expect(expected);
+        EXPECT_EQ(got, expected);
+        EXPECT_EQ(replaced, k.expect != nullptr);
+    }
 }
 
 TEST_F(ProjectLinesTest, GroupLines)
@@ -272,10 +331,13 @@ TEST_F(ProjectLinesTest, GroupLines)
     EXPECT_EQ(GrpLineNumber("17-1-1[001/000/000/000/000/000]"), 17);
     EXPECT_EQ(GrpLineNumber(""), 0);
 
-    // Damaged: counts held to their ranges, outputs that cannot exist are empty places.
-    ReadGrpLine("05-9-9[999/abc/127/126/", back);
-    EXPECT_EQ(back.Trigger.str(), "3");
-    EXPECT_EQ(back.OutCount.str(), "6");
+    // Damaged: counts out of range take their defaults, outputs that cannot exist are empty places.
+    back = OutGrpArray[5];
+    bool replaced = false;
+    ReadGrpLine("05-9-9[999/abc/127/126/", back, &replaced);
+    EXPECT_TRUE(replaced);
+    EXPECT_EQ(back.Trigger.str(), "0");
+    EXPECT_EQ(back.OutCount.str(), "0");
     EXPECT_EQ(back.OutAddr[1].str(), "000");
     EXPECT_EQ(back.OutAddr[2].str(), "000");
     EXPECT_EQ(back.OutAddr[3].str(), "000");

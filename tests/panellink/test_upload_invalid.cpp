@@ -1,0 +1,114 @@
+// An upload whose project holds a value the panel cannot take sends nothing at all and says
+// where the value is; the empty-list refusal counts the addresses in use, not NumOfDevices.
+#include <functional>
+
+#include <gtest/gtest.h>
+
+#include "panellink/DeviceBlock.h"
+#include "panellink/Frame.h"
+#include "test_operations_support.h"
+
+namespace {
+
+class UploadInvalidTest : public OperationsTest {
+protected:
+    void SetUp() override
+    {
+        OperationsTest::SetUp();
+        AddDevice(3, DeviceKind::SmokeDetector, QStringLiteral("SMOKE 3"));
+        AddDevice(7, DeviceKind::Output, QStringLiteral("BELL 7"));
+        Connect(Versions(171));
+    }
+    void ExpectNothingSent()
+    {
+        EXPECT_TRUE(port.outputs.empty());
+        EXPECT_TRUE(panel->CommandsReceived().empty());
+        EXPECT_EQ(view.saves, 0) << "the file keeps what it held";
+    }
+};
+
+TEST_F(UploadInvalidTest, ARecordThatCannotBeEncodedStopsTheUploadBeforeAnyByte)
+{
+    struct Case {
+        const char* what;
+        std::function<void()> spoil;
+        const char* message;
+    };
+    const std::vector<Case> cases{
+        {"a flag of a device", [] { DeviceDataArray[7].DeviceDisable = "x"; },
+         "the project holds an invalid value at address 7"},
+        {"a group link that is no group", [] { DeviceDataArray[3].NumOfGroups = "01"; DeviceDataArray[3].Grp[1] = "40"; },
+         "the project holds an invalid value at address 3"},
+        {"a free address", [] { DeviceDataArray[100].AlarmValue = "300"; },
+         "the project holds an invalid value at address 100"},
+        {"an output of a group", [] { OutGrpArray[12].OutCount = "1"; OutGrpArray[12].OutAddr[1] = "999"; },
+         "the project holds an invalid value in operating group 12"},
+        {"a system flag", [] { SysFlags2.NightEna = "2"; }, "the project holds an invalid value in the system settings"},
+        {"a night time", [] { NightStart = "22:0"; }, "the project holds an invalid value in the system settings"},
+        {"a remote unit", [] { RemoteUnits.PS[2] = "1e300"; }, "the project holds an invalid value in the system settings"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto devices = DeviceDataArray;
+        const auto groups = OutGrpArray;
+        const SysFlags2Record flags2 = SysFlags2;
+        const FixedText<4> night = NightStart;
+        const RemoteUnitsRecord units = RemoteUnits;
+        c.spoil();
+        prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+        prompter.Expect(c.message, Ui::vbOK);
+        ops.Upload2Sys_Click();
+        EXPECT_EQ(prompter.Pending(), 0);
+        ExpectNothingSent();
+        EXPECT_FALSE(ops.Running());
+        EXPECT_FALSE(Prompts().join('|').contains("Com error")) << "the cable is not blamed";
+        DeviceDataArray = devices;
+        OutGrpArray = groups;
+        SysFlags2 = flags2;
+        NightStart = night;
+        RemoteUnits = units;
+    }
+    // Mended, the same project goes out whole.
+    prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+    prompter.Expect("Data transfer completed successfully", Ui::vbOK);
+    prompter.Expect("Do not forget", Ui::vbOK);
+    ops.Upload2Sys_Click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(panel->Memory().devices[7].toHex(), EncodeDeviceRecord(7, DeviceDataArray[7])->toHex());
+}
+
+TEST_F(UploadInvalidTest, TheMessageIsInHebrewInTheHebrewInterface)
+{
+    UILanguage = 1;
+    OutGrpArray[5].GrpNo = "00";
+    prompter.Expect(Ui::vbYes);
+    prompter.Expect(QStringLiteral("בפרויקט ערך לא חוקי בקבוצת הפעלה 5"), Ui::vbOK);
+    ops.Upload2Sys_Click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_TRUE(prompter.Calls().back().rightToLeft());
+    ExpectNothingSent();
+}
+
+TEST_F(UploadInvalidTest, TheEmptyListRefusalCountsTheAddressesInUse)
+{
+    // A count that says devices where there are none: refused, nothing sent.
+    ResetModule::ResetDevices(1, MaxAddress, 1);
+    NumOfDevices = "5";
+    prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+    prompter.Expect("An empty devices list cannot be sent to the system !", Ui::vbOK);
+    ops.Upload2Sys_Click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    ExpectNothingSent();
+
+    // A count of 0 beside a device in use: the device goes out.
+    AddDevice(9, DeviceKind::InputDevice, QStringLiteral("DOOR"));
+    NumOfDevices = "0";
+    prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+    prompter.Expect("Data transfer completed successfully", Ui::vbOK);
+    prompter.Expect("Do not forget", Ui::vbOK);
+    ops.Upload2Sys_Click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(panel->Memory().devices[9].toHex(), EncodeDeviceRecord(9, DeviceDataArray[9])->toHex());
+}
+
+}  // namespace
