@@ -62,4 +62,6 @@ int BitsOf(uint8_t byte, int hi, int lo) { return (byte >> lo) & ((1 << (hi - lo
 
 QString HexText(uint8_t byte) { return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper(); }
 
+QString Bit(uint8_t byte, int bit) { return QString::number(BitsOf(byte, bit, bit)); }
+
 }  // namespace PanelBytes

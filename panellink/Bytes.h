@@ -42,6 +42,8 @@ bool IsBcd(uint8_t byte);
 QString DecimalReading(uint8_t byte, int digits);
 // Bits hi..lo of a byte (7 is the most significant) as a number.
 int BitsOf(uint8_t byte, int hi, int lo);
+// One bit of a byte as the flag text "0" or "1".
+QString Bit(uint8_t byte, int bit);
 // The byte as two upper-case hex digits.
 QString HexText(uint8_t byte);
 

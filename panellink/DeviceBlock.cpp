@@ -27,8 +27,6 @@ bool IsSinglePosition(int kind)
     }
 }
 
-QString Bit(uint8_t byte, int bit) { return QString::number(BitsOf(byte, bit, bit)); }
-
 bool ModelSizeOk() { return MaxNumOfDevices >= 1 && MaxNumOfDevices <= MaxAddress; }
 
 }  // namespace

@@ -51,8 +51,6 @@ std::optional<Identity> ReadIdentity(const QByteArray& r)
     return id;
 }
 
-QString Bit(uint8_t byte, int bit) { return QString::number(BitsOf(byte, bit, bit)); }
-
 }  // namespace
 
 bool fillBaudRate2Snd(int code)
