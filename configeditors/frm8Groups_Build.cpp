@@ -14,6 +14,7 @@
 
 #include "configeditors/EditorWindow.h"
 #include "configeditors/frm8Groups.h"
+#include "platform/Printer.h"
 
 namespace {
 
@@ -91,15 +92,8 @@ QListWidget* List(QWidget* parent, const QString& name)
     return l;
 }
 
-// Fixed-column lines read left to right in both languages.
-QFont FixedFont()
-{
-    QFont f(QStringLiteral("Miriam Mono CLM"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    f.setPointSizeF(9.75);
-    return f;
-}
+// Fixed-column lines read left to right in both languages, in the reports' fixed-pitch font.
+QFont FixedFont() { return Printer::ReportFont(9.75); }
 
 }  // namespace
 
