@@ -12,9 +12,10 @@ constexpr int Wide = Right + Width - Middle;
 
 // Inside a section.
 constexpr int Margin = 30;
-constexpr int TitleTop = 105, TitleHeight = 315;
-constexpr int InnerLeft = 120, InnerTop = 480, InnerHeight = 750, InnerStep = 810;
-constexpr int OptionTop = 330, OptionHeight = 330, OptionGap = 60;
+constexpr int TitleLeft = 120, TitleTop = 105, TitleHeight = 315;
+// Narrow margins leave room for the longest option caption, "השתק עם סיסמא 4,8,2".
+constexpr int InnerLeft = 60, InnerTop = 480, InnerHeight = 750, InnerStep = 810;
+constexpr int OptionTop = 330, OptionHeight = 330, OptionGap = 60, PairGap = 30;
 // The remote units: four inner frames side by side, their options one above the other.
 constexpr int UnitWidth = 2000, UnitTop = 150, UnitHeight = 1170, UnitOptionStep = 390;
 constexpr int UnitGap = (Wide - 4 * UnitWidth) / 5;
@@ -59,7 +60,7 @@ Rect ShapeRect(const SectionInfo& s)
     return {Margin, Margin, s.place.width - 2 * Margin, s.place.height - 2 * Margin};
 }
 
-Rect TitleRect(const SectionInfo& s) { return {InnerLeft, TitleTop, s.place.width - 2 * InnerLeft, TitleHeight}; }
+Rect TitleRect(const SectionInfo& s) { return {TitleLeft, TitleTop, s.place.width - 2 * TitleLeft, TitleHeight}; }
 
 Rect InnerFrameRect(const SectionInfo& s, int i)
 {
@@ -72,8 +73,8 @@ Rect OptionRect(const SectionInfo& s, int k, bool rightToLeft)
     if (s.id == Section::Remote)
         return {OptionGap, OptionTop - 30 + k * UnitOptionStep, UnitWidth - 2 * OptionGap, OptionHeight};
     const int frameWidth = InnerFrameRect(s, 0).width;
-    const int width = (frameWidth - 3 * OptionGap) / 2;
-    const int left = OptionGap + k * (width + OptionGap);
+    const int width = (frameWidth - 3 * PairGap) / 2;
+    const int left = PairGap + k * (width + PairGap);
     return {rightToLeft ? frameWidth - left - width : left, OptionTop, width, OptionHeight};
 }
 

@@ -4,21 +4,18 @@
 #include <array>
 #include <cstdint>
 
+#include "configeditors/EditorWindow.h"
+
 namespace CardSettings {
 
 enum class Section : int { Alarm1, Alarm2, Fault, VRST, Loop, Remote, DayNight, Reset, Silence, Dialer, NumOfSys, Count };
 constexpr int SectionCount = int(Section::Count);
 
-constexpr int TwipsPerPixel = 15;
-constexpr int Px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+using EditorWindow::ClientHeight;
+using EditorWindow::Px;
 
-// The client area's width; the outer window's height in both layouts. The outer height holds the
-// title bar and the borders (420 twips) above the client area.
+// The client area's width; its height comes from the outer height of the layout.
 constexpr int ClientWidth = 13500;
-constexpr int OuterHeightFull = 9420;
-constexpr int OuterHeightSmall = 7545;
-constexpr int BorderHeight = 420;
-constexpr int ClientHeight(bool small) { return (small ? OuterHeightSmall : OuterHeightFull) - BorderHeight; }
 
 struct Rect {
     int left, top, width, height;

@@ -24,6 +24,14 @@ Message Box(int16_t lang, const QString& prompt, int buttons, const QString& tit
     return {prompt, buttons | (lang == 1 ? int(Ui::vbHebrew) : 0), title};
 }
 
+// The last line of the information line: the factory-name piece and the first 15 characters of
+// the factory name, whose address and label keep their order inside the Hebrew line.
+QString FactoryLine(int address, int16_t lang)
+{
+    const QString factory = DeviceDataArray[address].FactoryName.str().left(15);
+    return By(lang, u"שם ברירת המחדל: ", u"Factory name: ") + (lang == 1 ? Ui::LeftToRight(factory) : factory);
+}
+
 }  // namespace
 
 const std::vector<Caption>& CaptionTable()
@@ -172,7 +180,7 @@ QString InputInfo(const GroupsModel& m, int address)
         for (int k = 1; k <= r.NumOfGroups; ++k) groups << Str(r.Grp[k]);
         line += CR + groups.join(QStringLiteral(" , "));
     }
-    return line + CR + By(lang, u"שם ברירת המחדל: ", u"Factory name: ") + DeviceDataArray[address].FactoryName.str().left(15);
+    return line + CR + FactoryLine(address, lang);
 }
 
 QString OutputInfo(const GroupsModel& m, int address)
@@ -192,7 +200,7 @@ QString OutputInfo(const GroupsModel& m, int address)
     else
         line += By(lang, u" נמצא ב-", u" exist in ") + Str(c) + By(lang, u" קבוצות:", u" groups:") + CR + groups;
     if (address > MaxAddress) return line;  // a special output has no device record
-    return line + CR + By(lang, u"שם ברירת המחדל: ", u"Factory name: ") + DeviceDataArray[address].FactoryName.str().left(15);
+    return line + CR + FactoryLine(address, lang);
 }
 
 }  // namespace GroupsTexts

@@ -12,21 +12,24 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "configeditors/EditorWindow.h"
 #include "configeditors/frm8Groups.h"
+#include "platform/Printer.h"
 
 namespace {
 
-// Window sizes in twips (15 to the pixel).
-constexpr int TwipsPerPixel = 15;
+// The window's width in twips (15 to the pixel); its heights are the editors' own.
 constexpr int WidthTwips = 13800;
-constexpr int HeightFull = 9420;
-constexpr int HeightCompact = 7545;
+using EditorWindow::ClientHeight;
+using EditorWindow::Px;
 
 // The group buttons: one row, 900/32 units apart, the window's scale being one unit a pixel.
 constexpr double ButtonPitch = 900.0 / 32;
 constexpr int ButtonsLeft = 10, ButtonsTop = 8, ButtonSize = 28;
-// The trigger options inside Frame1: 1650 twips wide, 1650 twips apart.
-constexpr int OptionWidth = 1650 / TwipsPerPixel;
+// The trigger options inside Frame1: 1650 twips wide, 1650 twips apart; tall enough for the
+// chosen one's 14-point bold caption.
+constexpr int OptionWidth = 1650 / EditorWindow::TwipsPerPixel;
+constexpr int OptionTop = 24, OptionHeight = 30;
 
 struct Place {
     const char* control;  // a control's name, or the name of every element of a control array
@@ -35,35 +38,35 @@ struct Place {
 };
 
 const std::array<Place, 24> Places{{
-    {"Label1", {10, 42, 445, 20}, {10, 42, 445, 20}},
-    {"Label2", {465, 42, 445, 20}, {465, 42, 445, 20}},
-    {"Text2", {10, 64, 900, 20}, {10, 64, 900, 20}},
-    {"SystemInputDevices", {10, 86, 445, 170}, {10, 86, 445, 110}},
-    {"SystemOutputDevices", {465, 86, 445, 170}, {465, 86, 445, 110}},
-    {"Command3", {10, 262, 220, 40}, {10, 200, 220, 36}},
-    {"Command4", {235, 262, 220, 40}, {235, 200, 220, 36}},
-    {"Command5", {465, 262, 220, 40}, {465, 200, 220, 36}},
-    {"Command6", {690, 262, 220, 40}, {690, 200, 220, 36}},
-    {"Shape1", {10, 308, 900, 196}, {10, 240, 900, 150}},
-    {"Text1", {16, 314, 300, 24}, {16, 246, 300, 24}},
-    {"GroupInputDevices", {16, 344, 433, 154}, {16, 274, 433, 110}},
-    {"GroupOutputDevices", {471, 344, 433, 154}, {471, 274, 433, 110}},
-    {"Frame1", {10, 510, 345, 62}, {10, 396, 345, 58}},
-    {"Label6", {365, 510, 545, 64}, {365, 396, 545, 58}},
-    {"Command7", {10, 580, 130, 36}, {10, 460, 130, 34}},
-    {"Command8", {145, 580, 130, 36}, {145, 460, 130, 34}},
-    {"Command9", {280, 580, 70, 36}, {280, 460, 70, 34}},
-    {"Command10", {355, 580, 60, 36}, {355, 460, 60, 34}},
-    {"Command11", {420, 580, 100, 36}, {420, 460, 100, 34}},
-    {"Command1", {525, 580, 100, 36}, {525, 460, 100, 34}},
-    {"Command2", {630, 580, 130, 36}, {630, 460, 130, 34}},
-    {"SaveAndExitBttn", {765, 580, 70, 36}, {765, 460, 70, 34}},
-    {"ExitWithoutSave", {840, 580, 70, 36}, {840, 460, 70, 34}},
+    {"Label1", {10, 40, 445, 20}, {10, 40, 445, 20}},
+    {"Label2", {465, 40, 445, 20}, {465, 40, 445, 20}},
+    {"Text2", {10, 62, 900, 20}, {10, 62, 900, 20}},
+    {"SystemInputDevices", {10, 84, 445, 160}, {10, 84, 445, 100}},
+    {"SystemOutputDevices", {465, 84, 445, 160}, {465, 84, 445, 100}},
+    {"Command3", {10, 248, 220, 40}, {10, 188, 220, 36}},
+    {"Command4", {235, 248, 220, 40}, {235, 188, 220, 36}},
+    {"Command5", {465, 248, 220, 40}, {465, 188, 220, 36}},
+    {"Command6", {690, 248, 220, 40}, {690, 188, 220, 36}},
+    {"Shape1", {10, 292, 900, 190}, {10, 228, 900, 140}},
+    {"Text1", {16, 298, 300, 24}, {16, 234, 300, 24}},
+    {"GroupInputDevices", {16, 326, 433, 150}, {16, 262, 433, 100}},
+    {"GroupOutputDevices", {471, 326, 433, 150}, {471, 262, 433, 100}},
+    {"Frame1", {10, 488, 345, 60}, {10, 374, 345, 56}},
+    {"Label6", {365, 488, 545, 60}, {365, 374, 545, 56}},
+    {"Command7", {10, 556, 125, 36}, {10, 436, 125, 34}},
+    {"Command8", {140, 556, 125, 36}, {140, 436, 125, 34}},
+    {"Command9", {270, 556, 70, 36}, {270, 436, 70, 34}},
+    {"Command10", {345, 556, 60, 36}, {345, 436, 60, 34}},
+    {"Command11", {410, 556, 100, 36}, {410, 436, 100, 34}},
+    {"Command1", {515, 556, 110, 36}, {515, 436, 110, 34}},
+    {"Command2", {630, 556, 140, 36}, {630, 436, 140, 34}},
+    {"SaveAndExitBttn", {775, 556, 65, 36}, {775, 436, 65, 34}},
+    {"ExitWithoutSave", {845, 556, 65, 36}, {845, 436, 65, 34}},
 }};
 
 // The listing box over the list area and the line box along its lower edge.
-constexpr QRect List5Full{10, 42, 900, 436}, List5Compact{10, 42, 900, 322};
-constexpr QRect Text6Full{10, 478, 900, 26}, Text6Compact{10, 364, 900, 26};
+constexpr QRect List5Full{10, 40, 900, 416}, List5Compact{10, 40, 900, 302};
+constexpr QRect Text6Full{10, 456, 900, 26}, Text6Compact{10, 342, 900, 26};
 
 template <typename T>
 T* Make(QWidget* parent, const QString& name)
@@ -89,15 +92,8 @@ QListWidget* List(QWidget* parent, const QString& name)
     return l;
 }
 
-// Fixed-column lines read left to right in both languages.
-QFont FixedFont()
-{
-    QFont f(QStringLiteral("Miriam Mono CLM"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
-    f.setPointSizeF(9.75);
-    return f;
-}
+// Fixed-column lines read left to right in both languages, in the reports' fixed-pitch font.
+QFont FixedFont() { return Printer::ReportFont(9.75); }
 
 }  // namespace
 
@@ -157,7 +153,7 @@ void frm8Groups::BuildControls()
             Option1[k]->setGeometry(-OptionWidth * 2, 0, OptionWidth, 24);  // off the window
             Option1[k]->hide();
         } else {
-            Option1[k]->setGeometry(8 + OptionWidth * (k - 1), 26, OptionWidth, 26);
+            Option1[k]->setGeometry(8 + OptionWidth * (k - 1), OptionTop, OptionWidth, OptionHeight);
         }
     }
     auto* triggerChoice = new QButtonGroup(this);
@@ -193,7 +189,7 @@ void frm8Groups::BuildControls()
 
 void frm8Groups::PlaceControls(bool small)
 {
-    setFixedSize(WidthTwips / TwipsPerPixel, (small ? HeightCompact : HeightFull) / TwipsPerPixel);
+    setFixedSize(Px(WidthTwips), Px(ClientHeight(small)));
     for (const Place& p : Places) {
         const QString name = QString::fromLatin1(p.control);
         const QRect& r = small ? p.compact : p.full;
@@ -211,5 +207,5 @@ void frm8Groups::PlaceControls(bool small)
 
 void frm8Groups::PlaceText6()
 {
-    Text6->setGeometry(height() == HeightCompact / TwipsPerPixel ? Text6Compact : Text6Full);
+    Text6->setGeometry(height() == Px(ClientHeight(true)) ? Text6Compact : Text6Full);
 }

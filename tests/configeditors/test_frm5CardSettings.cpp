@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "CaptionsFit.h"
 #include "ProjectFixture.h"
 #include "configeditors/CardSettingsTexts.h"
 #include "configeditors/frm5CardSettings.h"
@@ -203,6 +204,8 @@ TEST_F(CardSettingsWindowTest, CaptionsFollowTheLanguageAndTheDesignCaptionsStay
             EXPECT_EQ(Text(w, name.toLatin1().constData()), c.text) << name.toStdString();
         }
         EXPECT_EQ(w.Option(SysFlagsSlave, 1)->toolTip(), CardSettingsTexts::ReverseRelayHint);
+        w.show();
+        ExpectCaptionsFit(w);
     }
     UILanguage = 2;
     frm5CardSettings en;

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "CaptionsFit.h"
 #include "GroupsWindowFixture.h"
 #include "platform/VbColor.h"
 
@@ -25,13 +26,13 @@ TEST_F(GroupsWindowTest, OpensOnGroupOneInBothLanguagesAndLayouts)
         QString title, label1, add, frame1;
     };
     const std::vector<Case> cases{
-        {2, false, false, {920, 628}, "Tessel126 - Operating groups", "INPUTS", "Add\nto group 1",
+        {2, false, false, {920, 600}, "Tessel126 - Operating groups", "INPUTS", "Add\nto group 1",
          "Quantity of inputs that operate outputs"},
-        {2, true, true, {920, 503}, "Tessel126 - Operating groups", "INPUTS", "Add\nto group 1",
+        {2, true, true, {920, 475}, "Tessel126 - Operating groups", "INPUTS", "Add\nto group 1",
          "Quantity of inputs that operate outputs"},
-        {1, false, true, {920, 628}, QStringLiteral("Tessel126 - קבוצות הפעלה"), QStringLiteral("התקני מבוא"),
+        {1, false, true, {920, 600}, QStringLiteral("Tessel126 - קבוצות הפעלה"), QStringLiteral("התקני מבוא"),
          QStringLiteral("להוסיף\nלקבוצה מס' 1"), QStringLiteral("כמות התקני מבוא מפעילים התקני מוצא בקבוצה")},
-        {1, true, false, {920, 503}, QStringLiteral("Tessel126 - קבוצות הפעלה"), QStringLiteral("התקני מבוא"),
+        {1, true, false, {920, 475}, QStringLiteral("Tessel126 - קבוצות הפעלה"), QStringLiteral("התקני מבוא"),
          QStringLiteral("להוסיף\nלקבוצה מס' 1"), QStringLiteral("כמות התקני מבוא מפעילים התקני מוצא בקבוצה")},
     };
     MaxNumOfDevices = 50;  // the caption names the larger model whatever the panel
@@ -61,6 +62,10 @@ TEST_F(GroupsWindowTest, OpensOnGroupOneInBothLanguagesAndLayouts)
         EXPECT_EQ(w.Text1[1]->text(), (c.lang == 1 ? QStringLiteral("קבוצת הפעלה ") : QStringLiteral("Group ")) + "1");
         EXPECT_EQ(w.GroupSelectted[32]->x() - w.GroupSelectted[1]->x(), 872) << "900/32 apart";
         EXPECT_EQ(VbColor::BackColor(w.GroupSelectted[7]), Blue);
+        w.show();
+        ExpectCaptionsFit(w);
+        // The windows' heights hold the title bar: 9420 and 7545 twips outside.
+        EXPECT_LE(w.ExitWithoutSave->geometry().bottom(), w.height() - 1);
     }
     Flags(false, false, false);
     frm8Groups w;
@@ -185,6 +190,7 @@ TEST_F(GroupsWindowTest, TriggerOptionsOfTheShownGroup)
     EXPECT_EQ(w.Model().GrpEditArray[7].Trigger, 1);
     EXPECT_EQ(w.Option1[1]->font().pointSize(), 14);
     EXPECT_TRUE(w.Option1[1]->font().bold());
+    ExpectCaptionsFit(w);
     EXPECT_EQ(w.Option1[2]->font().pointSize(), 10);
     EXPECT_FALSE(w.Option1[2]->font().bold());
 
@@ -216,6 +222,7 @@ TEST_F(GroupsWindowTest, InformationLineFollowsTheSelection)
     Focus(w.GroupInputDevices[3]);
     Select(w.GroupInputDevices[3], {3});
     EXPECT_EQ(w.Label6->text(), "Device 003 Exist in 2 groups of 4 gropus\n3 , 7\nFactory name: 003 SMOKE DET  ");
+    ExpectCaptionsFit(w);
     w.GroupInputDevices[3]->clearSelection();
     EXPECT_EQ(w.Label6->text(), "") << "nothing selected";
 
