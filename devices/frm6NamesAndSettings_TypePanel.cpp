@@ -257,7 +257,12 @@ void TypePanelControls::Show()
     }
     if (small_ != SmallDisplay) Layout();
     ShowHeading();
-    SetText(Label10, model_.Note());
+    {
+        const QString& t = model_.Note();
+        const QFont f = Fitted(headingFont_, t, headingFont_.pointSizeF(), headingFont_.bold(), Label10->contentsRect().width() - 2);
+        if (Label10->font() != f) Label10->setFont(f);
+        SetText(Label10, t);
+    }
     SetText(Label19, model_.ModelLine());
     {
         // As wide and as high as its text, within its place and centred on its height, so that it

@@ -266,6 +266,8 @@ int CaptionRoom(const QRadioButton* b)
 TEST_F(PanelWindowTest, EveryTypeShowsUncutInBothLanguagesAndLayouts)
 {
     Put(126, DeviceKind::Output);
+    Put(120, DeviceKind::Output, 2);
+    Put(121, DeviceKind::Output, 3);
     AdminMode = true;
     for (int lang : {2, 1})
         for (bool small : {false, true}) {
@@ -288,6 +290,7 @@ TEST_F(PanelWindowTest, EveryTypeShowsUncutInBothLanguagesAndLayouts)
                         QRadioButton* b = p.SettingsOption[size_t(f)][k];
                         if (!b->isHidden()) fits(b, b->text(), CaptionRoom(b));
                     }
+                fits(p.Label10, p.Label10->text(), p.Label10->contentsRect().width());
                 // The heading keeps clear of the previous and next buttons.
                 const QRect text = p.Label9->contentsRect().translated(p.Label9->pos());
                 fits(p.Label9, p.Label9->text(), text.width());
@@ -314,6 +317,9 @@ TEST_F(PanelWindowTest, EveryTypeShowsUncutInBothLanguagesAndLayouts)
             }
             p.Command13->click();
             w.DeviceSettings[126]->click();
+            check();
+            p.Command13->click();
+            w.DeviceSettings[121]->click();  // the note on the second of two addresses
             check();
             p.Command13->click();
         }
