@@ -160,10 +160,10 @@ void TypePanel::ShowDeviceSettings(const TypeDef& t)
             f.options.push_back({o.caption.For(lang), true, false, o.backColor});
         }
     }
-    // A record of the kind on show gives the choices; a new device, or a detector just
-    // switched between smoke and heat, starts at the defaults.
+    // An existing device's record gives the choices, also after a switch between smoke and
+    // heat; a new device starts at the defaults, and so does a heat display after the first.
     const DeviceRecord& r = DeviceDataArrayEdit[panelAddress_];
-    const bool fromRecord = panelExisting_ && KindOf(r) == t.kind && !(t.kind == DeviceKind::HeatDetector && smokeHeatSwitch_);
+    const bool fromRecord = panelExisting_ && !(t.kind == DeviceKind::HeatDetector && smokeHeatSwitch_);
     for (size_t i = 0; i < t.frames.size(); ++i) {
         const int f = int(i) + 1;
         const FrameDef& d = *frames_[f].def;

@@ -95,7 +95,8 @@ std::map<FrameRole, FrameDef> BuildFrames()
     const Caption addresses = Both("Select number of addresses", "בחירת כמות כתובות בכרטיס");
     add({FrameRole::Addresses, addresses, 1, {{Same("1"), ReadRule::OneAddress}, {Same("2"), ReadRule::TwoAddresses}}});
     add({FrameRole::AddressesTwoOnly, addresses, 2, {{Same("-"), ReadRule::Never}, {Same("2"), ReadRule::Always}}});
-    add({FrameRole::AddressesOneOnly, addresses, 1, {{Same("1"), ReadRule::Always}, {Same("-"), ReadRule::Never}}});
+    // The line relay takes one address; a stored second position still shows as such.
+    add({FrameRole::AddressesOneOnly, addresses, 1, {{Same("1"), ReadRule::OneAddress}, {Same("-"), ReadRule::TwoAddresses}}});
     add({FrameRole::ActivatesAlarm, Both("Activates Alarm", "מפעיל אזעקה"), 1,
          {{Both("YES", "כן"), ReadRule::Fields, {{F::IsNotUseInAlarm, 0}}, {W(F::IsNotUseInAlarm, "0")}},
           {Both("NO", "לא"), ReadRule::Fields, {{F::IsNotUseInAlarm, 1}}, {W(F::IsNotUseInAlarm, "1")}}}});

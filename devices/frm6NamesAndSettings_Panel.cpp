@@ -24,6 +24,9 @@ void frm6NamesAndSettings::BuildPanels()
 
     // The help button lies with the names-view tools, beside the names import.
     Command14 = Button(Picture7, QStringLiteral("Command14"), 84, 54, 24, 20, QStringLiteral("?"));
+    // A click leaves the focus on the help's own button, so a second click hides the help
+    // instead of the lost focus hiding it and the click showing it again.
+    Command14->setFocusPolicy(Qt::TabFocus);
     Picture8 = Make<QFrame>(this, QStringLiteral("Picture8"), 0, 0, 10, 10);
     Picture8->setFrameShape(QFrame::Box);
     Picture8->setAutoFillBackground(true);

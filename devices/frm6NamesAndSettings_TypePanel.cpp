@@ -1,6 +1,8 @@
 // The type panel's controls: built once, shown from the model after every step.
 #include "devices/frm6NamesAndSettings_TypePanel.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
@@ -9,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 
 #include "core/DataModel.h"
@@ -24,7 +27,31 @@ using TypePanelTable::Outputs;
 
 namespace {
 
-QRect Pixels(const QRect& twips) { return {Px(twips.x()), Px(twips.y()), Px(twips.width()), Px(twips.height())}; }
+// Edges, not sizes, are rounded: controls that meet in twips meet on screen, with no gap.
+QRect Pixels(const QRect& twips)
+{
+    const int left = Px(twips.x()), top = Px(twips.y());
+    return {left, top, Px(twips.x() + twips.width()) - left, Px(twips.y() + twips.height()) - top};
+}
+
+// The font at `points` and, when the text is wider than `width` there, the largest smaller size
+// at which it fits (not below 6 points): a caption is never cut.
+QFont Fitted(QFont f, const QString& text, qreal points, bool bold, int width)
+{
+    f.setBold(bold);
+    for (qreal p = points;; p -= 0.5) {
+        f.setPointSizeF(p);
+        if (p <= 6 || QFontMetrics(f).horizontalAdvance(text) <= width) return f;
+    }
+}
+
+// The room a radio button leaves for its caption beside its circle.
+int CaptionRoom(const QRadioButton* b)
+{
+    const QStyle* st = b->style();
+    return b->width() - st->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b)
+           - st->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, b) - 2;
+}
 
 // An option reacts to a click anywhere on it, not only on its circle and caption.
 class PanelOption : public QRadioButton {
@@ -80,12 +107,8 @@ void ShowTypeOption(QRadioButton* b, const TypeOptionState& s, int group, int in
     if (VbColor::BackColor(b) != back || !b->property("vbBackColor").isValid()) VbColor::SetBackColor(b, back);
     const uint32_t fore = s.whiteText ? 0xFFFFFF : 0x000000;
     if (VbColor::ForeColor(b) != fore) VbColor::SetForeColor(b, fore);
-    QFont f = b->font();
-    if (f.pointSize() != s.fontSize || f.bold() != s.bold) {
-        f.setPointSize(s.fontSize);
-        f.setBold(s.bold);
-        b->setFont(f);
-    }
+    const QFont f = Fitted(b->font(), caption, s.fontSize, s.bold, CaptionRoom(b));
+    if (b->font() != f) b->setFont(f);
     b->show();
 }
 
@@ -144,6 +167,11 @@ void TypePanelControls::Build()
     Label10 = Make<QLabel>(p, QStringLiteral("Label10"), 0, 0, 10, 10);
     Label9 = Make<QLabel>(p, QStringLiteral("Label9"), 0, 0, 10, 10);
     Label19 = Make<QLabel>(p, QStringLiteral("Label19"), 0, 0, 10, 10);
+    // The model line lies on the bottom box's top edge: it hides the edge behind its text, as a
+    // frame's caption does, instead of being struck through by it.
+    Label19->setAutoFillBackground(true);
+    Label19->setIndent(4);
+    headingFont_ = Label9->font();
     Text12 = Make<QLineEdit>(p, QStringLiteral("Text12"), 0, 0, 10, 10);
     Text12->setMaxLength(16);
     Shape9 = Box(p, QStringLiteral("Shape9"));
@@ -202,6 +230,7 @@ void TypePanelControls::Layout()
     Command13->setGeometry(Pixels(L::Cancel(s)));
     Command16->setGeometry(Pixels(L::Previous()));
     Command15->setGeometry(Pixels(L::Next()));
+    Label19->raise();
     Command16->raise();
     Command15->raise();
 }
@@ -223,12 +252,29 @@ void TypePanelControls::Show()
 {
     if (!model_.Shown()) {
         Picture3->hide();
+        CoverWindow(false);
         return;
     }
     if (small_ != SmallDisplay) Layout();
-    SetText(Label9, model_.Heading());
-    SetText(Label10, model_.Note());
+    ShowHeading();
+    {
+        const QString& t = model_.Note();
+        const QFont f = Fitted(headingFont_, t, headingFont_.pointSizeF(), headingFont_.bold(), Label10->contentsRect().width() - 2);
+        if (Label10->font() != f) Label10->setFont(f);
+        SetText(Label10, t);
+    }
     SetText(Label19, model_.ModelLine());
+    {
+        // As wide and as high as its text, within its place and centred on its height, so that it
+        // hides no more than the box edge behind it (the small layout's last frame ends just above).
+        const QRect place = Pixels(TypePanelLayout::ModelLine(small_));
+        const QString& t = model_.ModelLine();
+        const QFontMetrics fm = Label19->fontMetrics();
+        const int w = t.isEmpty() ? 0 : std::min(place.width(), fm.horizontalAdvance(t) + 2 * Label19->indent() + 2);
+        const int h = std::min(place.height(), fm.height());
+        Label19->setGeometry(place.x(), place.y() + (place.height() - h) / 2, w, h);
+        Label19->setVisible(w > 0);
+    }
     if (Text12->text() != model_.Name()) Text12->setText(model_.Name());
     const Qt::LayoutDirection direction = UILanguage == 1 ? Qt::RightToLeft : Qt::LeftToRight;
     for (QWidget* w : std::initializer_list<QWidget*>{Text12, Label9, Label10}) w->setLayoutDirection(direction);
@@ -240,6 +286,43 @@ void TypePanelControls::Show()
     ShowFrames();
     Picture3->show();
     Picture3->raise();
+    CoverWindow(true);
+}
+
+// The previous and next buttons lie on the heading's two ends: its text keeps clear of them.
+void TypePanelControls::ShowHeading()
+{
+    const int margin = model_.StepButtonsShown() ? Command16->width() + 2 : 0;
+    if (Label9->contentsMargins().left() != margin) Label9->setContentsMargins(margin, 0, margin, 0);
+    const QString& t = model_.Heading();
+    const QFont f = Fitted(headingFont_, t, headingFont_.pointSizeF(), headingFont_.bold(), Label9->width() - 2 * margin - 2);
+    if (Label9->font() != f) Label9->setFont(f);
+    SetText(Label9, t);
+}
+
+// While the panel covers the window, what lies under it is out of reach of the keyboard as well
+// as of the mouse: the name box takes the focus. Closing the panel gives back exactly what it
+// took, the focus included.
+void TypePanelControls::CoverWindow(bool cover)
+{
+    if (!cover) {
+        for (const QPointer<QWidget>& w : covered_)
+            if (w) w->setEnabled(true);
+        covered_.clear();
+        if (focusBefore_ && focusBefore_->isEnabled() && focusBefore_->isVisible()) focusBefore_->setFocus(Qt::OtherFocusReason);
+        focusBefore_ = nullptr;
+        return;
+    }
+    if (!covered_.empty()) return;
+    QWidget* window = Picture3->parentWidget();
+    QWidget* focus = window->focusWidget();
+    focusBefore_ = focus && !Picture3->isAncestorOf(focus) ? focus : nullptr;
+    for (QWidget* w : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w == Picture3 || w->isWindow() || w->testAttribute(Qt::WA_ForceDisabled)) continue;
+        w->setEnabled(false);
+        covered_.emplace_back(w);
+    }
+    Text12->setFocus(Qt::OtherFocusReason);
 }
 
 void TypePanelControls::ShowTypes()
@@ -260,6 +343,8 @@ void TypePanelControls::ShowFrames()
             QRadioButton* b = SettingOption(f, k);
             b->setGeometry(Pixels(TypePanelLayout::SettingsOption(k, n, small_)));
             if (b->text() != o.caption) b->setText(o.caption);
+            const QFont font = Fitted(optionFont_, o.caption, optionFont_.pointSizeF(), false, CaptionRoom(b));
+            if (b->font() != font) b->setFont(font);
             b->setEnabled(o.enabled);
             b->setChecked(o.selected);
             if (o.backColor) VbColor::SetBackColor(b, o.backColor);

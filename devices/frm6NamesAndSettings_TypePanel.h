@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QObject>
+#include <QPointer>
 
 #include "devices/TypePanel.h"
 
@@ -46,8 +47,10 @@ public:
 private:
     void Build();
     void Layout();
+    void ShowHeading();
     void ShowTypes();
     void ShowFrames();
+    void CoverWindow(bool cover);
     // Runs a model step and shows the outcome.
     template <typename F>
     void Forward(F step);
@@ -56,4 +59,7 @@ private:
     bool small_ = false;
     bool checkingName_ = false;
     QFont optionFont_;
+    QFont headingFont_;
+    std::vector<QPointer<QWidget>> covered_;  // the window's controls the panel disabled
+    QPointer<QWidget> focusBefore_;           // where the focus was when the panel opened
 };

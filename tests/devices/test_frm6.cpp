@@ -208,6 +208,7 @@ TEST_F(WindowTest, AMapCellOpensItsAddressInTheRows)
     EXPECT_TRUE(w.Picture2->isHidden());
     EXPECT_FALSE(w.Frame1->isHidden());
     EXPECT_EQ(w.Picture1->y(), -99 * 25);
+    QTest::keyClick(&w, Qt::Key_Escape);  // the type panel the click opened on the detector
     EXPECT_TRUE(w.NewName[100]->hasFocus());
     // Back to the map: built afresh.
     w.Command10->click();

@@ -3,6 +3,7 @@
 // cancelled, the window closed while the panel is open; the names-import help panel.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 #include "DevicesFixture.h"
@@ -41,6 +43,12 @@ protected:
         QLineEdit* box = P(w).Text12;
         box->clear();
         QTest::keyClicks(box, name);
+    }
+    static void Show(frm6NamesAndSettings& w)
+    {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     }
     static void Close(frm6NamesAndSettings& w, ScriptedPrompter& prompter, int answer)
     {
@@ -240,10 +248,107 @@ TEST_F(PanelWindowTest, ClosingTheWindowOnASecondPanelLeavesNoHalfDevice)
     p.SettingOption(1, 2)->click();
     p.Command12->click();
     ASSERT_TRUE(PanelShown(w));
-    Close(w, prompter, Ui::vbYes);
+    // The panel covers the window's own buttons: the window's close box is what is left.
+    prompter.Expect("Save data ?", Ui::vbYes);
+    w.close();
     EXPECT_EQ(DeviceDataArray[60].Exist, "0");
     EXPECT_EQ(DeviceDataArray[61].Exist, "0");
     EXPECT_EQ(NumOfDevices, "000");
+}
+
+// The room a type option leaves for its caption beside its circle.
+int CaptionRoom(const QRadioButton* b)
+{
+    return b->width() - b->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b)
+           - b->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, b);
+}
+
+TEST_F(PanelWindowTest, EveryTypeShowsUncutInBothLanguagesAndLayouts)
+{
+    Put(126, DeviceKind::Output);
+    Put(120, DeviceKind::Output, 2);
+    Put(121, DeviceKind::Output, 3);
+    AdminMode = true;
+    for (int lang : {2, 1})
+        for (bool small : {false, true}) {
+            SCOPED_TRACE(QStringLiteral("language %1, %2 layout").arg(lang).arg(small ? "small" : "big").toStdString());
+            UILanguage = int16_t(lang);
+            SmallDisplay = small;
+            frm6NamesAndSettings w;
+            Rows(w);
+            TypePanelControls& p = P(w);
+            const auto fits = [](QWidget* wgt, const QString& text, int room) {
+                EXPECT_LE(wgt->fontMetrics().horizontalAdvance(text), room) << text.toStdString();
+            };
+            const auto check = [&] {
+                for (int i = 1; i <= 11; ++i) fits(p.Option1[size_t(i)], p.Option1[size_t(i)]->text(), CaptionRoom(p.Option1[size_t(i)]));
+                for (int i = 1; i <= 4; ++i) fits(p.Option2[size_t(i)], p.Option2[size_t(i)]->text(), CaptionRoom(p.Option2[size_t(i)]));
+                // The options of each frame in equal slices, edge to edge.
+                for (int i = 2; i <= 11; ++i) EXPECT_EQ(p.Option1[size_t(i)]->y(), p.Option1[size_t(i - 1)]->geometry().bottom() + 1) << i;
+                for (int f = 1; f <= 5; ++f)
+                    for (size_t k = 1; k < p.SettingsOption[size_t(f)].size(); ++k) {
+                        QRadioButton* b = p.SettingsOption[size_t(f)][k];
+                        if (!b->isHidden()) fits(b, b->text(), CaptionRoom(b));
+                    }
+                fits(p.Label10, p.Label10->text(), p.Label10->contentsRect().width());
+                // The heading keeps clear of the previous and next buttons.
+                const QRect text = p.Label9->contentsRect().translated(p.Label9->pos());
+                fits(p.Label9, p.Label9->text(), text.width());
+                if (!p.Command16->isHidden()) {
+                    EXPECT_FALSE(text.intersects(p.Command16->geometry()));
+                    EXPECT_FALSE(text.intersects(p.Command15->geometry()));
+                }
+                // The model line lies over the bottom box's edge, not under it.
+                if (!p.Label19->text().isEmpty()) {
+                    fits(p.Label19, p.Label19->text(), p.Label19->contentsRect().width());
+                    EXPECT_TRUE(p.Label19->autoFillBackground());
+                    const QObjectList& z = p.Picture3->children();
+                    EXPECT_GT(z.indexOf(p.Label19), z.indexOf(p.Shape9));
+                }
+            };
+            w.EnableDevice[124]->click();
+            for (int i = 1; i <= 11; ++i) {
+                p.Option1[size_t(i)]->click();
+                check();
+            }
+            for (int i = 1; i <= 4; ++i) {
+                p.Option2[size_t(i)]->click();
+                check();
+            }
+            p.Command13->click();
+            w.DeviceSettings[126]->click();
+            check();
+            p.Command13->click();
+            w.DeviceSettings[121]->click();  // the note on the second of two addresses
+            check();
+            p.Command13->click();
+        }
+}
+
+TEST_F(PanelWindowTest, TheKeyboardCannotReachWhatThePanelCovers)
+{
+    Put(7, DeviceKind::SmokeDetector);
+    frm6NamesAndSettings w;
+    Show(w);
+    Rows(w);
+    TypePanelControls& p = P(w);
+    w.NewName[7]->setFocus(Qt::OtherFocusReason);
+    w.DeviceSettings[7]->click();
+    ASSERT_TRUE(PanelShown(w));
+    EXPECT_TRUE(p.Text12->hasFocus());
+    for (int i = 0; i < 60; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_TRUE(w.Picture3->isAncestorOf(QApplication::focusWidget())) << i;
+    }
+    EXPECT_FALSE(w.DisableDevice[7]->isEnabled());
+    EXPECT_FALSE(w.ExitCmd->isEnabled());
+    p.Command13->click();
+    // Everything back as it was, a free row's settings button still off, the focus where it was.
+    EXPECT_TRUE(w.DisableDevice[7]->isEnabled());
+    EXPECT_TRUE(w.ExitCmd->isEnabled());
+    EXPECT_TRUE(w.EnableDevice[8]->isEnabled());
+    EXPECT_FALSE(w.DeviceSettings[8]->isEnabled());
+    EXPECT_TRUE(w.NewName[7]->hasFocus());
 }
 
 TEST_F(PanelWindowTest, NamesImportHelpAndTheProjectFolder)
@@ -262,6 +367,13 @@ TEST_F(PanelWindowTest, NamesImportHelpAndTheProjectFolder)
     w.Command18->click();
     EXPECT_EQ(Shell::RecordedCalls(), QStringList{usrDataPath});
     w.Command14->click();
+    EXPECT_TRUE(w.Picture8->isHidden());
+    // With the mouse too: the second click hides it.
+    Show(w);
+    QTest::mouseClick(w.Command14, Qt::LeftButton);
+    EXPECT_FALSE(w.Picture8->isHidden());
+    EXPECT_TRUE(w.Command18->hasFocus());
+    QTest::mouseClick(w.Command14, Qt::LeftButton);
     EXPECT_TRUE(w.Picture8->isHidden());
     Shell::SetTestMode(false);
     Shell::ClearRecordedCalls();

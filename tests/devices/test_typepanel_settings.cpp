@@ -73,9 +73,14 @@ TEST_F(TypePanelTest, SmokeAndHeatSwitchIntoEachOther)
     }
     EXPECT_FALSE(panel.TypeOption(In, 3).enabled);
     EXPECT_EQ(panel.TypeOption(In, 3).back, TypeBack::Grey);
-    // To smoke: the stored temperature is no sensitivity, so the smoke defaults show.
+    // To smoke: the record is read as a smoke detector's, its value by the thresholds.
     panel.ChooseType(In, 1);
     EXPECT_EQ(Selections(), (std::vector<int>{2, 1, 0, 0, 0}));
+    High2Medium = 66;
+    panel.ChooseType(In, 2);
+    panel.ChooseType(In, 1);
+    EXPECT_EQ(Selections(), (std::vector<int>{3, 1, 0, 0, 0}));
+    High2Medium = 55;
     EXPECT_EQ(panel.TypeOption(In, 3).back, TypeBack::Grey);
     EXPECT_EQ(panel.TypeOption(In, 1).back, TypeBack::White);
     EXPECT_EQ(panel.TypeOption(In, 2).back, TypeBack::TypeColour);
@@ -220,4 +225,15 @@ TEST_F(TypePanelTest, AddressChoiceAndPositionNotes)
     EXPECT_EQ(panel.Note(), QStringLiteral(u"כתובת 2 מתוך 2 כתובות"));
     panel.Cancel();
     EXPECT_EQ(Rec(21).Exist, "1");  // an existing device's cancel takes nothing back
+
+    // A line relay stored with a second position shows it, and keeps it.
+    UILanguage = 2;
+    AddDevice(30, Out, 4);
+    Rec(30).CardAddr = "02";
+    panel.DeviceSettings(30);
+    EXPECT_EQ(SelectedIn(1), 2);
+    EXPECT_EQ(panel.Note(), "");
+    panel.Apply();
+    EXPECT_EQ(Rec(30).CardAddr, "02");
+    EXPECT_EQ(Rec(31).Exist, "0");
 }
