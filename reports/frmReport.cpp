@@ -155,7 +155,10 @@ bool frmReport::printTxtFile(const QString& path)
         ShowMessage(ReportFrameTexts::PrintFailed(lang_, path + QLatin1Char('\r') + error.message));
         return false;
     }
-    const Printer::Result result = Printer::PrintLines(*lines, QFileInfo(path).fileName(), this);
+    // The whole printout in the report's language direction, so that its columns line up also
+    // where a name is in the other script.
+    const Printer::Result result = Printer::PrintLines(
+        *lines, QFileInfo(path).fileName(), lang_ == 1 ? Qt::RightToLeft : Qt::LeftToRight, this);
     if (result.status == Printer::Status::Failed) ShowMessage(ReportFrameTexts::PrintFailed(lang_, result.where));
     return result.status == Printer::Status::Printed;
 }
