@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 
 #include "core/DataModel.h"
@@ -74,6 +75,18 @@ QPushButton* Button(QWidget* parent, const QString& name, int left, int width)
     return b;
 }
 
+// A caption wider than its button (where a wider font stands in for Arial) gets a smaller size,
+// so that none of it is cut.
+void FitCaption(QPushButton* b)
+{
+    QFont f = Arial(12, true);
+    QStyleOptionButton option;
+    option.initFrom(b);
+    const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width() - 4;
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(b->text()) > room) f.setPointSizeF(f.pointSizeF() - 0.25);
+    b->setFont(f);
+}
+
 }  // namespace
 
 frmReport::frmReport(ReportWindow window, QWidget* parent) : QDialog(parent), model_(ReportModel::Make(window))
@@ -124,6 +137,7 @@ void frmReport::Form_Load()
     saveLogCmd->setText(buttons.save);
     prnCmd->setText(buttons.print);
     ExitCmd->setText(buttons.exit);
+    for (QPushButton* b : {Command1, saveLogCmd, prnCmd, ExitCmd}) FitCaption(b);
     Koteret->setAlignment(Qt::AlignVCenter | Qt::AlignAbsolute | (lang_ == 1 ? Qt::AlignRight : Qt::AlignLeft));
     Koteret->setText(texts.koteret);
 

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "ReportFixture.h"
 #include "reports/frmGroups.h"
@@ -78,9 +80,18 @@ TEST_F(FrameTest, CaptionsTextsAndSizesOfTheFourWindows)
         EXPECT_EQ(bool(w->Label2->alignment() & Qt::AlignRight), c.label2Right);
         EXPECT_EQ(w->saveLogCmd->text(), QString::fromUtf8(c.save));
         EXPECT_DOUBLE_EQ(w->NewList->font().pointSizeF(), c.listPoints);
-        EXPECT_EQ(w->height(), 628);
+        EXPECT_EQ(w->size(), QSize(900, 600)) << "9420 twips with the title bar and borders";
         EXPECT_EQ(w->NewList->geometry(), QRect(5, 35, 890, 511));
         EXPECT_EQ(w->ExitCmd->geometry(), QRect(450, 560, 178, 30));
+        // Nothing is cut, whatever font stands in for Arial.
+        for (QPushButton* b : {w->Command1, w->saveLogCmd, w->prnCmd, w->ExitCmd}) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()),
+                      b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width())
+                << b->objectName().toStdString();
+        }
+        for (QLabel* l : {w->Label2, w->Koteret}) EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
     }
     UILanguage = 1;
     EXPECT_EQ(frmView().Command1->text(), QStringLiteral("עבור Excel"));
@@ -88,7 +99,7 @@ TEST_F(FrameTest, CaptionsTextsAndSizesOfTheFourWindows)
     SmallDisplay = true;
     for (const auto& c : cases) {
         const auto w = c.make();
-        EXPECT_EQ(w->height(), 503);  // 7545 twips
+        EXPECT_EQ(w->height(), 475);  // 7545 twips with the title bar and borders
         EXPECT_EQ(w->NewList->height(), 400);
         for (QWidget* b : {static_cast<QWidget*>(w->Command1), static_cast<QWidget*>(w->saveLogCmd),
                            static_cast<QWidget*>(w->prnCmd), static_cast<QWidget*>(w->ExitCmd), static_cast<QWidget*>(w->Koteret)})
