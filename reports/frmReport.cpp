@@ -21,8 +21,9 @@
 
 namespace {
 
-// Draws a report line in its tab columns, each field in its own reading direction; on screen
-// every line reads from the left, as the fixed-column text of the report file does.
+// Draws a report line in its tab columns, each field in a rectangle of its own; on screen every
+// line reads from the left, as the fixed-column text of the report file does (a Hebrew word inside
+// a field still reads right to left).
 class ReportLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
