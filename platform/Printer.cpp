@@ -48,7 +48,7 @@ QFont ReportFont(double points)
     return f;
 }
 
-Result PrintLines(const QStringList& lines, const QString& documentName, QWidget* parent)
+Result PrintLines(const QStringList& lines, const QString& documentName, Qt::LayoutDirection direction, QWidget* parent)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
@@ -68,12 +68,10 @@ Result PrintLines(const QStringList& lines, const QString& documentName, QWidget
     const int columns = std::max(1, int(std::floor(area.width() / cellWidth)));
     const int rowsPerPage = std::max(1, int(std::floor(area.height() / lineHeight)));
 
+    const bool rightToLeft = direction == Qt::RightToLeft;
     int pages = 1, row = 0;
-    bool rightToLeft = false;
     for (int copy = 0; copy < copies; ++copy) {
         for (const QString& line : lines) {
-            // A line without letters (a ruler, a number) keeps the direction of the line before.
-            if (TextColumns::HasStrongDirection(line)) rightToLeft = TextColumns::RightToLeft(line);
             for (const TextColumns::Row& r : TextColumns::Wrap(TextColumns::Cells(line), columns, WrapIndent)) {
                 if (row == rowsPerPage) {
                     if (!printer.newPage()) {

@@ -1,10 +1,10 @@
 #pragma once
 // Printing of text lines: the print dialog (printer and number of copies), then every copy of the
-// lines one after the other in one print job, in the fixed-pitch Hebrew font at 10 points. Each
-// line reads in its own direction (a line whose first letter is Hebrew is laid out from the right
-// edge; a line without letters keeps the direction of the line before), fields stay in their tab
-// columns, a full page goes on to the next one, and a line wider than the page wraps: the fields
-// that do not fit continue on the next printed line, indented.
+// lines one after the other in one print job, in the fixed-pitch Hebrew font at 10 points. The
+// whole printout reads in one direction, the document's (a Hebrew report from the right edge, an
+// English one from the left), so its tab columns line up whatever script a field is in; a full
+// page goes on to the next one, and a line wider than the page wraps: the fields that do not fit
+// continue on the next printed line, indented.
 // Tests set a dialog hook that points the printer at a PDF file, so no dialog and no printer
 // are needed.
 #include <functional>
@@ -32,9 +32,10 @@ struct Result {
 };
 
 // Shows the print dialog; on OK prints `lines` as many times as copies were chosen, as one job
-// named `documentName`. Cancel in the dialog gives Cancelled; a printer or output file that
-// cannot be written gives Failed.
-Result PrintLines(const QStringList& lines, const QString& documentName, QWidget* parent = nullptr);
+// named `documentName`, every line laid out in `direction`. Cancel in the dialog gives Cancelled;
+// a printer or output file that cannot be written gives Failed.
+Result PrintLines(const QStringList& lines, const QString& documentName, Qt::LayoutDirection direction = Qt::LeftToRight,
+                  QWidget* parent = nullptr);
 
 // Tests: the hook runs in place of the dialog; it sets up the printer (a PDF file, copies) and
 // returns false for Cancel. nullptr restores the dialog.

@@ -76,9 +76,13 @@ Buttons ButtonTexts(int16_t lang)
 
 Sizes SizesOf(bool smallDisplay)
 {
-    // 9420 and 7545 twips.
-    if (smallDisplay) return {503, 400, 440};
-    return {628, 511, 560};
+    // The window is 9420 or 7545 twips high with its title bar and borders (420 twips); the
+    // client area is what remains: 900 x 600 pixels as designed, or 475 pixels high.
+    constexpr int TwipsPerPixel = 15, BorderTwips = 420;
+    const int outerTwips = smallDisplay ? 7545 : 9420;
+    const int client = (outerTwips - BorderTwips) / TwipsPerPixel;
+    if (smallDisplay) return {client, 400, 440};
+    return {client, 511, 560};
 }
 
 double ListPoints(ReportWindow window) { return window == ReportWindow::NamesAndSettings ? 8.25 : 9.75; }

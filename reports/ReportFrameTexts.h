@@ -30,9 +30,10 @@ struct Buttons {
 };
 Buttons ButtonTexts(int16_t lang);
 
-// Heights by SmallDisplay: the window's, the list's and the top of the bottom row, in pixels.
+// Heights by SmallDisplay: the window's client area, the list and the top of the bottom row, in
+// pixels.
 struct Sizes {
-    int windowHeight;
+    int windowHeight;  // the client area; the title bar and borders come on top
     int listHeight;
     int rowTop;
 };

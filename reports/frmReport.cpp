@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 
 #include "core/DataModel.h"
@@ -20,8 +21,9 @@
 
 namespace {
 
-// Draws a report line in its tab columns, each field in its own reading direction; on screen
-// every line reads from the left, as the fixed-column text of the report file does.
+// Draws a report line in its tab columns, each field in a rectangle of its own; on screen every
+// line reads from the left, as the fixed-column text of the report file does (a Hebrew word inside
+// a field still reads right to left).
 class ReportLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -74,6 +76,18 @@ QPushButton* Button(QWidget* parent, const QString& name, int left, int width)
     return b;
 }
 
+// A caption wider than its button (where a wider font stands in for Arial) gets a smaller size,
+// so that none of it is cut.
+void FitCaption(QPushButton* b)
+{
+    QFont f = Arial(12, true);
+    QStyleOptionButton option;
+    option.initFrom(b);
+    const int room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width() - 4;
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(b->text()) > room) f.setPointSizeF(f.pointSizeF() - 0.25);
+    b->setFont(f);
+}
+
 }  // namespace
 
 frmReport::frmReport(ReportWindow window, QWidget* parent) : QDialog(parent), model_(ReportModel::Make(window))
@@ -124,6 +138,7 @@ void frmReport::Form_Load()
     saveLogCmd->setText(buttons.save);
     prnCmd->setText(buttons.print);
     ExitCmd->setText(buttons.exit);
+    for (QPushButton* b : {Command1, saveLogCmd, prnCmd, ExitCmd}) FitCaption(b);
     Koteret->setAlignment(Qt::AlignVCenter | Qt::AlignAbsolute | (lang_ == 1 ? Qt::AlignRight : Qt::AlignLeft));
     Koteret->setText(texts.koteret);
 
@@ -155,7 +170,10 @@ bool frmReport::printTxtFile(const QString& path)
         ShowMessage(ReportFrameTexts::PrintFailed(lang_, path + QLatin1Char('\r') + error.message));
         return false;
     }
-    const Printer::Result result = Printer::PrintLines(*lines, QFileInfo(path).fileName(), this);
+    // The whole printout in the report's language direction, so that its columns line up also
+    // where a name is in the other script.
+    const Printer::Result result = Printer::PrintLines(
+        *lines, QFileInfo(path).fileName(), lang_ == 1 ? Qt::RightToLeft : Qt::LeftToRight, this);
     if (result.status == Printer::Status::Failed) ShowMessage(ReportFrameTexts::PrintFailed(lang_, result.where));
     return result.status == Printer::Status::Printed;
 }

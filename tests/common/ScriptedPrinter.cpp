@@ -1,5 +1,8 @@
 #include "ScriptedPrinter.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -72,6 +75,49 @@ QString Text(const QString& path, int first, int last)
     QString text = Run(QStringLiteral("pdftotext"), args);
     static const QRegularExpression marks(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}]"));
     return text.remove(marks);
+}
+
+std::vector<Word> Page::Find(const QString& text) const
+{
+    std::vector<Word> found;
+    for (const Word& w : words)
+        if (w.text == text) found.push_back(w);
+    return found;
+}
+
+std::vector<Word> Page::LineOf(const Word& w) const
+{
+    std::vector<Word> line;
+    for (const Word& other : words)
+        if (std::abs(other.yMin - w.yMin) < 1) line.push_back(other);
+    std::sort(line.begin(), line.end(), [](const Word& a, const Word& b) { return a.xMin < b.xMin; });
+    return line;
+}
+
+Page Words(const QString& path, int page)
+{
+    const QString html = Run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                                           QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                                           QString::number(page), path, QStringLiteral("-")});
+    Page result;
+    static const QRegularExpression size(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
+    if (const QRegularExpressionMatch m = size.match(html); m.hasMatch()) {
+        result.width = m.captured(1).toDouble();
+        result.height = m.captured(2).toDouble();
+    }
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    static const QRegularExpression marks(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}]"));
+    for (QRegularExpressionMatchIterator it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QString text = m.captured(5).remove(marks);
+        text.replace(QLatin1String("&lt;"), QLatin1String("<")).replace(QLatin1String("&gt;"), QLatin1String(">"));
+        text.replace(QLatin1String("&quot;"), QLatin1String("\"")).replace(QLatin1String("&apos;"), QLatin1String("'"));
+        text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+        result.words.push_back({text, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+                                m.captured(4).toDouble()});
+    }
+    return result;
 }
 
 }  // namespace Pdf

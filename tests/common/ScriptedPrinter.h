@@ -3,6 +3,7 @@
 // with a number of copies, a queued cancel cancels. A print dialog with no queued answer fails the
 // test and is cancelled. Also the reading of a printed PDF (poppler-utils: pdfinfo, pdftotext).
 #include <deque>
+#include <vector>
 
 #include <QString>
 
@@ -40,4 +41,19 @@ int Pages(const QString& path);
 // The text of pages first..last (0: to the end), in reading order, without the direction marks
 // the text extraction puts around runs of the other direction.
 QString Text(const QString& path, int first = 1, int last = 0);
+
+// A word of a page as the text extraction places it, in points from the page's top left corner.
+struct Word {
+    QString text;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+struct Page {
+    double width = 0, height = 0;
+    std::vector<Word> words;
+    // The words whose text is `text`, from the top of the page. (Hebrew comes letter by letter.)
+    std::vector<Word> Find(const QString& text) const;
+    // The words on the printed line of `w`, from left to right.
+    std::vector<Word> LineOf(const Word& w) const;
+};
+Page Words(const QString& path, int page = 1);
 }  // namespace Pdf

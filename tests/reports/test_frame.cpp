@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "ReportFixture.h"
 #include "reports/frmGroups.h"
@@ -78,9 +80,18 @@ TEST_F(FrameTest, CaptionsTextsAndSizesOfTheFourWindows)
         EXPECT_EQ(bool(w->Label2->alignment() & Qt::AlignRight), c.label2Right);
         EXPECT_EQ(w->saveLogCmd->text(), QString::fromUtf8(c.save));
         EXPECT_DOUBLE_EQ(w->NewList->font().pointSizeF(), c.listPoints);
-        EXPECT_EQ(w->height(), 628);
+        EXPECT_EQ(w->size(), QSize(900, 600)) << "9420 twips with the title bar and borders";
         EXPECT_EQ(w->NewList->geometry(), QRect(5, 35, 890, 511));
         EXPECT_EQ(w->ExitCmd->geometry(), QRect(450, 560, 178, 30));
+        // Nothing is cut, whatever font stands in for Arial.
+        for (QPushButton* b : {w->Command1, w->saveLogCmd, w->prnCmd, w->ExitCmd}) {
+            QStyleOptionButton option;
+            option.initFrom(b);
+            EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()),
+                      b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width())
+                << b->objectName().toStdString();
+        }
+        for (QLabel* l : {w->Label2, w->Koteret}) EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
     }
     UILanguage = 1;
     EXPECT_EQ(frmView().Command1->text(), QStringLiteral("עבור Excel"));
@@ -88,7 +99,7 @@ TEST_F(FrameTest, CaptionsTextsAndSizesOfTheFourWindows)
     SmallDisplay = true;
     for (const auto& c : cases) {
         const auto w = c.make();
-        EXPECT_EQ(w->height(), 503);  // 7545 twips
+        EXPECT_EQ(w->height(), 475);  // 7545 twips with the title bar and borders
         EXPECT_EQ(w->NewList->height(), 400);
         for (QWidget* b : {static_cast<QWidget*>(w->Command1), static_cast<QWidget*>(w->saveLogCmd),
                            static_cast<QWidget*>(w->prnCmd), static_cast<QWidget*>(w->ExitCmd), static_cast<QWidget*>(w->Koteret)})
@@ -287,6 +298,48 @@ TEST_F(FrameTest, PrintsEveryCopyOfTheFileToPdf)
     const QString text = Pdf::Text(pdf);
     EXPECT_EQ(text.count("--- End Group"), 3 * 3) << "three groups with a trigger, three copies";
     EXPECT_EQ(text.count("Project name Site"), 3);
+}
+
+// The whole printout reads in the report's direction: the first fields of all lines share one
+// edge, whichever script the line begins with.
+TEST_F(FrameTest, EveryPrintedLineReadsInTheReportsDirection)
+{
+    // English: the event whose type is in Hebrew starts at the left margin like the others.
+    frmHistory en;
+    en.show();
+    const QString enPdf = tmp.path() + "/history.pdf";
+    printer.ExpectPdf(enPdf);
+    en.prnCmd->click();
+    const Pdf::Page enPage = Pdf::Words(enPdf);
+    const std::vector<Pdf::Word> first = enPage.Find("001"), hebrew = enPage.Find("002"), last = enPage.Find("005");
+    ASSERT_EQ(first.size(), 1u);
+    ASSERT_EQ(hebrew.size(), 1u);
+    ASSERT_EQ(last.size(), 1u);
+    EXPECT_LT(first[0].xMin, enPage.width / 4);
+    EXPECT_NEAR(hebrew[0].xMin, first[0].xMin, 0.5);
+    EXPECT_NEAR(last[0].xMin, first[0].xMin, 0.5);
+    EXPECT_LT(hebrew[0].yMin, last[0].yMin);
+
+    // Hebrew: lines that begin with an English name end at the right margin like those that
+    // begin with a Hebrew one.
+    UILanguage = 1;
+    languages::SetLanguage(1);
+    frmGroups he;
+    he.show();
+    const QString hePdf = tmp.path() + "/groups.pdf";
+    printer.ExpectPdf(hePdf);
+    he.prnCmd->click();
+    const Pdf::Page hePage = Pdf::Words(hePdf);
+    const std::vector<Pdf::Word> kitchen = hePage.Find("KITCHEN"), roof = hePage.Find("ROOF"), store = hePage.Find("004");
+    ASSERT_EQ(kitchen.size(), 2u) << "groups 1 and 2";
+    ASSERT_EQ(roof.size(), 1u);
+    ASSERT_EQ(store.size(), 1u) << "the line of the store room, named in Hebrew";
+    const double rightEdge = hePage.LineOf(store[0]).back().xMax;
+    EXPECT_GT(kitchen[0].xMin, hePage.width * 3 / 4);
+    EXPECT_NEAR(kitchen[0].xMax, rightEdge, 0.5);
+    EXPECT_NEAR(kitchen[1].xMax, rightEdge, 0.5);
+    EXPECT_NEAR(roof[0].xMax, rightEdge, 0.5);
+    EXPECT_EQ(hePage.LineOf(kitchen[0]).back().text, "KITCHEN");
 }
 
 TEST_F(FrameTest, AFailedPrintSaysWhere)
