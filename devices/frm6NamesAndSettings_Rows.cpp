@@ -256,6 +256,8 @@ void frm6NamesAndSettings::MarkCurrentLine(int line)
 
 void frm6NamesAndSettings::DisableDevice_Click(int Index)
 {
+    // The row shows its mark while the question is asked.
+    if (Index >= 1 && Index <= editor_.Count()) MarkCurrentLine(Index);
     const int focusRow = editor_.DisableDevice_Click(Index);
     ShowRows();
     if (focusRow > 0) NewName[size_t(focusRow)]->setFocus(Qt::OtherFocusReason);
