@@ -255,6 +255,14 @@ TEST_F(ToolsSummaryTest, HebrewStripOnTheSmallScreen)
     EXPECT_EQ(w.Label8->text(), QStringLiteral(u"כרטיס בעל כתובות 1 בלבד"));
     w.Label4_MouseMove(110, 5, 5);
     EXPECT_EQ(w.Label5->text(), QStringLiteral(u"התקן מספר 110 לא קיים במערכת"));
+
+    // The same texts in the big layout's larger type.
+    SmallDisplay = false;
+    frm6NamesAndSettings big;
+    for (int a : {9, 62}) {
+        big.Label4_MouseMove(a, 5, 5);
+        ExpectStripReadable(big);
+    }
 }
 
 }  // namespace
