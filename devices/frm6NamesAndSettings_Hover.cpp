@@ -95,7 +95,8 @@ void frm6NamesAndSettings::PlaceHoverStrip()
 {
     const bool small = SmallDisplay;
     picDipSW->setGeometry(Twips(100, small ? 6000 : 6600, 3350, 1150));
-    Label5->setGeometry(small ? Twips(3650, 6300, 3000, 575) : Twips(3650, 6600, 3000, 1150));
+    // On the small screen the names' four lines take the strip's whole height.
+    Label5->setGeometry(small ? Twips(3650, 6000, 3000, 1125) : Twips(3650, 6600, 3000, 1150));
     Shape6->setGeometry(Twips(0, small ? 6000 : 7875, 13500, 1150));
 }
 
@@ -103,8 +104,11 @@ void frm6NamesAndSettings::PlaceHoverStrip()
 void frm6NamesAndSettings::ResetHoverStrip()
 {
     VbColor::SetBackColor(Label5, DeviceColors::White);
-    Label6->setGeometry(Twips(6850, 6600, 3000, 1150));
-    Label8->setGeometry(Twips(10050, 6600, 3300, 1150));
+    // The small screen's strip ends at the window's edge, beside the lower panel: the settings
+    // and position texts lie in the band of that panel that its buttons leave free.
+    const bool small = SmallDisplay;
+    Label6->setGeometry(small ? Twips(6850, 6330, 3000, 375) : Twips(6850, 6600, 3000, 1150));
+    Label8->setGeometry(small ? Twips(10050, 6330, 3300, 375) : Twips(10050, 6600, 3300, 1150));
     for (QLabel* l : {Label5, Label6, Label8}) l->clear();
 }
 

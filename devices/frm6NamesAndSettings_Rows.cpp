@@ -65,6 +65,10 @@ void frm6NamesAndSettings::FormCreate()
 
     Frame1->setGeometry(0, 25, 900, view);
     Picture6->setGeometry(456, lower, 442, 75);
+    // On the small screen the map reaches under this panel with its hover texts: the buttons sit
+    // lower and shorter there, and the texts show between them and the counter.
+    for (QPushButton* b : {Command10, Command11, Command9, SaveBttn, ExitCmd})
+        b->setGeometry(b->x(), small ? 48 : 26, b->width(), small ? 26 : 44);
     Picture7->setGeometry(0, lower, 452, 75);
     setFixedSize(900, lower + 75);
     Picture9->setGeometry(0, 0, Frame1->width(), Frame1->height());
@@ -256,6 +260,8 @@ void frm6NamesAndSettings::MarkCurrentLine(int line)
 
 void frm6NamesAndSettings::DisableDevice_Click(int Index)
 {
+    // The row shows its mark while the question is asked.
+    if (Index >= 1 && Index <= editor_.Count()) MarkCurrentLine(Index);
     const int focusRow = editor_.DisableDevice_Click(Index);
     ShowRows();
     if (focusRow > 0) NewName[size_t(focusRow)]->setFocus(Qt::OtherFocusReason);

@@ -38,8 +38,8 @@ void frm6NamesAndSettings::BuildToolControls()
     Text11 = Make<QLineEdit>(Picture7, QStringLiteral("Text11"), 156, 26, 40, 24);
     Command6 = Button(Picture7, QStringLiteral("Command6"), 200, 26, 58, 24);
     auto* types = new QButtonGroup(this);
-    const int optionLeft[] = {112, 160, 208};
-    const int optionWidth[] = {46, 46, 52};
+    const int optionLeft[] = {112, 156, 204};
+    const int optionWidth[] = {44, 48, 54};
     for (int k = 0; k < 3; ++k) {
         Option8[size_t(k)] = Make<QRadioButton>(Picture7, QStringLiteral("Option8_%1").arg(k), optionLeft[k], 52,
                                                 optionWidth[k], 20);
@@ -48,8 +48,8 @@ void frm6NamesAndSettings::BuildToolControls()
     Option8[0]->setChecked(true);
 
     // Names: the import and the emptying of every name box.
-    Command7 = Button(Picture7, QStringLiteral("Command7"), 264, 4, 90, 24);
-    Command8 = Button(Picture7, QStringLiteral("Command8"), 358, 4, 90, 24);
+    Command7 = Button(Picture7, QStringLiteral("Command7"), 264, 4, 76, 24);
+    Command8 = Button(Picture7, QStringLiteral("Command8"), 344, 4, 104, 24);
 
     // Bulk edits: two toggles, each showing its group of buttons under a label; the two groups
     // share one place, only one is shown at a time.

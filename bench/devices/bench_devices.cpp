@@ -15,6 +15,7 @@
 #include "core/ResetModule.h"
 #include "core/languages.h"
 #include "devices/frm6NamesAndSettings.h"
+#include "platform/QtLanguage.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -49,6 +50,21 @@ void FillFullProject(int16_t lang)
     }
 }
 
+// Address a as part `cardAddr` of a device of the kind, in the project table.
+void PutDevice(int a, int kind, int cardAddr)
+{
+    DeviceRecord& r = DeviceDataArray[size_t(a)];
+    const DeviceKind::KindInfo* k = DeviceKind::Find(kind);
+    r.ExtType = k->extType;
+    r.BaseType = k->baseType;
+    r.DeviceIsIn = k->isInput ? "1" : "0";
+    r.CardAddr = ZeroPad(cardAddr, 2);
+    r.FactoryName = languages::FactoryNameFor(a, kind, cardAddr);
+    r.TimeDelayUp2ON = "4";
+    r.offTypeAfterON = "1";
+    r.OutOnTimes = "11";
+}
+
 double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -68,16 +84,30 @@ int main(int argc, char** argv)
         for (int16_t lang : {int16_t(2), int16_t(1)})
             for (bool small : {false, true}) {
                 FillFullProject(lang);
+                // A two-address relay and a four-zone card, so the strip shows a device's parts.
+                PutDevice(9, DeviceKind::Relay, 2);
+                PutDevice(10, DeviceKind::Relay, 3);
+                for (int part = 0; part < 4; ++part) PutDevice(40 + part, DeviceKind::FourZoneCard, part);
                 SmallDisplay = small;
+                // The program's windows read right to left in Hebrew, as the main window sets it.
+                QtLanguage::Apply(lang == 1);
                 frm6NamesAndSettings w;
                 w.show();
                 const QString stem = grab + (lang == 2 ? "/en" : "/he") + (small ? "-small" : "-big");
                 w.grab().save(stem + "-map.png");
+                // The hover strip over a relay's second address and over a four-zone card.
+                for (int a : {10, 42}) {
+                    w.Label4_MouseMove(a, 5, 5);
+                    w.grab().save(stem + "-hover" + QString::number(a) + ".png");
+                }
+                w.Command9->click();
+                w.grab().save(stem + "-summary.png");
                 w.Command11->click();
                 w.Command3->click();
                 w.grab().save(stem + "-names.png");
             }
         SmallDisplay = false;
+        QtLanguage::Apply(false);
     }
 
     for (int16_t lang : {int16_t(2), int16_t(1)}) {

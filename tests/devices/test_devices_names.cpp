@@ -48,6 +48,9 @@ TEST_F(NamesTest, ARefusedNameKeepsWhatTheCheckCleaned)
 
     prompter.Expect(Ui::vbOK);  // one letter
     EXPECT_EQ(Leave(5, "x"), "");
+    prompter.Expect(Ui::vbOK);  // the characters; what is left is one letter, refused as well
+    EXPECT_EQ(Leave(5, "x%"), "");
+    EXPECT_EQ(DeviceDataArrayEdit[5].DeviceName.str(), QString(16, ' '));
     EXPECT_EQ(prompter.Pending(), 0);
 }
 

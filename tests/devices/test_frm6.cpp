@@ -276,7 +276,16 @@ TEST_F(WindowTest, DeletingATwoAddressOutputTakesItOutOfItsGroup)
     w.Command11->click();
     prompter.Expect("You are about to delete 2 addresses : 9, 10", Ui::vbYes);
     prompter.Expect("Delete name/names ???", Ui::vbYes);
+    // The row is shown marked while the question is asked.
+    const Ui::Prompter scripted = Ui::CurrentPrompter();
+    uint32_t numberAtQuestion = 0;
+    Ui::SetPrompter([&](const Ui::MsgBoxCall& call) {
+        if (numberAtQuestion == 0) numberAtQuestion = VbColor::BackColor(w.NumOfLine[9]);
+        return scripted(call);
+    });
     QTest::mouseClick(w.DisableDevice[9], Qt::LeftButton);
+    Ui::SetPrompter(scripted);
+    EXPECT_EQ(numberAtQuestion, DeviceColors::Red);
     for (int a : {9, 10}) {
         EXPECT_FALSE(w.ExistDeviceYesNo[size_t(a)]->isChecked());
         EXPECT_EQ(w.EnableDevice[size_t(a)]->text(), "Enable");

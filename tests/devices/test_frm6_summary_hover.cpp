@@ -2,6 +2,7 @@
 // strip of the map (names, settings, position and address switches under the pointer).
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +142,24 @@ void MoveOver(QWidget* w, QPoint at)
     QApplication::sendEvent(w, &move);
 }
 
+// Each text of the strip lies inside the window, under none of the lower panel's controls (the
+// map reaches under that panel on the small screen), and holds its lines whole.
+void ExpectStripReadable(frm6NamesAndSettings& w)
+{
+    EXPECT_FALSE(w.Picture6->autoFillBackground()) << "the map shows between the panel's controls";
+    for (QLabel* l : {w.Label5, w.Label6, w.Label8}) {
+        SCOPED_TRACE(l->objectName().toStdString() + ": " + l->text().toStdString());
+        const QRect r(l->mapTo(&w, QPoint(0, 0)), l->size());
+        EXPECT_TRUE(w.rect().contains(r));
+        for (QWidget* c : w.Picture6->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!c->isHidden())
+                EXPECT_FALSE(r.intersects(QRect(c->mapTo(&w, QPoint(0, 0)), c->size()))) << c->objectName().toStdString();
+        const QRect text = QFontMetrics(l->font()).boundingRect(QRect(0, 0, l->width(), 1000), int(l->alignment()), l->text());
+        EXPECT_LE(text.height(), l->height());
+        EXPECT_LE(text.width(), l->width());
+    }
+}
+
 TEST_F(ToolsSummaryTest, TheStripDescribesTheCellUnderThePointer)
 {
     SiteProject();
@@ -158,6 +177,7 @@ TEST_F(ToolsSummaryTest, TheStripDescribesTheCellUnderThePointer)
     EXPECT_EQ(w.Label6->text(), "Immediate activation\nUp to RESET");
     EXPECT_EQ(w.Label8->text(), "2 addresses device\nfirst address (9-10)");
     EXPECT_EQ(SwitchesOf(w), "10010001") << "address 9, and switch 8 for a device of two addresses";
+    ExpectStripReadable(w);
 
     MoveOver(w.Label4[10], QPoint(5, 5));
     EXPECT_EQ(w.Label8->text(), "2 addresses device\nsecond address (9-10)");
@@ -217,15 +237,32 @@ TEST_F(ToolsSummaryTest, HebrewStripOnTheSmallScreen)
     UILanguage = 1;
     SmallDisplay = true;
     DeviceDataArray[3].AlarmValue = "20";
+    DeviceDataArray[9].TimeDelayUp2ON = "15";
+    DeviceDataArray[9].offTypeAfterON = "1";
+    DeviceDataArray[9].OutOnTimes = "15";
     frm6NamesAndSettings w;
     EXPECT_EQ(w.picDipSW->geometry(), QRect(7, 400, 223, 77));
-    EXPECT_EQ(w.Label5->geometry(), QRect(243, 420, 200, 38));
+    EXPECT_EQ(w.Label5->geometry(), QRect(243, 400, 200, 75));
+    // The longest texts: a relay with a delay and an on time, and a part of a four-zone card.
+    w.Label4_MouseMove(9, 5, 5);
+    EXPECT_EQ(w.Label6->text(), QStringLiteral(u"השהייה לפני פעולה : 120 שניות\nזמן פעולה : 120 שניות"));
+    ExpectStripReadable(w);
+    w.Label4_MouseMove(62, 5, 5);
+    ExpectStripReadable(w);
     w.Label4_MouseMove(3, 5, 5);
     EXPECT_EQ(w.Label5->text(), QStringLiteral(u"שם ברירת המחדל\n") + w.FactoryName[3]->text() + QStringLiteral(u"\nשם של ההתקן\nDEVICE 3        "));
     EXPECT_EQ(w.Label6->text(), QStringLiteral(u"רגישות גבוהה (H)"));
     EXPECT_EQ(w.Label8->text(), QStringLiteral(u"כרטיס בעל כתובות 1 בלבד"));
     w.Label4_MouseMove(110, 5, 5);
     EXPECT_EQ(w.Label5->text(), QStringLiteral(u"התקן מספר 110 לא קיים במערכת"));
+
+    // The same texts in the big layout's larger type.
+    SmallDisplay = false;
+    frm6NamesAndSettings big;
+    for (int a : {9, 62}) {
+        big.Label4_MouseMove(a, 5, 5);
+        ExpectStripReadable(big);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // folder; and the whole road from filling to the project file.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include "ToolsWindowFixture.h"
@@ -25,6 +28,23 @@ void Fill(frm6NamesAndSettings& w, const QString& first, const QString& last, in
     w.Text11->setText(last);
     w.Option8[size_t(type)]->setChecked(true);
     w.Command6->click();
+}
+
+// Every caption of the tools panel shows whole: a button's inside its frame, an option's beside
+// its indicator.
+void ExpectCaptionsFit(QWidget* panel)
+{
+    for (QAbstractButton* b : panel->findChildren<QAbstractButton*>()) {
+        const int text = b->fontMetrics().horizontalAdvance(b->text());
+        int room = b->width() - 4;
+        if (auto* r = qobject_cast<QRadioButton*>(b)) {
+            QStyleOptionButton o;
+            o.initFrom(r);
+            o.text = r->text();
+            room = r->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, r).width();
+        }
+        EXPECT_LE(text, room) << b->objectName().toStdString() << " " << b->text().toStdString();
+    }
 }
 
 TEST_F(ToolsWindowTest, TheToolsPanelInBothLanguages)
@@ -49,6 +69,7 @@ TEST_F(ToolsWindowTest, TheToolsPanelInBothLanguages)
                 EXPECT_FALSE(c->geometry().intersects(o->geometry()))
                     << c->objectName().toStdString() << " covers " << o->objectName().toStdString();
     }
+    ExpectCaptionsFit(w.Picture7);
 
     UILanguage = 1;
     frm6NamesAndSettings he;
@@ -56,6 +77,7 @@ TEST_F(ToolsWindowTest, TheToolsPanelInBothLanguages)
     EXPECT_EQ(he.Command22[0]->text(), QStringLiteral(u"כן"));
     EXPECT_EQ(he.Command19[2]->text(), QStringLiteral(u"גבוהה"));
     EXPECT_EQ(he.Label2->text(), QStringLiteral(u"הזן תחום"));
+    ExpectCaptionsFit(he.Picture7);
 }
 
 TEST_F(ToolsWindowTest, RangeFillOverATableOfRanges)
