@@ -10,6 +10,8 @@
 #include "devices/NamesHelp.h"
 #include "devices/TypePanelLayout.h"
 #include "devices/frm6NamesAndSettings.h"
+
+#include <algorithm>
 #include "devices/frm6NamesAndSettings_TypePanel.h"
 #include "mainwindow/frm4Main_Controls.h"
 #include "platform/Shell.h"
@@ -61,7 +63,10 @@ void frm6NamesAndSettings::DeviceSettings_Click(int Index)
 
 void frm6NamesAndSettings::Command14_Click()
 {
-    Picture8->setGeometry(TypePanelLayout::HelpPanel());
+    // The small window is shorter than the panel's place: it moves up so its button stays on screen.
+    QRect place = TypePanelLayout::HelpPanel();
+    if (place.bottom() >= height()) place.moveBottom(std::max(place.height(), height()) - 1);
+    Picture8->setGeometry(place);
     if (!Picture8->isHidden()) {
         Picture8->hide();
         return;

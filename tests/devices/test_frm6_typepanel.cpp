@@ -377,6 +377,16 @@ TEST_F(PanelWindowTest, NamesImportHelpAndTheProjectFolder)
     EXPECT_TRUE(w.Picture8->isHidden());
     Shell::SetTestMode(false);
     Shell::ClearRecordedCalls();
+
+    // On the small screen the help and its folder button stay inside the window.
+    SmallDisplay = true;
+    frm6NamesAndSettings small;
+    Rows(small);
+    small.Command14->click();
+    EXPECT_TRUE(small.rect().contains(small.Picture8->geometry()));
+    EXPECT_EQ(small.Picture8->size(), QSize(330, 400));
+    EXPECT_TRUE(small.Picture8->rect().contains(small.Command18->geometry()));
+    SmallDisplay = false;
 }
 
 }  // namespace
