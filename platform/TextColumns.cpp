@@ -8,23 +8,6 @@
 
 namespace TextColumns {
 
-bool RightToLeft(const QString& text) { return text.isRightToLeft(); }
-
-bool HasStrongDirection(const QString& text)
-{
-    for (const QChar c : text) {
-        switch (c.direction()) {
-        case QChar::DirL:
-        case QChar::DirR:
-        case QChar::DirAL:
-            return true;
-        default:
-            break;
-        }
-    }
-    return false;
-}
-
 Row Cells(const QString& line)
 {
     Row cells;

@@ -23,12 +23,6 @@ struct Cell {
 };
 using Row = std::vector<Cell>;
 
-// True when the first character of strong direction reads right to left (Hebrew); neutral
-// characters (digits, blanks, punctuation) do not count.
-bool RightToLeft(const QString& text);
-// True when the text has a character of strong direction (a letter) at all.
-bool HasStrongDirection(const QString& text);
-
 // The fields of a line, each at the column its tab stop gives; empty fields give no cell.
 Row Cells(const QString& line);
 // The columns a row takes: the end of its last cell.

@@ -38,14 +38,6 @@ TEST(TextColumnsTest, FieldsStartAtTabStopsOfEightColumns)
     EXPECT_EQ(TextColumns::Width(TextColumns::Cells("007\tKITCHEN")), 15);
 }
 
-TEST(TextColumnsTest, DirectionIsThatOfTheFirstLetter)
-{
-    EXPECT_TRUE(TextColumns::RightToLeft(QStringLiteral("001 גלאי עשן #\tKITCHEN")));
-    EXPECT_FALSE(TextColumns::RightToLeft(QStringLiteral("001\tKITCHEN\tגלאי")));
-    EXPECT_FALSE(TextColumns::HasStrongDirection(QStringLiteral("----- 12:30 24/03/25")));
-    EXPECT_TRUE(TextColumns::HasStrongDirection(QStringLiteral("12 א")));
-}
-
 QString Joined(const std::vector<Row>& rows)
 {
     QString all;
