@@ -79,7 +79,7 @@ void SetOptionFore(QRadioButton* option, uint32_t fore)
 }  // namespace
 
 frm5CardSettings::frm5CardSettings(QWidget* parent)
-    : QDialog(parent), previousDirection_(QApplication::layoutDirection())
+    : AskingDialog(parent), previousDirection_(QApplication::layoutDirection())
 {
     setObjectName(QStringLiteral("frm5CardSettings"));
     QFont f = font();
@@ -305,24 +305,3 @@ bool frm5CardSettings::Form_QueryUnload()
     return !model_.Answer(answer);
 }
 
-void frm5CardSettings::closeEvent(QCloseEvent* e)
-{
-    if (closing_) {
-        e->accept();
-        return;
-    }
-    if (Form_QueryUnload()) {
-        e->ignore();
-        return;
-    }
-    closing_ = true;
-    e->accept();
-    QDialog::done(QDialog::Rejected);
-}
-
-// Escape and the close box ask the closing question too.
-void frm5CardSettings::reject()
-{
-    if (closing_) QDialog::reject();
-    else close();
-}

@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+#include "platform/AskingDialog.h"
+
 #include "configeditors/CardSettingsModel.h"
 
 class QComboBox;
@@ -17,7 +19,7 @@ class QPushButton;
 class QRadioButton;
 class ClickLabel;
 
-class frm5CardSettings : public QDialog {
+class frm5CardSettings : public AskingDialog {
     Q_OBJECT
 public:
     explicit frm5CardSettings(QWidget* parent = nullptr);
@@ -28,7 +30,6 @@ public:
     // The outer frame of a section.
     QFrame* SectionFrame(CardSettings::Section s) const { return sections_[size_t(s)]; }
     // Escape and the system close ask the closing question too.
-    void reject() override;
 
     QPushButton* Command2 = nullptr;  // OK
     QPushButton* Command1 = nullptr;  // Cancel
@@ -40,7 +41,6 @@ public:
     QComboBox* NumOfSys = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void BuildControls();
@@ -61,13 +61,12 @@ private:
     void Command1_Click();
     void Command2_Click();
     // True when the window stays open.
-    bool Form_QueryUnload();
+    bool Form_QueryUnload() override;
     void LnguageLbl_Click(int) {}
 
     CardSettings::CardSettingsModel model_;
     std::array<std::array<QRadioButton*, 2>, CardSettings::PairCount> options_{};
     std::array<QFrame*, CardSettings::SectionCount> sections_{};
     Qt::LayoutDirection previousDirection_;
-    bool closing_ = false;
     bool showing_ = false;
 };

@@ -37,9 +37,10 @@ QString Lines(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char
 
 }  // namespace
 
-frm8Groups::frm8Groups(QWidget* parent) : QDialog(parent)
+frm8Groups::frm8Groups(QWidget* parent) : AskingDialog(parent)
 {
     setObjectName(QStringLiteral("frm8Groups"));
+    closeResult_ = QDialog::Accepted;
     BuildControls();
     WireControls();
     Form_Load();
@@ -232,28 +233,6 @@ bool frm8Groups::Form_QueryUnload()
     default:
         return true;
     }
-}
-
-void frm8Groups::closeEvent(QCloseEvent* e)
-{
-    if (closing_) {
-        e->accept();
-        return;
-    }
-    if (Form_QueryUnload()) {
-        e->ignore();
-        return;
-    }
-    closing_ = true;
-    e->accept();
-    QDialog::done(QDialog::Accepted);
-}
-
-// Escape and the close box go through the closing question.
-void frm8Groups::reject()
-{
-    if (closing_) QDialog::reject();
-    else close();
 }
 
 bool frm8Groups::eventFilter(QObject* watched, QEvent* event)

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include "platform/AskingDialog.h"
+
 #include "configeditors/GroupsModel.h"
 
 class QFrame;
@@ -17,7 +19,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-class frm8Groups : public QDialog {
+class frm8Groups : public AskingDialog {
     Q_OBJECT
 public:
     explicit frm8Groups(QWidget* parent = nullptr);
@@ -62,8 +64,6 @@ public:
     QLineEdit* Text6;
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -81,7 +81,7 @@ private:
     void ColorGroupButtons();
     void ClearOtherSelections(int group, int keepList);
     void ListGotFocus(int Index, int list);
-    bool Form_QueryUnload();
+    bool Form_QueryUnload() override;
     // Shows group g by switching its button on (or running its handler when it is on already).
     void ShowGroup(int g);
     // The lists and the name box of group g as the model holds them, nothing selected.
@@ -102,5 +102,4 @@ private:
 
     GroupsModel model_;
     bool updating_ = false;  // the window itself changes selections: no Click
-    bool closing_ = false;
 };

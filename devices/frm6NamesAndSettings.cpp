@@ -43,7 +43,7 @@ QFrame* Panel(QWidget* parent, const QString& name)
 
 }  // namespace
 
-frm6NamesAndSettings::frm6NamesAndSettings(QWidget* parent) : QDialog(parent)
+frm6NamesAndSettings::frm6NamesAndSettings(QWidget* parent) : AskingDialog(parent)
 {
     setObjectName(QStringLiteral("frm6NamesAndSettings"));
     BuildControls();
@@ -204,27 +204,11 @@ bool frm6NamesAndSettings::Form_QueryUnload()
     return false;
 }
 
-void frm6NamesAndSettings::closeEvent(QCloseEvent* e)
-{
-    if (closing_) {
-        e->accept();
-        return;
-    }
-    if (Form_QueryUnload()) {
-        e->ignore();
-        return;
-    }
-    closing_ = true;
-    e->accept();
-    QDialog::done(QDialog::Rejected);
-}
-
 // Escape and the window's close box go through the question too.
 void frm6NamesAndSettings::reject()
 {
-    if (closing_) QDialog::reject();
-    else if (typePanel_.Shown()) typePanelView_->Command13->click();  // Escape cancels the panel
-    else close();
+    if (!Closing() && typePanel_.Shown()) typePanelView_->Command13->click();  // Escape cancels the panel
+    else AskingDialog::reject();
 }
 
 // The wheel over the rows moves them as their scroll bar does.

@@ -10,6 +10,8 @@
 
 #include <QDialog>
 
+#include "platform/AskingDialog.h"
+
 #include "devices/DevicesEditor.h"
 #include "devices/HoverInfo.h"
 #include "devices/TypePanel.h"
@@ -25,7 +27,7 @@ class ClickLabel;
 class RowNameBox;
 class TypePanelControls;
 
-class frm6NamesAndSettings : public QDialog, private TypePanelHost {
+class frm6NamesAndSettings : public AskingDialog, private TypePanelHost {
     Q_OBJECT
 public:
     // Builds the window and runs its load: it opens on the address map.
@@ -125,7 +127,6 @@ public:
     QPushButton* Command18 = nullptr;
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
     void reject() override;
     void wheelEvent(QWheelEvent* e) override;
 
@@ -134,7 +135,7 @@ private:
     void BuildControls();
     void Form_Load();
     void SetCaptions();
-    bool Form_QueryUnload();
+    bool Form_QueryUnload() override;
     // frm6NamesAndSettings_Rows.cpp
     void FormCreate();
     void BuildRow(int i);
@@ -162,7 +163,6 @@ private:
     std::vector<std::optional<DeviceRow>> shown_;
     bool rendering_ = false;
     bool inNameCheck_ = false;
-    bool closing_ = false;
 
     // --- The names-view tools (frm6NamesAndSettings_Tools.cpp), the address summary
     // (frm6NamesAndSettings_Summary.cpp) and the hover strip of the map

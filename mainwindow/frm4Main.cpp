@@ -71,7 +71,7 @@ void LoadStep(Body&& body)
 
 }  // namespace
 
-frm4Main::frm4Main(QWidget* parent) : QDialog(parent)
+frm4Main::frm4Main(QWidget* parent) : AskingDialog(parent)
 {
     setObjectName(QStringLiteral("frm4Main"));
     g_current = this;
@@ -295,28 +295,6 @@ void frm4Main::StackAdminTabs(bool atLoad)
 }
 
 void frm4Main::ExitBttn_Click() { close(); }
-
-void frm4Main::closeEvent(QCloseEvent* e)
-{
-    if (closing_) {
-        e->accept();
-        return;
-    }
-    if (Form_QueryUnload()) {
-        e->ignore();
-        return;
-    }
-    closing_ = true;
-    e->accept();
-    QDialog::done(QDialog::Rejected);
-}
-
-// The window's close box and the system close through the question; Escape does not close it.
-void frm4Main::reject()
-{
-    if (closing_) QDialog::reject();
-    else close();
-}
 
 void frm4Main::keyPressEvent(QKeyEvent* e)
 {

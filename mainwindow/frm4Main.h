@@ -9,6 +9,8 @@
 #include <vector>
 
 #include <QDialog>
+
+#include "platform/AskingDialog.h"
 #include <QString>
 
 #include "panellink/PanelView.h"
@@ -32,7 +34,7 @@ class InputBlocker;
 class PanelOperations;
 
 // The window is the panel operations' view: they show their progress, texts and colours on it.
-class frm4Main : public QDialog, public PanelView {
+class frm4Main : public AskingDialog, public PanelView {
     Q_OBJECT
 public:
     // Builds the window and runs its load: the project file is read when one was opened.
@@ -278,8 +280,6 @@ public:
     double FileSoftwareVersion = 0;
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -349,7 +349,7 @@ private:
     bool Update();
     void CopyDetailBoxes();
     std::array<QLineEdit*, 5> DetailBoxes() const;
-    bool Form_QueryUnload();
+    bool Form_QueryUnload() override;
     CSetting& Setting();
 
     LinkTiming linkTiming_;
@@ -362,7 +362,6 @@ private:
     std::unique_ptr<CSetting> setting_;
     int widthTwips_ = 0;
     int heightTwips_ = 0;
-    bool closing_ = false;
     bool leavingAdmin_ = false;
     bool checkingValue_ = false;
     std::vector<QString> acceptedValues_;

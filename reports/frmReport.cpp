@@ -90,7 +90,7 @@ void FitCaption(QPushButton* b)
 
 }  // namespace
 
-frmReport::frmReport(ReportWindow window, QWidget* parent) : QDialog(parent), model_(ReportModel::Make(window))
+frmReport::frmReport(ReportWindow window, QWidget* parent) : AskingDialog(parent), model_(ReportModel::Make(window))
 {
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
@@ -223,28 +223,7 @@ void frmReport::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     if (e->spontaneous()) return;
-    closing_ = false;
+    ResetClosing();
     Form_Activate();
 }
 
-void frmReport::closeEvent(QCloseEvent* e)
-{
-    if (closing_) {
-        e->accept();
-        return;
-    }
-    if (Form_QueryUnload()) {
-        e->ignore();
-        return;
-    }
-    closing_ = true;
-    e->accept();
-    QDialog::done(QDialog::Rejected);
-}
-
-// Escape closes through the question too.
-void frmReport::reject()
-{
-    if (closing_) QDialog::reject();
-    else close();
-}

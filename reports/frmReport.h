@@ -6,6 +6,8 @@
 #include <memory>
 
 #include <QDialog>
+
+#include "platform/AskingDialog.h"
 #include <QString>
 
 #include "reports/ReportModel.h"
@@ -14,7 +16,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-class frmReport : public QDialog {
+class frmReport : public AskingDialog {
     Q_OBJECT
 public:
     ~frmReport() override;
@@ -37,7 +39,7 @@ public:
     void Command1_Click();
     void ExitCmd_Click();
     // The closing question; true keeps the window open.
-    bool Form_QueryUnload();
+    bool Form_QueryUnload() override;
 
     // The report file's path, valid from the first activation on.
     QString TxtFilePath;
@@ -55,11 +57,8 @@ protected:
     int16_t language() const { return lang_; }
 
     void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
 
 private:
     std::unique_ptr<ReportModel> model_;
     int16_t lang_ = 2;
-    bool closing_ = false;
 };
