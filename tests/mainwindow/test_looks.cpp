@@ -23,18 +23,6 @@ using namespace LayoutChecks;
 
 namespace {
 
-// A Tessel50 panel with a few devices, for a download to show its progress.
-const char* const Panel = R"(firmware 2.00
-hardware 1.50
-tech 4321
-device 12 0C 17 03 12 00 00 41 2D 02 00 02 00 00 00
-device 13 0D 1B 00 10 00 00 41 2D 00 00 00 00 00 00
-device 20 14 25 00 10 00 00 40 40 00 00 00 00 00 00
-name 12         12 EKOMS
-name 20         20 NERIS
-group 1 1 1 20 0 0 0 0 0
-)";
-
 const QString LongAddress = QStringLiteral("Industrial Zone North, Building 7, Entrance B, Floor 3");
 
 struct Look {
@@ -58,7 +46,7 @@ protected:
         EXPECT_TRUE(ProjectFile::Write(s, ProjectFile::CurrentHeader(), nullptr));
         ResetModule::ResetProject(false);
         ProjectLoaded = true;
-        frm4Main& w = Open(State(Panel));
+        frm4Main& w = Open(State(Tessel50Site));
         w.show();
         QApplication::processEvents();
         return w;
@@ -157,7 +145,7 @@ class LookDetailsTest : public PanelButtonsTest {};
 
 TEST_F(LookDetailsTest, DuringATransferTheUsersClicksAndKeysDoNothing)
 {
-    frm4Main& w = Open(State(Panel));
+    frm4Main& w = Open(State(Tessel50Site));
     w.show();
     bool tried = false;
     clock.onAdvance = [&](double) {

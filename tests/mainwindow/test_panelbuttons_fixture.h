@@ -19,6 +19,22 @@
 #include "test_admin_fixture.h"
 #include "tools/panelsim/StateText.h"
 
+// A Tessel50 panel with three devices, their names, two groups and two events.
+inline const char* const Tessel50Site = R"(firmware 2.00
+hardware 1.50
+tech 4321
+device 12 0C 17 03 12 00 00 41 2D 02 00 02 00 00 00
+device 13 0D 1B 00 10 00 00 41 2D 00 00 00 00 00 00
+device 20 14 25 00 10 00 00 40 40 00 00 00 00 00 00
+name 12         12 EKOMS
+name 13          13 TAEH
+name 20         20 NERIS
+group 1 1 1 20 0 0 0 0 0
+group 3 1 1 201 0 0 0 0 0
+event 12 23/11/24 14:05   MRALA ERIF                     EKOMS YBBOL
+event 0 24/11/24 08:30        TLUAF                     REWOP SNIAM
+)";
+
 // What the window showed at one moment of an operation.
 struct WindowMoment {
     QString prompt;  // the box shown then ("" for a progress step)
