@@ -122,6 +122,9 @@ void frm4Main::Form_Load()
         QuietSave = false;
         VerComNum = VerSoftNum = VerHardNum = TechCode = QStringLiteral("0000");
         VerifyMode = false;
+        // The identity boxes, the verification list and its blinking button belong to this
+        // window: a previous main window's check of another project must not show here.
+        LinkView = LinkWindowView{};
         ManualDelays[0]->setChecked(true);
         DefaultSensitivity->click();
         NumOfDevices = "0";

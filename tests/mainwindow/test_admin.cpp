@@ -289,6 +289,25 @@ TEST_F(AdminTest, TheAlarmFaultCardSwitchFlipsEachCardOnItsOwn)
     EXPECT_EQ(VbColor::BackColor(w.Command15), 0x8080FFu);
 }
 
+TEST_F(AdminTest, ANewMainWindowShowsNoVerificationOfAnEarlierOne)
+{
+    // An upload from an earlier main window left its differences and its blinking button.
+    LinkView.txtVerSoftNum = "02.00";
+    LinkView.List1 = QStringList{"Add address 12 - x"};
+    LinkView.Command7Visible = true;
+    LinkView.Command7Caption = "Data mismatch";
+    LinkView.Timer1Enabled = true;
+
+    frm4Main w;
+    w.show();
+    // The next panel operation shows the window's view at its first step.
+    w.ShowLinkView();
+    EXPECT_FALSE(w.Command7->isVisible());
+    EXPECT_FALSE(w.Timer1->isActive());
+    EXPECT_EQ(w.List1->count(), 0);
+    EXPECT_TRUE(w.txtVerSoftNum->text().isEmpty());
+}
+
 TEST_F(AdminTest, TheVerificationButtonBlinksAndOpensItsPanelOverTheWindow)
 {
     frm4Main w;
