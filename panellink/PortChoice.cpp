@@ -90,14 +90,19 @@ QString SearchComPortText()
     return QStringLiteral("Search COM port");
 }
 
-bool setPortOpen(SComm& port)
+bool setPortOpen(SComm& port, const std::function<void(const QString&)>& tell)
 {
     if (port.PortOpen()) port.SetPortOpen(false);
     port.Settings = ComSettings;
     port.CommPort = int(ValInt(ComPortNum));
-    if (port.SetPortOpen(true)) return true;
-    Ui::MsgBox(port.LastError());
+    if (port.SetPortOpen(true)) {
+        // Bytes left from an earlier exchange (a late reply) must never be read as this one's.
+        if (port.InBufferCount() > 0) port.Input();
+        return true;
+    }
     TransferError = true;
+    if (tell) tell(port.LastError());
+    else Ui::MsgBox(port.LastError());
     return false;
 }
 
