@@ -122,10 +122,7 @@ bool Engine::OpenPort()
     return !portFailed_;
 }
 
-void Engine::ClosePort()
-{
-    if (port_.PortOpen()) port_.SetPortOpen(false);
-}
+void Engine::ClosePort() { setPortClose(port_); }
 
 void Engine::EndBlock()
 {
@@ -249,7 +246,7 @@ void Engine::fillDataRcv(int count, int requestCode)
                 Pause(timing_.RecordPause());
                 if (port_.InBufferCount() > 0) {
                     const QByteArray frame = TakeFrame(deadline);
-                recordBytes = int(frame.size());
+                    recordBytes = int(frame.size());
                     if (Frame::CheckReceived(frame) != Frame::Check::Good || Now() > deadline) {
                         sndCmd(port_, Frame::Nak);
                         failed = true;

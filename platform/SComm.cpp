@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cmath>
 #include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -24,8 +24,8 @@ namespace {
 
 using Steady = std::chrono::steady_clock;
 
-// While a wait goes on, window events run at least this often.
-constexpr auto EventSlice = std::chrono::milliseconds(10);
+// While the port waits, window events run this often.
+constexpr auto EventSlice = std::chrono::milliseconds(20);
 
 std::chrono::nanoseconds Span(double seconds)
 {
@@ -147,7 +147,7 @@ QString OpenFaultMessage(OpenFault fault, int portNumber, const QString& path,
 }
 
 SerialSComm::SerialSComm() = default;
-SerialSComm::~SerialSComm() = default;
+SerialSComm::~SerialSComm() { Close(); }
 
 void SerialSComm::SetOpenCheck(OpenCheck check) { Check() = std::move(check); }
 
@@ -224,6 +224,7 @@ bool SerialSComm::SetPortOpen(bool open)
 // ours before the descriptor is read again, so the bytes keep their order.
 
 int SerialSComm::Descriptor() const { return int(port_->handle()); }
+
 bool SerialSComm::Output(const QByteArray& bytes)
 {
     if (!PortOpen()) return false;
@@ -287,16 +288,24 @@ bool SerialSComm::WaitForInput(int count, double seconds)
     if (!PortOpen()) return false;
     const int fd = Descriptor();
     const auto deadline = Steady::now() + Span(seconds);
-    auto eventsAt = Steady::now() + EventSlice;
     // Taking in what came leaves the descriptor empty, so the poll below sleeps until more.
     const int before = Absorb();
     int have = before;
     for (;;) {
         if (have >= count) return true;
-        const auto now = Steady::now();
+        auto now = Steady::now();
         // Short of the count, what came is the caller's to look at (its length byte may say
         // how much more is to come).
         if (have > before || now >= deadline) return false;
+        // Window events run at a steady pace however short the waits are.
+        if (now >= eventsDue_) {
+            Clock::Current().Poll();
+            if (!PortOpen()) return false;
+            now = Steady::now();
+            eventsDue_ = now + EventSlice;
+            have = Absorb();  // the port's own reader may have taken some in
+            continue;
+        }
         // The missing bytes cannot all be here before the line has carried them: after what
         // came last (while bytes are coming in) and after what we wrote has gone out. Until
         // then one sleep instead of a wake for each byte.
@@ -304,14 +313,14 @@ bool SerialSComm::WaitForInput(int count, double seconds)
         const auto from = coming ? std::max(lastArrival_, lastByteGone_) : lastByteGone_;
         const auto earliest = from + Span((count - have) * charSeconds_);
         if (earliest > now) {
-            std::this_thread::sleep_until(std::min({earliest, deadline, eventsAt}));
+            std::this_thread::sleep_until(std::min({earliest, deadline, eventsDue_}));
         } else {
             pollfd in{fd, POLLIN, 0};
-            const timespec ts = TimeSpec(std::min(deadline, eventsAt) - now);
+            const timespec ts = TimeSpec(std::min(deadline, eventsDue_) - now);
             if (::ppoll(&in, 1, &ts, nullptr) < 0 && errno != EINTR) return false;
             // A device that went away (the adapter pulled out): nothing more will come.
             if (in.revents & (POLLERR | POLLHUP | POLLNVAL)) {
-                std::this_thread::sleep_until(std::min(deadline, eventsAt));
+                std::this_thread::sleep_until(std::min(deadline, eventsDue_));
                 return Absorb() >= count;
             }
         }
@@ -319,11 +328,5 @@ bool SerialSComm::WaitForInput(int count, double seconds)
         const int got = Absorb();
         if (got > have) lastArrival_ = Steady::now();
         have = got;
-        if (Steady::now() >= eventsAt) {
-            Clock::Current().Poll();  // the window stays responsive
-            if (!PortOpen()) return false;
-            eventsAt = Steady::now() + EventSlice;
-            have = Absorb();
-        }
     }
 }

@@ -42,7 +42,7 @@ public:
     // short of it (the caller looks at them and may wait again), or until `seconds` have passed;
     // true when `count` are waiting. The wait sleeps on the port's own readiness and for the
     // time the line needs to carry what is still missing, never polling, and lets window events
-    // run every few milliseconds. False at once when the port is closed.
+    // run every 20 ms. False at once when the port is closed.
     virtual bool WaitForInput(int count, double seconds) = 0;
 
     // The system's name of port CommPort; "" when there is no such port.
@@ -108,4 +108,5 @@ private:
     std::chrono::steady_clock::time_point lastByteGone_;  // when the last byte written has left
     std::chrono::steady_clock::time_point lastArrival_;   // when a wait last woke on new bytes
     std::chrono::steady_clock::time_point emptyAt_;       // when the descriptor was last found empty
+    std::chrono::steady_clock::time_point eventsDue_;     // when window events are to run next
 };

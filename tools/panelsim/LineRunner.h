@@ -47,9 +47,9 @@ public:
     // Runs until Stop(); onChange after every change of the panel's memory, onDump on RequestDump().
     void Run(Panel& panel, const std::function<void()>& onChange = {}, const std::function<void()>& onDump = {});
 
-    // With the wire pacing on: for each time the PC wrote after an answer of the panel had
-    // reached it in full, the seconds from that answer's last byte to the PC's first byte.
-    // Read it once Run has returned.
+    // For each time the PC wrote after an answer of the panel had reached it in full, the
+    // seconds from that answer's last byte to the PC's first byte (with the wire pacing, the
+    // moment the last byte had crossed). Read it once Run has returned.
     const std::vector<double>& ReplyTimes() const { return replyTimes_; }
     // Both may be called from another thread or from a signal handler.
     void Stop() const { Wake('q'); }
