@@ -132,6 +132,13 @@ void Engine::EndBlock()
 
 void Engine::AwaitReply(double pause, double deadline, int expected)
 {
+    // A port that closed (a window event during the wait) brings nothing: the time-out runs out
+    // with the window alive, not in a spin.
+    if (!port_.PortOpen()) {
+        MainMdl::Delay(deadline - Now());
+        Yield();
+        return;
+    }
     // With a pause the next look comes after it. Without one the port wakes us once the frame
     // expected can be whole, or with the part of another that came by then.
     if (pause <= 0 && (port_.WaitForInput(expected, deadline - Now()) || port_.InBufferCount() > 0)) return;
