@@ -3,7 +3,8 @@
 // with the simulator pacing the line as a real one (its wire pacing). Once with every pause 0,
 // once with the default pauses. For each transfer one line: wall time, the wire limit (every byte
 // sent and received, ten bits at the speed it went at), their ratio, the pauses configured, the
-// program's CPU time as a share of wall time, and how soon the PC answered a complete frame.
+// program's CPU time as a share of wall time (its own thread: the simulator runs in another and
+// is shown apart), and how soon the PC answered a complete frame of the panel.
 // Exits 1 when a transfer fails or a run with every pause 0 misses its targets. With the argument
 // "--pauses-0" only the runs without pauses (a few seconds instead of a minute).
 #include <algorithm>
