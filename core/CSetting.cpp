@@ -171,24 +171,20 @@ QList<CSetting::KeyValue> CSetting::GetSettingAll(const QString& Section)
 {
     return Guard(ErrReadingSection, "CSetting.GetSettingAll", "Error reading Section", [&] {
         EnsureInit();
+        // One reading of the file for the whole section: each key once, with its first value.
+        QList<std::pair<QString, QString>> entries;
+        Profile::Error e;
+        if (mode_ == 0)
+            entries = Profile::Entries(StoreFile(), appName_ + u'/' + Section, &e);
+        else if (batch_ && batch_->file() == fileName_)
+            entries = batch_->Entries(Section);
+        else
+            entries = Profile::Entries(fileName_, Section, &e);
+        if (e.number) RaiseProfile(e);
         QList<KeyValue> rows;
-        if (mode_ == 0) {
-            const QString store = StoreFile(), section = appName_ + u'/' + Section;
-            Profile::Error e;
-            const QStringList keys = Profile::Keys(store, section, &e);
-            if (e.number) RaiseProfile(e);
-            for (const QString& k : keys) rows.push_back({k, ReadValue(store, section, k).value_or(QString())});
-            return rows;
-        }
-        QStringList keys;
-        if (batch_ && batch_->file() == fileName_) {
-            keys = batch_->Keys(Section);
-        } else {
-            Profile::Error e;
-            keys = Profile::Keys(fileName_, Section, &e);
-            if (e.number) RaiseProfile(e);
-        }
-        for (const QString& k : keys) rows.push_back({k, GetSettingStr(Section, k, QString())});
+        rows.reserve(entries.size());
+        // File mode gives each value as GetSettingStr reads it.
+        for (auto& [k, v] : entries) rows.push_back({std::move(k), mode_ == 0 ? std::move(v) : StripNull(v)});
         return rows;
     });
 }

@@ -1,7 +1,6 @@
 #include "panellink/Engine.h"
 
 #include <algorithm>
-#include <climits>
 #include <exception>
 #include <optional>
 
@@ -11,6 +10,7 @@
 #include "panellink/Frame.h"
 #include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
+#include "panellink/PortChoice.h"
 #include "platform/Clock.h"
 #include "platform/SComm.h"
 #include "platform/Ui.h"
@@ -98,7 +98,11 @@ void Engine::AddProgress(double increment)
     if (increment > 0) SetStatBar(bar_ + increment);
 }
 
-void Engine::Pause(double seconds) { MainMdl::Delay(seconds); }
+// A pause of 0 waits nothing; the waits on the port let window events run meanwhile.
+void Engine::Pause(double seconds)
+{
+    if (seconds > 0) MainMdl::Delay(seconds);
+}
 
 void Engine::Fail(const QString& message)
 {
@@ -115,24 +119,13 @@ void Engine::Fault(const char* errLocation)
 
 bool Engine::OpenPort()
 {
-    portFailed_ = false;
-    if (port_.PortOpen()) port_.SetPortOpen(false);
-    port_.Settings = ComSettings;
-    port_.CommPort = int(ValInt(ComPortNum));
-    if (port_.SetPortOpen(true)) {
-        DiscardWaiting();
-        return true;
-    }
-    portFailed_ = true;
-    TransferError = true;
-    if (!quiet) SayPortFault(port_, failureNote);
-    return false;
+    portFailed_ = !setPortOpen(port_, [this] {
+        if (!quiet) SayPortFault(port_, failureNote);
+    });
+    return !portFailed_;
 }
 
-void Engine::ClosePort()
-{
-    if (port_.PortOpen()) port_.SetPortOpen(false);
-}
+void Engine::ClosePort() { setPortClose(port_); }
 
 void Engine::EndBlock()
 {
@@ -140,21 +133,39 @@ void Engine::EndBlock()
     view_.SetActivMsgLbl(QString());
 }
 
-void Engine::DiscardWaiting()
+void Engine::AwaitReply(double pause, double deadline, int expected)
 {
-    if (port_.InBufferCount() > 0) port_.Input();
+    // A port that closed (a window event during the wait) brings nothing: the time-out runs out
+    // with the window alive, not in a spin.
+    if (!port_.PortOpen()) {
+        MainMdl::Delay(deadline - Now());
+        Yield();
+        return;
+    }
+    // With a pause the next look comes after it. Without one the port wakes us once the frame
+    // expected can be whole, or with the part of another that came by then.
+    if (pause <= 0 && (port_.WaitForInput(expected, deadline - Now()) || port_.InBufferCount() > 0)) return;
+    Yield();
 }
 
 QByteArray Engine::TakeFrame(double deadline)
 {
     QByteArray buf = port_.Input();
-    auto whole = [&] { return buf.size() >= 3 ? static_cast<unsigned char>(buf[2]) + 2 : INT_MAX; };
+    // The shortest frame until the length byte is in, then the whole frame it announces.
+    auto missing = [&] {
+        return (buf.size() >= 3 ? static_cast<unsigned char>(buf[2]) + 2 : Frame::MinFrameBytes) - int(buf.size());
+    };
     // A reply may come in parts (USB adapters deliver bytes as they come); it is one frame
     // once its length byte is satisfied. Bytes that cannot begin a frame are judged at once.
-    while (!buf.isEmpty() && static_cast<unsigned char>(buf[0]) == Frame::StartByte && buf.size() < whole() &&
+    while (!buf.isEmpty() && static_cast<unsigned char>(buf[0]) == Frame::StartByte && missing() > 0 &&
            Now() <= deadline) {
-        Yield();
-        buf += port_.Input();
+        port_.WaitForInput(missing(), deadline - Now());
+        const QByteArray more = port_.Input();
+        if (more.isEmpty()) {
+            Yield();  // nothing more came in time: the frame is incomplete
+            break;
+        }
+        buf += more;
     }
     return buf;
 }
@@ -171,7 +182,7 @@ QByteArray Engine::Wait4Str()
             return !late && Frame::CheckReceived(frame) == Frame::Check::Good ? frame : QByteArray();
         }
         if (Now() > deadline) return QByteArray();
-        Yield();
+        AwaitReply(timing_.AckPause(), deadline, Frame::MinFrameBytes);  // an acknowledgement
     }
 }
 
@@ -230,6 +241,9 @@ void Engine::fillDataRcv(int count, int requestCode)
     endSeen_ = false;
     try {
         double share = 0, increment = 0;
+        // The records of a block are of one size: the next is waited for as long as that takes
+        // on the line; the first, and the end frame due after the last, as the shortest frame.
+        int recordBytes = Frame::MinFrameBytes;
         if (const auto s = ReceiveShare(requestCode)) {
             SetStatBar(s->start);
             share = s->share;
@@ -242,6 +256,7 @@ void Engine::fillDataRcv(int count, int requestCode)
                 Pause(timing_.RecordPause());
                 if (port_.InBufferCount() > 0) {
                     const QByteArray frame = TakeFrame(deadline);
+                    recordBytes = int(frame.size());
                     if (Frame::CheckReceived(frame) != Frame::Check::Good || Now() > deadline) {
                         sndCmd(port_, Frame::Nak);
                         failed = true;
@@ -266,7 +281,8 @@ void Engine::fillDataRcv(int count, int requestCode)
                     done = true;
                     i = count;
                 }
-                Yield();
+                if (done) Yield();
+                else AwaitReply(timing_.RecordPause(), deadline, i > 1 && i < count ? recordBytes : Frame::MinFrameBytes);
             }
         }
     } catch (const std::exception&) {

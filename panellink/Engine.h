@@ -72,16 +72,18 @@ private:
     void RunSend(const SendStep& step);
     void RunRead(const ReadStep& step);
 
-    // Opens the port with ComSettings; a port that does not open shows why (once), sets
-    // TransferError and gives false.
+    // Opens the port with ComSettings (setPortOpen); a port that does not open shows why
+    // (once, as Fail does), sets TransferError and gives false.
     bool OpenPort();
     void ClosePort();
-    // Bytes left from an earlier exchange (a late reply) must never be read as this one's.
-    void DiscardWaiting();
     // What is waiting, read on until the frame its length byte announces is whole or the
     // deadline passes.
     QByteArray TakeFrame(double deadline);
     void Pause(double seconds);
+    // Between two looks at the port for a reply: window events run, and where no pause is
+    // set the wait sleeps on the port until a frame of `expected` bytes can be whole, part of
+    // another has come, or the deadline passes.
+    void AwaitReply(double pause, double deadline, int expected);
     void AddProgress(double increment);
     void Fail(const QString& message);
     // A run-time fault inside a procedure: its error-location code is stored and shown alone.

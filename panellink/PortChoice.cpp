@@ -91,14 +91,19 @@ QString SearchComPortText()
     return languages::ByLanguage(QStringLiteral("חיפוש יציאת תקשורת עם בקרה"), QStringLiteral("Search COM port"));
 }
 
-bool setPortOpen(SComm& port)
+bool setPortOpen(SComm& port, const std::function<void()>& tell)
 {
     if (port.PortOpen()) port.SetPortOpen(false);
     port.Settings = ComSettings;
     port.CommPort = int(ValInt(ComPortNum));
-    if (port.SetPortOpen(true)) return true;
-    SayPortFault(port);
+    if (port.SetPortOpen(true)) {
+        // Bytes left from an earlier exchange (a late reply) must never be read as this one's.
+        if (port.InBufferCount() > 0) port.Input();
+        return true;
+    }
     TransferError = true;
+    if (tell) tell();
+    else SayPortFault(port);
     return false;
 }
 

@@ -46,8 +46,11 @@ QString ComNumCmbo_Click(SComm& port, const ComboEntry& entry);
 // The status text while the start-up search runs.
 QString SearchComPortText();
 
-// Opens the chosen port with ComSettings for a transfer step (closing it first when open). A port
-// that does not open shows why and sets TransferError; returns whether it opened.
-bool setPortOpen(SComm& port);
+// Opens the chosen port with ComSettings for a transfer step (closing it first when open), with
+// nothing left waiting in it from an earlier exchange. A port that does not open sets
+// TransferError and says why in the interface language, or leaves that to `tell`; returns
+// whether it opened.
+// The one opening of the port: the window's button and every transfer step use it.
+bool setPortOpen(SComm& port, const std::function<void()>& tell = {});
 // CommPort := ComPortNum, then closes the port when it is open.
 void setPortClose(SComm& port);

@@ -78,8 +78,8 @@ void RealClock::Wait(double seconds)
 
 void RealClock::Poll()
 {
+    // No sleep: whoever polls in a loop blocks on what it waits for between passes.
     ProcessPending();
-    SleepOnEvents(1);
 }
 
 void VirtualClock::Wait(double seconds)

@@ -10,8 +10,9 @@ public:
     virtual double Now() = 0;
     // Waits the given seconds while window events go on being processed; returns early never.
     virtual void Wait(double seconds) = 0;
-    // Lets pending events run once (the original's DoEvents inside a polling loop); a virtual
-    // clock advances by a small step so polling loops terminate.
+    // Lets pending events run once (the original's DoEvents inside a polling loop) and returns
+    // at once; a virtual clock advances by a small step so polling loops terminate. A loop that
+    // waits for a port blocks on the port between passes (SComm::WaitForInput).
     virtual void Poll() = 0;
 
     // The clock in use; a real monotonic clock unless a test set another one.

@@ -1,5 +1,8 @@
 #include "platform/MemoryPort.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/Clock.h"
 
 MemoryPort::MemoryPort()
@@ -81,4 +84,28 @@ QByteArray MemoryPort::Input()
         queue_.pop_front();
     }
     return out;
+}
+
+bool MemoryPort::WaitForInput(int count, double seconds)
+{
+    Clock& clock = Clock::Current();
+    const double deadline = clock.Now() + std::max(0.0, seconds);
+    const int before = InBufferCount();
+    while (open_) {
+        const double now = clock.Now();
+        const int have = InBufferCount();
+        if (have >= count) return true;
+        if (have > before || now >= deadline) return false;
+        // The next chunk still to come (the queue is in time order).
+        double next = std::numeric_limits<double>::infinity();
+        for (const Chunk& c : queue_)
+            if (c.at > now) {
+                next = c.at;
+                break;
+            }
+        clock.Wait(std::min(next, deadline) - now);
+        // A clock that no longer moves (a wait too small to count) must not hold us here.
+        if (clock.Now() == now) return InBufferCount() >= count;
+    }
+    return false;
 }

@@ -18,6 +18,9 @@ public:
     bool Output(const QByteArray& bytes) override;
     QByteArray Input() override;
     int InBufferCount() override;
+    // On the current clock: waits (Clock::Wait) for the next chunk due, until `count` bytes
+    // are waiting, a chunk came short of them, or the time is up.
+    bool WaitForInput(int count, double seconds) override;
 
     // Queues bytes to be read from clock time `at` on (Clock::Current().Now()); by default now.
     void Queue(const QByteArray& bytes);
@@ -41,6 +44,7 @@ public:
     int closeCount = 0;
 
 private:
+
     struct Chunk {
         QByteArray bytes;
         double at;

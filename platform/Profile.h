@@ -9,13 +9,17 @@
 //   is a comment; a line without "=" holds no key. Such lines survive every rewrite.
 // - The first of duplicate sections or keys is the one read, written and deleted.
 // - A key with an empty value reads as "" (not the default).
+// - Every read or write parses the file once and indexes its sections and names, so each
+//   operation takes time in proportion to the size of the file, however it is laid out.
 // - Text is Windows-1255 on disk; lines end in CR LF (LF-only and CR-only files are read).
 // - A write replaces the file as a whole through a temporary file in the same folder, so a failed
 //   write leaves the old file untouched, and every failure is reported.
 // - CR and LF inside a written section name, key or value become blanks: one value stays one line.
 #include <memory>
 #include <optional>
+#include <utility>
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +40,9 @@ QString GetString(const QString& file, const QString& section, const QString& ke
                   Error* error = nullptr);
 // The key names of a section, in file order, each name once (empty for a missing section).
 QStringList Keys(const QString& file, const QString& section, Error* error = nullptr);
+// The keys of a section with their values, in file order, each key once with the value of its
+// first line (empty for a missing section).
+QList<std::pair<QString, QString>> Entries(const QString& file, const QString& section, Error* error = nullptr);
 // The section names of the file, in file order, each name once.
 QStringList Sections(const QString& file, Error* error = nullptr);
 
@@ -66,6 +73,7 @@ public:
 
     std::optional<QString> Read(const QString& section, const QString& key) const;
     QStringList Keys(const QString& section) const;
+    QList<std::pair<QString, QString>> Entries(const QString& section) const;
     QStringList Sections() const;
     void Write(const QString& section, const QString& key, const QString& value);
     void DeleteKey(const QString& section, const QString& key);
@@ -74,8 +82,12 @@ public:
     bool Commit(Error* error = nullptr);
 
 private:
+    Document& Own();
+
     QString file_;
-    std::unique_ptr<Document> doc_;
+    // The file's parse, shared with the cache until the first change makes the batch its own.
+    std::shared_ptr<const Document> doc_;
+    std::shared_ptr<Document> own_;
     Error loadError_;
 };
 

@@ -1,16 +1,63 @@
 #include "platform/SComm.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <thread>
+#include <utility>
 
+#include <fcntl.h>
 #include <grp.h>
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <QFileInfo>
 #include <QSerialPort>
 #include <QStringList>
 
+#include "platform/Clock.h"
+
 namespace {
+
+using Steady = std::chrono::steady_clock;
+
+// While the port waits, window events run this often.
+constexpr auto EventSlice = std::chrono::milliseconds(20);
+
+std::chrono::nanoseconds Span(double seconds)
+{
+    return std::chrono::nanoseconds(int64_t(std::clamp(seconds, 0.0, 86400.0) * 1e9));
+}
+
+timespec TimeSpec(Steady::duration d)
+{
+    const int64_t ns = std::chrono::duration_cast<std::chrono::nanoseconds>(d).count();
+    return {time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
+}
+
+// One character on the line: start bit, data bits, parity bit, stop bits.
+double CharSeconds(const LineSettings& s)
+{
+    return double(1 + s.dataBits + (s.parity == 'N' ? 0 : 1) + s.stopBits) / s.baud;
+}
+
+// Waits until the system has sent what was written to the device. Bounded by the time the
+// queued bytes take and a second more, so an adapter that stops sending cannot hold us.
+void Drain(int fd, double charSeconds)
+{
+    int queued = 0;
+    if (::ioctl(fd, TIOCOUTQ, &queued) != 0) return;
+    const auto limit = Steady::now() + Span(queued * charSeconds + 1.0);
+    while (queued > 0) {
+        if (Steady::now() > limit) return;
+        std::this_thread::sleep_for(std::max(Span(queued * charSeconds), std::chrono::nanoseconds(200'000)));
+        if (::ioctl(fd, TIOCOUTQ, &queued) != 0) return;
+    }
+    ::tcdrain(fd);  // and the last characters out of the device's own buffer
+}
 
 SerialSComm::OpenCheck& Check()
 {
@@ -68,7 +115,7 @@ QString DeviceGroup(const QString& path)
 }
 
 SerialSComm::SerialSComm() = default;
-SerialSComm::~SerialSComm() = default;
+SerialSComm::~SerialSComm() { Close(); }
 
 void SerialSComm::SetOpenCheck(OpenCheck check) { Check() = std::move(check); }
 
@@ -84,12 +131,24 @@ bool SerialSComm::Fail(OpenFault fault, const QString& path, const QString& deta
     return false;
 }
 
+void SerialSComm::Close()
+{
+    if (!port_) return;
+    if (port_->isOpen()) {
+        // Closing puts back the settings the device had before we opened it, so nothing of
+        // ours may still be on its way: first out of the system's buffer, then the time the
+        // last byte takes on the line, which a pseudo-terminal does not spend itself.
+        Drain(Descriptor(), charSeconds_);
+        std::this_thread::sleep_until(lastByteGone_);
+        port_->close();
+    }
+    port_.reset();
+    received_.clear();
+}
+
 bool SerialSComm::SetPortOpen(bool open)
 {
-    if (port_) {
-        port_->close();
-        port_.reset();
-    }
+    Close();
     if (!open) return true;
     lastError_.clear();
     lastFault_ = OpenFault::None;
@@ -123,37 +182,123 @@ bool SerialSComm::SetPortOpen(bool open)
                     port_->setStopBits(settings->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
                     port_->setFlowControl(QSerialPort::NoFlowControl);
     if (!ok) return Fail(OpenFault::BadSettings, path, Settings);
+    // Reads and writes on the descriptor never block; the waits do.
+    const int fd = Descriptor();
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    charSeconds_ = CharSeconds(*settings);
+    lastByteGone_ = Steady::now();
+    lastArrival_ = emptyAt_ = {};
     return true;
 }
+
+// Bytes go to and come from the device's descriptor directly: QSerialPort opens, sets up and
+// closes the port. Its reader only runs while window events do; what it took in is added to
+// ours before the descriptor is read again, so the bytes keep their order.
+
+int SerialSComm::Descriptor() const { return int(port_->handle()); }
 
 bool SerialSComm::Output(const QByteArray& bytes)
 {
     if (!PortOpen()) return false;
-    if (port_->write(bytes) != bytes.size()) return false;
-    // Hand the bytes to the system now: the caller polls without running the event loop.
-    while (port_->bytesToWrite() > 0)
-        if (!port_->waitForBytesWritten(2000)) return false;
+    const int fd = Descriptor();
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    const auto limit = Steady::now() + std::chrono::seconds(2);
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n > 0) {
+            p += n;
+            left -= n;
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN) return false;
+        // The system's buffer is full: wait until it takes more.
+        const auto now = Steady::now();
+        if (now >= limit) return false;
+        pollfd out{fd, POLLOUT, 0};
+        const timespec ts = TimeSpec(limit - now);
+        if (::ppoll(&out, 1, &ts, nullptr) < 0 && errno != EINTR) return false;
+        if (out.revents & (POLLERR | POLLHUP | POLLNVAL)) return false;
+    }
+    lastByteGone_ = std::max(lastByteGone_, Steady::now()) + Span(bytes.size() * charSeconds_);
     return true;
 }
 
-void SerialSComm::PullWaiting()
+int SerialSComm::Absorb()
 {
-    // Moves what the system holds into the port's buffer without waiting; bounded, so a line
-    // that never falls silent cannot keep us here.
-    for (int i = 0; i < 16 && port_->waitForReadyRead(0); ++i) {
+    received_ += port_->readAll();
+    // The descriptor was found empty a moment ago: a byte takes longer than that to come.
+    if (Steady::now() - emptyAt_ < Span(charSeconds_ / 2)) return int(received_.size());
+    // Bounded, so a line that never falls silent cannot keep us here.
+    char buf[4096];
+    for (int i = 0; i < 16; ++i) {
+        const ssize_t n = ::read(Descriptor(), buf, sizeof buf);
+        if (n > 0) received_.append(buf, n);
+        else if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) emptyAt_ = Steady::now();
+        if (n < qsizetype(sizeof buf)) break;
     }
+    return int(received_.size());
 }
 
 QByteArray SerialSComm::Input()
 {
     if (!PortOpen()) return QByteArray();
-    PullWaiting();
-    return port_->readAll();
+    Absorb();
+    return std::exchange(received_, QByteArray());
 }
 
 int SerialSComm::InBufferCount()
 {
     if (!PortOpen()) return 0;
-    PullWaiting();
-    return int(port_->bytesAvailable());
+    return Absorb();
+}
+
+bool SerialSComm::WaitForInput(int count, double seconds)
+{
+    if (!PortOpen()) return false;
+    const int fd = Descriptor();
+    const auto deadline = Steady::now() + Span(seconds);
+    // Taking in what came leaves the descriptor empty, so the poll below sleeps until more.
+    const int before = Absorb();
+    int have = before;
+    for (;;) {
+        if (have >= count) return true;
+        auto now = Steady::now();
+        // Short of the count, what came is the caller's to look at (its length byte may say
+        // how much more is to come).
+        if (have > before || now >= deadline) return false;
+        // Window events run at a steady pace however short the waits are.
+        if (now >= eventsDue_) {
+            Clock::Current().Poll();
+            if (!PortOpen()) return false;
+            now = Steady::now();
+            eventsDue_ = now + EventSlice;
+            have = Absorb();  // the port's own reader may have taken some in
+            continue;
+        }
+        // The missing bytes cannot all be here before the line has carried them: after what
+        // came last (while bytes are coming in) and after what we wrote has gone out. Until
+        // then one sleep instead of a wake for each byte.
+        const bool coming = now - lastArrival_ < Span(2 * charSeconds_);
+        const auto from = coming ? std::max(lastArrival_, lastByteGone_) : lastByteGone_;
+        const auto earliest = from + Span((count - have) * charSeconds_);
+        if (earliest > now) {
+            std::this_thread::sleep_until(std::min({earliest, deadline, eventsDue_}));
+        } else {
+            pollfd in{fd, POLLIN, 0};
+            const timespec ts = TimeSpec(std::min(deadline, eventsDue_) - now);
+            if (::ppoll(&in, 1, &ts, nullptr) < 0 && errno != EINTR) return false;
+            // A device that went away (the adapter pulled out): nothing more will come.
+            if (in.revents & (POLLERR | POLLHUP | POLLNVAL)) {
+                std::this_thread::sleep_until(std::min(deadline, eventsDue_));
+                return Absorb() >= count;
+            }
+        }
+        emptyAt_ = {};  // after a sleep the descriptor is looked at afresh
+        const int got = Absorb();
+        if (got > have) lastArrival_ = Steady::now();
+        have = got;
+    }
 }

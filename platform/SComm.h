@@ -1,10 +1,11 @@
 #pragma once
 // The serial control the panel link talks through: port number, settings text, open and close,
-// write bytes, read every waiting byte, count of waiting bytes, and the port's description.
-// Bytes are QByteArray from end to end; nothing here passes through a code page.
+// write bytes, read every waiting byte, count of waiting bytes, wait for bytes, and the port's
+// description. Bytes are QByteArray from end to end; nothing here passes through a code page.
 //
 // Two implementations: SerialSComm over QSerialPort (raw, 8N1, no flow control; the device path
 // comes from the port catalog) and MemoryPort (platform/MemoryPort.h) for tests.
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -31,7 +32,8 @@ public:
     virtual bool PortOpen() const = 0;
     // Opens (true) or closes (false) port CommPort. Opening an open port reopens it with the
     // current CommPort and Settings. A port that cannot be opened gives false, and LastError()
-    // says why and what to do. Closing never fails.
+    // says why and what to do. Closing never fails; every byte written has left the port before
+    // it closes, at the speed it was written at.
     virtual bool SetPortOpen(bool open) = 0;
     // Sends bytes; false when the port is not open or the write failed.
     virtual bool Output(const QByteArray& bytes) = 0;
@@ -39,6 +41,12 @@ public:
     virtual QByteArray Input() = 0;
     // Number of bytes waiting to be read.
     virtual int InBufferCount() = 0;
+    // Waits until at least `count` bytes are waiting to be read, until bytes came that fall
+    // short of it (the caller looks at them and may wait again), or until `seconds` have passed;
+    // true when `count` are waiting. The wait sleeps on the port's own readiness and for the
+    // time the line needs to carry what is still missing, never polling, and lets window events
+    // run every 20 ms. False at once when the port is closed.
+    virtual bool WaitForInput(int count, double seconds) = 0;
 
     // The system's name of port CommPort; "" when there is no such port.
     QString Description() const { return catalog_.Description(CommPort); }
@@ -87,6 +95,7 @@ public:
     bool Output(const QByteArray& bytes) override;
     QByteArray Input() override;
     int InBufferCount() override;
+    bool WaitForInput(int count, double seconds) override;
 
     // Tests: a check that runs before each open and may report a fault for a path in place of
     // the real result (tests run as root, which no permission stops). nullptr: no check.
@@ -95,7 +104,16 @@ public:
 
 private:
     bool Fail(OpenFault fault, const QString& path, const QString& detail = QString());
-    void PullWaiting();
+    int Descriptor() const;
+    // Takes in every byte waiting (the reader's and the system's); returns how many are held.
+    int Absorb();
+    void Close();
 
     std::unique_ptr<QSerialPort> port_;
+    QByteArray received_;  // taken in, not yet read by Input
+    double charSeconds_ = 10.0 / 9600;  // one character on the line at the open settings
+    std::chrono::steady_clock::time_point lastByteGone_;  // when the last byte written has left
+    std::chrono::steady_clock::time_point lastArrival_;   // when a wait last woke on new bytes
+    std::chrono::steady_clock::time_point emptyAt_;       // when the descriptor was last found empty
+    std::chrono::steady_clock::time_point eventsDue_;     // when window events are to run next
 };

@@ -1,11 +1,19 @@
 // A full Tessel126 project (126 named devices, 32 groups) uploaded to and downloaded from the
-// panel simulator at 57600 baud through the real serial layer (SerialSComm on a pseudo-terminal).
-// For each transfer: wall time, the wire-time limit (every byte sent and received, ten bits a
-// byte at the speed it went at), their ratio, and the CPU time of the process. Once with the
-// default pauses, once with every pause 0.
+// panel simulator at 57600 baud through the real serial layer (SerialSComm on a pseudo-terminal),
+// with the simulator pacing the line as a real one (its wire pacing). Once with every pause 0,
+// once with the default pauses. For each transfer one line: wall time, the wire limit (every byte
+// sent and received, ten bits at the speed it went at), their ratio, the pauses configured, the
+// program's CPU time as a share of wall time (its own thread: the simulator runs in another and
+// is shown apart), and how soon the PC answered a complete frame of the panel.
+// Exits 1 when a transfer fails or a run with every pause 0 misses its targets. With the argument
+// "--pauses-0" only the runs without pauses (a few seconds instead of a minute).
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <thread>
+#include <vector>
 
+#include <pthread.h>
 #include <sys/resource.h>
 
 #include <QCoreApplication>
@@ -23,6 +31,9 @@
 #include "tools/panelsim/LineRunner.h"
 
 namespace {
+
+constexpr double RatioTarget = 1.10;
+constexpr double CpuTarget = 2.0;  // percent of wall time
 
 // A serial port that counts what passes, and its wire time at the speed it was set to.
 class CountingPort : public SComm {
@@ -42,7 +53,6 @@ public:
     bool Output(const QByteArray& b) override
     {
         Count(b.size());
-        ++frames;
         return inner_.Output(b);
     }
     QByteArray Input() override
@@ -52,9 +62,10 @@ public:
         return b;
     }
     int InBufferCount() override { return inner_.InBufferCount(); }
+    bool WaitForInput(int count, double seconds) override { return inner_.WaitForInput(count, seconds); }
 
-    void Reset() { bytes = 0, frames = 0, wireSeconds = 0; }
-    long long bytes = 0, frames = 0;
+    void Reset() { bytes = 0, wireSeconds = 0; }
+    long long bytes = 0;
     double wireSeconds = 0;
 
 private:
@@ -66,6 +77,18 @@ private:
     SComm& inner_;
     int baud_ = 9600;
 };
+
+QString Pauses(const LinkTiming& t)
+{
+    return QStringLiteral("ack %1 s, records %2 s, turns %3/%4 s, end frame %5/%6 s, return %7 s, speed %8 s")
+        .arg(t.FullStr2, t.FullStr)
+        .arg(t.recordTurn)
+        .arg(t.lastRecordTurn)
+        .arg(t.endBefore)
+        .arg(t.endAfter)
+        .arg(t.beforeReturn)
+        .arg(t.afterSpeed);
+}
 
 // The main window of the bench: Fast selected; in the no-pause run the timing stays at 0 even
 // when an operation presses a preset.
@@ -81,7 +104,10 @@ public:
     void SetLabel16(const QString&) override {}
     void SetText2(const QString&) override {}
     bool FastSelected() const override { return true; }
-    void ShowPresetInUse(int) override {}
+    void ShowPresetInUse(int baud) override
+    {
+        if (baud == 57600) fastPauses = Pauses(timing_);
+    }
     void ShowTiming(const LinkTiming&) override
     {
         if (noPauses) ZeroPauses(timing_);
@@ -96,6 +122,7 @@ public:
         t.recordTurn = t.lastRecordTurn = t.endBefore = t.endAfter = t.beforeReturn = t.afterSpeed = 0;
     }
     bool noPauses = false;
+    QString fastPauses;  // the pauses as the 57600 preset left them
 
 private:
     LinkTiming& timing_;
@@ -132,11 +159,11 @@ void FullProject()
     NumOfActiveGroups = MaxGroups;
 }
 
-double CpuSeconds()
+double CpuSeconds(clockid_t clock)
 {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    timespec t{};
+    clock_gettime(clock, &t);
+    return t.tv_sec + t.tv_nsec / 1e9;
 }
 
 bool SameDevices(const std::array<DeviceRecord, MaxAddress + 1>& sent)
@@ -147,12 +174,77 @@ bool SameDevices(const std::array<DeviceRecord, MaxAddress + 1>& sent)
     return true;
 }
 
-void Report(const char* what, const char* pauses, CountingPort& port, double wall, double cpu, bool ok)
+double Quantile(std::vector<double> v, double q)
 {
-    std::printf("%-9s %-8s %8.2f s wall  %6.2f s wire (%lld bytes)  ratio %6.1f  %6.2f s CPU  %s\n", what, pauses,
-                wall, port.wireSeconds, port.bytes, port.wireSeconds > 0 ? wall / port.wireSeconds : 0.0, cpu,
-                ok ? "ok" : "FAILED");
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[std::min(v.size() - 1, size_t(q * double(v.size())))];
+}
+
+struct Run {
+    bool ok = false;
+    double wall = 0, cpu = 0, simCpu = 0;
+    long sleeps = 0;  // times the program thread slept (voluntary context switches)
+    std::vector<double> replies;
+};
+
+long Sleeps()
+{
+    rusage u{};
+    getrusage(RUSAGE_THREAD, &u);
+    return u.ru_nvcsw;
+}
+
+// One transfer against the panel on a fresh paced pseudo-terminal.
+template <typename Op>
+Run Transfer(panelsim::Panel& panel, CountingPort& port, SerialSComm& serial, Op op)
+{
+    Run r;
+    panelsim::LineRunner runner;
+    runner.SetWire(true);
+    QString error;
+    if (!runner.OpenPty(&error)) {
+        std::fprintf(stderr, "bench_transfer: %s\n", qPrintable(error));
+        return r;
+    }
+    serial.SetCatalog(PortCatalog({{1, runner.Path(), QStringLiteral("USB Serial Port (pseudo-terminal)")}}));
+    port.SetCatalog(serial.Catalog());
+    port.CommPort = 1;
+    ComPortNum = QStringLiteral("1");
+    std::thread simulator([&] { runner.Run(panel); });
+    clockid_t simClock{};
+    pthread_getcpuclockid(simulator.native_handle(), &simClock);
+
+    port.Reset();
+    const double cpu = CpuSeconds(CLOCK_THREAD_CPUTIME_ID), simCpu = CpuSeconds(simClock);
+    const long sleeps = Sleeps();
+    QElapsedTimer t;
+    t.start();
+    r.ok = op();
+    r.wall = t.nsecsElapsed() / 1e9;
+    r.cpu = CpuSeconds(CLOCK_THREAD_CPUTIME_ID) - cpu;
+    r.simCpu = CpuSeconds(simClock) - simCpu;
+    r.sleeps = Sleeps() - sleeps;
+    runner.Stop();
+    simulator.join();
+    r.replies = runner.ReplyTimes();
+    return r;
+}
+
+bool Report(const char* what, bool noPauses, const CountingPort& port, const QString& pauses, const Run& r)
+{
+    const double ratio = port.wireSeconds > 0 ? r.wall / port.wireSeconds : 0.0;
+    const double cpu = r.wall > 0 ? 100 * r.cpu / r.wall : 0.0;
+    const bool onTarget = !noPauses || (ratio <= RatioTarget && cpu <= CpuTarget);
+    std::printf("%-8s %-14s wire: wall %6.2f s, limit %5.2f s (%lld bytes), ratio %.2f; pauses at 57600: %s; "
+                "CPU %.2f %% (%.3f s, %ld sleeps; simulator %.1f %%); frame to answer: median %.3f ms, 95%% %.3f ms; "
+                "%s\n",
+                what, noPauses ? "pauses 0" : "pauses default", r.wall, port.wireSeconds, port.bytes, ratio,
+                qPrintable(pauses), cpu, r.cpu, r.sleeps, r.wall > 0 ? 100 * r.simCpu / r.wall : 0.0,
+                1e3 * Quantile(r.replies, 0.5), 1e3 * Quantile(r.replies, 0.95),
+                !r.ok ? "FAILED" : onTarget ? "ok" : "OFF TARGET");
     std::fflush(stdout);
+    return r.ok && onTarget;
 }
 
 }  // namespace
@@ -169,54 +261,37 @@ int main(int argc, char** argv)
         return c.buttons() == Ui::vbYesNo ? int(Ui::vbYes) : int(Ui::vbOK);
     });
 
-    panelsim::Panel panel;
-    panelsim::LineRunner runner;
-    QString error;
-    if (!runner.OpenPty(&error)) {
-        std::fprintf(stderr, "bench_transfer: %s\n", qPrintable(error));
-        return 1;
-    }
-    std::thread simulator([&] { runner.Run(panel); });
-
     SerialSComm serial;
-    serial.SetCatalog(PortCatalog({{1, runner.Path(), QStringLiteral("USB Serial Port (pseudo-terminal)")}}));
     CountingPort port(serial);
-    port.SetCatalog(serial.Catalog());
-    port.CommPort = 1;
-    ComPortNum = QStringLiteral("1");
-
-    std::printf("Full Tessel126 project at 57600 baud, simulator on %s\n", qPrintable(runner.Path()));
+    std::printf("Full Tessel126 project at 57600 baud, simulator pacing the line (targets with every pause 0: "
+                "ratio <= %.2f, CPU <= %.0f %%)\n",
+                RatioTarget, CpuTarget);
     bool allOk = true;
-    for (const bool noPauses : {false, true}) {
+    const bool onlyNoPauses = app.arguments().contains(QStringLiteral("--pauses-0"));
+    for (const bool noPauses : {true, false}) {
+        if (!noPauses && onlyNoPauses) break;
         LinkTiming timing;
         BenchView view(timing);
         view.noPauses = noPauses;
         if (noPauses) BenchView::ZeroPauses(timing);
         PanelOperations ops(port, timing, view);
-        const char* label = noPauses ? "pauses 0" : "default";
+        panelsim::Panel panel;  // the same empty panel for both runs
 
         FullProject();
         const auto sent = DeviceDataArray;
-        port.Reset();
-        double cpu = CpuSeconds();
-        QElapsedTimer t;
-        t.start();
-        ops.Upload2Sys_Click();
-        const bool upOk = !TransferError && unexpected.isEmpty();
-        Report("upload", label, port, t.elapsed() / 1000.0, CpuSeconds() - cpu, upOk);
+        const Run up = Transfer(panel, port, serial, [&] {
+            ops.Upload2Sys_Click();
+            return !TransferError && unexpected.isEmpty();
+        });
+        allOk &= Report("upload", noPauses, port, view.fastPauses, up);
 
         ResetModule::ResetProject(true);
-        port.Reset();
-        cpu = CpuSeconds();
-        t.restart();
-        ops.Download2PC_Click();
-        const bool downOk = !TransferError && unexpected.isEmpty() && SameDevices(sent);
-        Report("download", label, port, t.elapsed() / 1000.0, CpuSeconds() - cpu, downOk);
-        allOk = allOk && upOk && downOk;
+        const Run down = Transfer(panel, port, serial, [&] {
+            ops.Download2PC_Click();
+            return !TransferError && unexpected.isEmpty() && SameDevices(sent);
+        });
+        allOk &= Report("download", noPauses, port, view.fastPauses, down);
     }
     for (const QString& m : unexpected) std::printf("message: %s\n", qPrintable(m));
-
-    runner.Stop();
-    simulator.join();
     return allOk ? 0 : 1;
 }

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-PanelOnPty::PanelOnPty(panelsim::PanelMemory m, panelsim::Faults f) : panel_(std::move(m), f)
+PanelOnPty::PanelOnPty(panelsim::PanelMemory m, panelsim::Faults f, bool wire) : panel_(std::move(m), f)
 {
     QString error;
+    runner_.SetWire(wire);
     opened_ = runner_.OpenPty(&error);
     EXPECT_TRUE(opened_) << error.toStdString();
     if (opened_) thread_ = std::thread([this] { runner_.Run(panel_); });

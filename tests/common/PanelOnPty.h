@@ -1,6 +1,6 @@
 #pragma once
 // The simulator's panel on its own pseudo-terminal, served by a thread for the test's lifetime.
-// A failure to open the pseudo-terminal fails the test.
+// A failure to open the pseudo-terminal fails the test. `wire` paces the line as a real one.
 #include <thread>
 
 #include <QString>
@@ -10,7 +10,7 @@
 
 class PanelOnPty {
 public:
-    explicit PanelOnPty(panelsim::PanelMemory m = {}, panelsim::Faults f = {});
+    explicit PanelOnPty(panelsim::PanelMemory m = {}, panelsim::Faults f = {}, bool wire = false);
     ~PanelOnPty();
     PanelOnPty(const PanelOnPty&) = delete;
     PanelOnPty& operator=(const PanelOnPty&) = delete;

@@ -248,6 +248,29 @@ TEST_F(ReceiveTest, SplitRecordIsOneGoodRecord)
     EXPECT_EQ(FrameArray[1], r.mid(5, 15));
 }
 
+TEST_F(ReceiveTest, WithoutPausesEachRecordAndTheShorterEndFrameAreTakenAsSoonAsTheyAreWhole)
+{
+    timing.FullStr = "0";
+    timing.lastRecordTurn = 0;
+    timing.endBefore = timing.endAfter = 0;
+    // Each answer 20 ms after the PC's write; the end frame is shorter than the records.
+    std::vector<double> answered;
+    for (int d = 1; d <= 3; ++d) AnswerWith(Record(Frame::B6, H("01 03 00 10 00 00 40 40 00 00 00 00 00 00"), 3));
+    AnswerWith(PanelEnd);
+    const auto onOutput = port.onOutput;
+    port.onOutput = [&](const QByteArray& bytes) {
+        answered.push_back(clock.Now());
+        onOutput(bytes);
+    };
+    Request(Frame::B6);
+    engine().fillDataRcv(127, Frame::B6);
+    EXPECT_FALSE(TransferError);
+    EXPECT_EQ(LinkState::FrameCount(), 3);
+    // The request, three records and the end frame each answered 20 ms after the write before.
+    ASSERT_EQ(answered.size(), 5u);
+    for (size_t i = 1; i < answered.size(); ++i) EXPECT_NEAR(answered[i] - answered[i - 1], 0.02, 0.0015) << i;
+}
+
 TEST_F(ReceiveTest, SilenceFailsAfterTheReplyTimeOut)
 {
     Request(Frame::B6);

@@ -60,13 +60,14 @@ TEST(PanelSimCommandLine, VersionsAndRemoteUnitsOverrideTheState)
 TEST(PanelSimCommandLine, FilesAndDevice)
 {
     const Options o = Parsed({"--device", "/dev/ttyUSB0", "--path-file", "p", "--state", "s", "--dump", "d",
-                              "--log", "l", "--verbose"});
+                              "--log", "l", "--verbose", "--wire"});
     EXPECT_EQ(o.device, QStringLiteral("/dev/ttyUSB0"));
     EXPECT_EQ(o.pathFile, QStringLiteral("p"));
     EXPECT_EQ(o.stateFile, QStringLiteral("s"));
     EXPECT_EQ(o.dumpFile, QStringLiteral("d"));
     EXPECT_EQ(o.logFile, QStringLiteral("l"));
     EXPECT_TRUE(o.verbose);
+    EXPECT_TRUE(o.wire);
 }
 
 TEST(PanelSimCommandLine, Mistakes)

@@ -83,6 +83,31 @@ TEST(PanelSimLine, SpeedTheProgramSetIsCheckedAcrossReopening)
     EXPECT_EQ(sim.Panel().Memory().speed, 9600);
 }
 
+TEST(PanelSimLine, OnThePacedWireEachByteTakesItsTenBits)
+{
+    PanelOnPty sim({}, {}, true);
+    QSerialPort port;
+    ASSERT_TRUE(Open(port, sim.Path(), 9600)) << port.errorString().toStdString();
+    const QByteArray expected = BuildFrame(Cmd::SystemGet, SystemRecord(PanelMemory{}), 1);
+    QElapsedTimer t;
+    t.start();
+    Send(port, H("AA 01 04 00 B2 B7"));
+    QByteArray got;
+    double first = -1, last = -1;
+    while (got.size() < expected.size() && t.elapsed() < 3000) {
+        if (!port.waitForReadyRead(200)) continue;
+        last = t.nsecsElapsed() / 1e9;
+        if (first < 0) first = last;
+        got += port.readAll();
+    }
+    EXPECT_EQ(got, expected);
+    // The six bytes of the request cross first, then the reply byte after byte.
+    const double byte = 10.0 / 9600;
+    EXPECT_GE(first, 7 * byte);
+    EXPECT_GE(last - first, 0.8 * (expected.size() - 1) * byte);
+    port.close();
+}
+
 TEST(PanelSimLine, SplitReplyStillMakesOneFrame)
 {
     Faults f;

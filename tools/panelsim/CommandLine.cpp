@@ -75,6 +75,8 @@ const std::vector<Option>& Table()
          text(&Options::dumpFile), {}},
         {"--log", "FILE", "write one line per frame received and sent", text(&Options::logFile), {}},
         {"--verbose", "", "the same lines on standard error", {}, [](Options& o) { o.verbose = true; }},
+        {"--wire", "", "pace the pseudo-terminal as a real line: each byte takes 10 bits at the speed of its sender",
+         {}, [](Options& o) { o.wire = true; }},
         {"--help", "", "this text", {}, [](Options& o) { o.help = true; }},
         {"--firmware", "X.YY", "software version (default 2.00)", version(&Options::firmware), {}},
         {"--hardware", "X.YY", "hardware version (default 1.00; x.5y makes a 50-address panel)",

@@ -19,6 +19,7 @@ struct Options {
     QString dumpFile;   // state dump: after every change, on SIGUSR1 and on exit
     QString logFile;    // one line per frame in and out
     bool verbose = false;
+    bool wire = false;  // pace the pseudo-terminal as a real line
     bool help = false;
     Faults faults;
     // Given on the command line, these override the starting state.

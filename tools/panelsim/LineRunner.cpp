@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -14,7 +15,12 @@
 namespace panelsim {
 namespace {
 
-constexpr int WatchMs = 50;
+constexpr int64_t Ms = 1'000'000;
+constexpr int64_t WatchNs = 50 * Ms;
+constexpr size_t MaxReplyTimes = 1'000'000;
+
+// One byte on the line: ten bits (start, eight data, stop) at the speed.
+int64_t CharNs(int baud) { return baud > 0 ? 10'000'000'000LL / baud : 0; }
 
 struct SpeedCode {
     int baud;
@@ -56,11 +62,13 @@ QString Why(const char* what)
 
 }  // namespace
 
-int64_t MonotonicMs()
+int64_t MonotonicNs()
 {
     using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count();
 }
+
+int64_t MonotonicMs() { return MonotonicNs() / Ms; }
 
 LineRunner::LineRunner()
 {
@@ -143,48 +151,94 @@ void LineRunner::WatchClient()
 void LineRunner::Schedule(const std::vector<Output>& outs, int64_t now)
 {
     for (const Output& o : outs) {
-        lastDue_ = std::max(lastDue_, now) + o.delayMs;
-        pending_.push_back({lastDue_, o.bytes, o.baudAfter});
+        const int64_t start = std::max(lastDue_, now) + int64_t(o.delayMs) * Ms;
+        const int64_t charNs = wire_ && isPty_ ? CharNs(plannedBaud_) : 0;
+        pending_.push_back({start, o.bytes, o.baudAfter, charNs});
+        lastDue_ = start + o.bytes.size() * charNs;
+        if (o.baudAfter != 0) plannedBaud_ = o.baudAfter;
     }
 }
 
 void LineRunner::WriteDue(int64_t now)
 {
     WatchClient();
-    while (!pending_.empty() && pending_.front().dueMs <= now) {
+    while (!pending_.empty() && pending_.front().dueNs <= now) {
         Pending& p = pending_.front();
         if (ClientGone()) {
             if (trace_) trace_(QStringLiteral("lost on the closed port: %1").arg(Hex(p.bytes)));
             pending_.pop_front();
             continue;
         }
-        while (!p.bytes.isEmpty()) {
-            const ssize_t n = write(lineFd_, p.bytes.constData(), size_t(p.bytes.size()));
-            if (n > 0) p.bytes.remove(0, int(n));
+        // The bytes that have crossed the line by now (all of them without the pacing).
+        const int size = int(p.bytes.size());
+        const int due = p.charNs == 0 ? size : int(std::min<int64_t>(size, (now - p.dueNs) / p.charNs));
+        while (p.sent < due) {
+            const ssize_t n = write(lineFd_, p.bytes.constData() + p.sent, size_t(due - p.sent));
+            if (n > 0) p.sent += int(n);
             else if (n < 0 && errno == EINTR) continue;
             else return;  // the line is full; poll waits until it takes more
         }
+        if (p.sent < size) return;  // the rest when its time comes
         SetOwnSpeed(p.baudAfter);
+        const bool answered = size > 0;
         pending_.pop_front();
+        if (answered && pending_.empty()) answerEnd_ = now;
+    }
+}
+
+void LineRunner::Take(Panel& panel, const QByteArray& bytes, int64_t now)
+{
+    WatchClient();
+    const int baud = LineBaud();
+    if (answerEnd_ >= 0 && pending_.empty() && replyTimes_.size() < MaxReplyTimes)
+        replyTimes_.push_back(double(now - answerEnd_) / 1e9);
+    answerEnd_ = -1;
+    if (!wire_ || !isPty_) {
+        Schedule(panel.Receive(bytes, now / Ms, baud), now);
+        return;
+    }
+    // The PC's bytes cross one after the other at the speed it set; the panel hears them once
+    // the last has crossed.
+    rxFree_ = std::max(rxFree_, now) + bytes.size() * CharNs(baud > 0 ? baud : 9600);
+    incoming_.push_back({rxFree_, bytes, baud});
+}
+
+void LineRunner::Hear(Panel& panel, int64_t now)
+{
+    while (!incoming_.empty() && incoming_.front().heardNs <= now) {
+        const Incoming in = std::move(incoming_.front());
+        incoming_.pop_front();
+        Schedule(panel.Receive(in.bytes, in.heardNs / Ms, in.baud), in.heardNs);
     }
 }
 
 void LineRunner::Run(Panel& panel, const std::function<void()>& onChange, const std::function<void()>& onDump)
 {
+    plannedBaud_ = panel.Memory().speed;
+    // A byte at 57600 baud takes 174 microseconds: paced writes must wake on time.
+    if (wire_) prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     uint64_t revision = panel.Revision();
     char buf[512];
     for (;;) {
-        const int64_t now = MonotonicMs();
+        const int64_t now = MonotonicNs();
+        Hear(panel, now);
         WriteDue(now);
-        int timeout = -1;
+        int64_t wait = -1;  // nanoseconds; -1: until something happens
         bool blocked = false;
         if (!pending_.empty()) {
-            blocked = pending_.front().dueMs <= now;  // due but not yet taken by the line
-            timeout = blocked ? -1 : int(pending_.front().dueMs - now);
+            const Pending& p = pending_.front();
+            const int64_t at = p.charNs == 0 || p.bytes.isEmpty() ? p.dueNs : p.NextNs();
+            blocked = at <= now;  // due but not yet taken by the line
+            if (!blocked) wait = at - now;
         }
-        if (isPty_ && (timeout < 0 || timeout > WatchMs)) timeout = WatchMs;  // to notice the PC closing
+        if (!incoming_.empty()) {
+            const int64_t heard = std::max<int64_t>(0, incoming_.front().heardNs - now);
+            wait = wait < 0 ? heard : std::min(wait, heard);
+        }
+        if (isPty_ && (wait < 0 || wait > WatchNs)) wait = WatchNs;  // to notice the PC closing
+        const timespec ts{time_t(wait / 1'000'000'000), long(wait % 1'000'000'000)};
         pollfd fds[2] = {{lineFd_, short(POLLIN | (blocked ? POLLOUT : 0)), 0}, {wakeRead_, POLLIN, 0}};
-        if (poll(fds, 2, timeout) < 0 && errno != EINTR) return;
+        if (ppoll(fds, 2, wait < 0 ? nullptr : &ts, nullptr) < 0 && errno != EINTR) return;
 
         if (fds[1].revents & POLLIN) {
             char c;
@@ -197,12 +251,7 @@ void LineRunner::Run(Panel& panel, const std::function<void()>& onChange, const 
         }
         if (fds[0].revents & POLLIN) {
             const ssize_t n = read(lineFd_, buf, sizeof buf);
-            if (n > 0) {
-                WatchClient();
-                const int baud = LineBaud();
-                const int64_t t = MonotonicMs();
-                Schedule(panel.Receive(QByteArray(buf, int(n)), t, baud), t);
-            }
+            if (n > 0) Take(panel, QByteArray(buf, int(n)), MonotonicNs());
         } else if (fds[0].revents & (POLLHUP | POLLERR)) {
             usleep(20000);  // nobody on the line now; wait for the PC to come back
         }

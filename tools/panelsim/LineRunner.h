@@ -11,9 +11,15 @@
 // while the PC has the port closed would wait for its next open; a real line loses them. So
 // when the PC holds the slave exclusively (as QSerialPort does) and lets go of it, what is
 // waiting on the slave is discarded, and frames due while it is closed are not sent.
+//
+// With the wire pacing on, the pseudo-terminal behaves as a real line in both directions: each
+// byte takes its ten bits at the speed of the side that sends it (the PC's settings for what it
+// writes, the panel's own speed for what it answers). The panel hears a frame when its last byte
+// has crossed, and its answer reaches the PC byte by byte, each when it would have crossed.
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <vector>
 
 #include <QByteArray>
 #include <QString>
@@ -34,22 +40,44 @@ public:
     // "/dev/pts/7", or the device path.
     QString Path() const { return path_; }
 
+    // Paces the line as a real one would (a pseudo-terminal only; a device paces itself).
+    void SetWire(bool on) { wire_ = on; }
+    bool Wire() const { return wire_; }
+
     // Runs until Stop(); onChange after every change of the panel's memory, onDump on RequestDump().
     void Run(Panel& panel, const std::function<void()>& onChange = {}, const std::function<void()>& onDump = {});
+
+    // For each time the PC wrote after an answer of the panel had reached it in full, the
+    // seconds from that answer's last byte to the PC's first byte (with the wire pacing, the
+    // moment the last byte had crossed). Read it once Run has returned.
+    const std::vector<double>& ReplyTimes() const { return replyTimes_; }
     // Both may be called from another thread or from a signal handler.
     void Stop() const { Wake('q'); }
     void RequestDump() const { Wake('d'); }
     void SetTrace(std::function<void(const QString&)> sink) { trace_ = std::move(sink); }
 
 private:
+    // A piece to write: from dueNs on, byte after byte, each charNs after the one before (all
+    // at once without the wire pacing).
     struct Pending {
-        int64_t dueMs;
+        int64_t dueNs;
         QByteArray bytes;
         int baudAfter;
+        int64_t charNs;
+        int sent = 0;
+        int64_t NextNs() const { return dueNs + (sent + 1) * charNs; }
+    };
+    // Bytes from the PC, heard in full at heardNs.
+    struct Incoming {
+        int64_t heardNs;
+        QByteArray bytes;
+        int baud;
     };
 
     void Wake(char c) const;
     int LineBaud() const;
+    void Take(Panel& panel, const QByteArray& bytes, int64_t now);
+    void Hear(Panel& panel, int64_t now);
     void Schedule(const std::vector<Output>& outs, int64_t now);
     void WriteDue(int64_t now);
     void SetOwnSpeed(int baud);
@@ -62,13 +90,20 @@ private:
     bool isPty_ = false;
     QString path_;
     std::deque<Pending> pending_;
-    int64_t lastDue_ = 0;
+    std::deque<Incoming> incoming_;
+    int64_t lastDue_ = 0;     // when the last piece scheduled is out
+    int plannedBaud_ = 9600;  // the panel's speed after the pieces scheduled so far
+    int64_t rxFree_ = 0;      // when the PC's last byte has crossed
+    int64_t answerEnd_ = -1;  // when the panel's last answer was out in full; -1: none since the PC wrote
+    bool wire_ = false;
+    std::vector<double> replyTimes_;
     bool sawExclusive_ = false;
     bool clientOpen_ = false;
     std::function<void(const QString&)> trace_;
 };
 
-// Milliseconds of a monotonic clock.
+// Milliseconds and nanoseconds of a monotonic clock.
 int64_t MonotonicMs();
+int64_t MonotonicNs();
 
 }  // namespace panelsim

@@ -84,6 +84,7 @@ int main(int argc, char** argv)
 
     LineRunner runner;
     runner.SetTrace(trace);
+    runner.SetWire(opt.wire);
     QString err;
     if (!(opt.device.isEmpty() ? runner.OpenPty(&err) : runner.OpenDevice(opt.device, &err))) return Fail(err);
     // The path file first: whoever reads the printed path may look for the file at once.
