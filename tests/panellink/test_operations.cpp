@@ -102,6 +102,26 @@ TEST_F(TransferTest, UploadThenDownloadGivesBackTheProject)
     EXPECT_EQ(view.enabled.back(), true);
 }
 
+TEST_F(TransferTest, AClassALoopComesBackAsClassA)
+{
+    Fresh(2);
+    SmallProject();
+    SysFlags.LoopSysStat = "004";
+    Connect();
+    prompter.Expect(Ui::vbYes);
+    prompter.Expect(Ui::vbOK);
+    prompter.Expect(Ui::vbOK);
+    ops.Upload2Sys_Click();
+    ASSERT_FALSE(TransferError);
+
+    ResetModule::ResetProject(true);
+    prompter.Expect(Ui::vbYes);
+    prompter.Expect(Ui::vbOK);
+    ops.Download2PC_Click();
+    ASSERT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(SysFlags.LoopSysStat, "004");
+}
+
 TEST_F(TransferTest, NamesOfTheEnglishInterfaceComeBackAsTheyWent)
 {
     AddDevice(5, DeviceKind::InputDevice, QStringLiteral("DOOR 5"));

@@ -89,6 +89,15 @@ TEST(PanelSimBlocks, DeviceRecordsAreKeptAsSentAndOnlyDevicesInUseAreReported)
     ASSERT_EQ(frames.size(), 3u);
     EXPECT_EQ(uint8_t(frames[0][3]), 2) << "byte 4 of a record: how many records the reply holds";
     EXPECT_EQ(frames[2], PanelEnd);
+
+    // On a class A loop every device is reported on loop side 3; what was sent stays as it was.
+    PanelMemory classA = p.Memory();
+    classA.sysFlags1 = 0x5C;
+    const auto sides = DeviceRecords(classA);
+    ASSERT_EQ(sides.size(), 2u);
+    EXPECT_EQ(uint8_t(sides[0][2]), 0xC3);
+    EXPECT_EQ(uint8_t(sides[1][2]), 0xC0);
+    EXPECT_EQ(classA.devices[12], smoke12);
 }
 
 TEST(PanelSimBlocks, DeviceAddressOutsideThePanelModelIsRefused)

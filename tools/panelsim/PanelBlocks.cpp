@@ -87,9 +87,16 @@ bool ApplyDevice(PanelMemory& m, const QByteArray& d)
 
 std::vector<QByteArray> DeviceRecords(const PanelMemory& m)
 {
+    // A class A loop is wired from both ends: the panel reports each device on loop side 3,
+    // which is how the PC learns the loop class back from a download.
+    const bool classA = (m.sysFlags1 & 0x07) == 4;
     std::vector<QByteArray> out;
-    for (int a = 1; a <= m.AddressCount(); ++a)
-        if (m.DeviceInUse(a)) out.push_back(m.devices[a]);
+    for (int a = 1; a <= m.AddressCount(); ++a) {
+        if (!m.DeviceInUse(a)) continue;
+        QByteArray r = m.devices[a];
+        if (classA) r[2] = char(uint8_t(r[2]) | 0xC0);
+        out.push_back(r);
+    }
     return out;
 }
 
