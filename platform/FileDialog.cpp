@@ -4,7 +4,9 @@
 #include <utility>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QProxyStyle>
 #include <QStringList>
 
 namespace FileDialog {
@@ -24,12 +26,31 @@ TestState& State()
     return s;
 }
 
+// The box's own direction does not reach the style's text drawing, which follows the
+// application's; this style draws every text of the widget it is set on left to right.
+class LeftToRightText : public QProxyStyle {
+public:
+    void drawItemText(QPainter* painter, const QRect& rect, int flags, const QPalette& palette, bool enabled,
+                      const QString& text, QPalette::ColorRole role) const override
+    {
+        QProxyStyle::drawItemText(painter, rect, flags | Qt::TextForceLeftToRight, palette, enabled, text, role);
+    }
+};
+
 Result RunReal(const Options& options, QWidget* parent)
 {
     QFileDialog dialog(parent, options.title, options.initialFolder, options.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // In the interface's direction (QtLanguage), whatever the direction of the window under it.
     dialog.setLayoutDirection(QApplication::layoutDirection());
+    // The folder box holds a path, which reads left to right also in a right-to-left dialog
+    // ("/home/site/" would show as "home/site/"). The name box finds its direction by itself.
+    if (auto* folderBox = dialog.findChild<QComboBox*>(QStringLiteral("lookInCombo"))) {
+        folderBox->setLayoutDirection(Qt::LeftToRight);
+        auto* style = new LeftToRightText;
+        style->setParent(folderBox);
+        folderBox->setStyle(style);
+    }
     // A typed name that does not exist must reach the program, whose own checks answer it.
     dialog.setFileMode(QFileDialog::AnyFile);
     if (options.save) {

@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+
 #include "common/ScriptedPrompter.h"
 #include "platform/FileDialog.h"
+#include "platform/QtLanguage.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -69,4 +77,42 @@ TEST(Shell, TestModeRecordsTheFolderInsteadOfOpeningIt)
     EXPECT_EQ(Shell::RecordedCalls(), QStringList{"/tmp/Verdal5000 SiteData/"});
     Shell::SetTestMode(false);
     Shell::ClearRecordedCalls();
+}
+
+// The real dialog in Hebrew: right to left, but its folder box shows a path as it reads, left to
+// right, and its buttons show their whole captions.
+TEST(FileDialog, TheHebrewDialogShowsAPathLeftToRight)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QtLanguage::Apply(true);
+    const bool testMode = FileDialog::TestMode();
+    FileDialog::SetTestMode(false);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(d);
+        seen = true;
+        EXPECT_EQ(d->layoutDirection(), Qt::RightToLeft);
+        auto* folder = d->findChild<QComboBox*>(QStringLiteral("lookInCombo"));
+        ASSERT_TRUE(folder);
+        // A leading left-to-right mark changes nothing of a path drawn left to right; drawn right
+        // to left, "/x" would show as "x/".
+        const auto look = [&](const QString& text) {
+            folder->setItemText(folder->currentIndex(), text);
+            return folder->grab().toImage();
+        };
+        EXPECT_EQ(look(QStringLiteral("/home/site")), look(QStringLiteral("\u200E/home/site")));
+        for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+            if (b->isVisible() && !b->text().isEmpty())
+                EXPECT_LE(b->fontMetrics().horizontalAdvance(QString(b->text()).remove(u'&')), b->width() - 4)
+                    << b->text().toStdString();
+        d->reject();
+    });
+    FileDialog::Options o = SaveOptions();
+    o.initialFolder = dir.path();
+    EXPECT_TRUE(FileDialog::Run(o).cancelled);
+    EXPECT_TRUE(seen);
+    FileDialog::SetTestMode(testMode);
+    QtLanguage::Apply(false);
 }
