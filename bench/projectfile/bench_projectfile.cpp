@@ -9,33 +9,8 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
+#include "bench/common/FullProject.h"
 #include "projectfile/ProjectFile.h"
-
-namespace {
-
-void FillFullProject()
-{
-    UILanguage = 2;
-    MaxNumOfDevices = 126;
-    ResetModule::ResetProject(true);
-    for (int a = 1; a <= MaxAddress; ++a) {
-        DeviceRecord& r = DeviceDataArray[a];
-        r.ExtType = "16";
-        r.BaseType = "7";
-        r.Exist = "1";
-        r.DeviceName = QStringLiteral("כניסה %1").arg(a);
-        r.FactoryName = ZeroPad(a, 3) + " INPUT      #";
-        r.NumOfGroups = "1";
-        r.Grp[1] = ZeroPad((a - 1) % MaxGroups + 1, 2);
-    }
-    for (int g = 1; g <= MaxGroups; ++g) {
-        OutGrpArray[g].Trigger = "1";
-        OutGrpArray[g].OutCount = "6";
-        for (int o = 1; o <= 6; ++o) OutGrpArray[g].OutAddr[o] = ZeroPad(o, 3);
-    }
-}
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -44,6 +19,7 @@ int main(int argc, char** argv)
     usrDataPath = dir.path() + "/";
     ProjectName = "Bench";
     ProjectFileName = "Bench.HV6";
+    UILanguage = 2;
     FillFullProject();
 
     constexpr int rounds = 20;
