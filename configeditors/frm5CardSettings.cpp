@@ -16,6 +16,7 @@
 
 #include "configeditors/CardSettingsTexts.h"
 #include "core/DataModel.h"
+#include "platform/Controls.h"
 #include "platform/ClickLabel.h"
 #include "platform/Ui.h"
 #include "platform/VbColor.h"
@@ -56,14 +57,7 @@ protected:
     }
 };
 
-template <typename T>
-T* Make(QWidget* parent, const QString& name, const QRect& place)
-{
-    auto* c = new T(parent);
-    c->setObjectName(name);
-    c->setGeometry(place);
-    return c;
-}
+using Controls::Make;
 
 QString OptionName(const QString& pair, int k) { return pair + QString::number(k); }
 

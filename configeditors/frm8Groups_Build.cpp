@@ -14,6 +14,7 @@
 
 #include "configeditors/EditorWindow.h"
 #include "configeditors/frm8Groups.h"
+#include "platform/Controls.h"
 #include "platform/Printer.h"
 
 namespace {
@@ -68,21 +69,8 @@ const std::array<Place, 24> Places{{
 constexpr QRect List5Full{10, 40, 900, 416}, List5Compact{10, 40, 900, 302};
 constexpr QRect Text6Full{10, 456, 900, 26}, Text6Compact{10, 342, 900, 26};
 
-template <typename T>
-T* Make(QWidget* parent, const QString& name)
-{
-    auto* c = new T(parent);
-    c->setObjectName(name);
-    return c;
-}
-
-QPushButton* Button(QWidget* parent, const QString& name)
-{
-    auto* b = Make<QPushButton>(parent, name);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
-}
+using Controls::Button;
+using Controls::Make;
 
 QListWidget* List(QWidget* parent, const QString& name)
 {

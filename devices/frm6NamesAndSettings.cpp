@@ -19,11 +19,11 @@
 #include "devices/frm6NamesAndSettings_Controls.h"
 #include "devices/frm6NamesAndSettings_TypePanel.h"
 #include "mainwindow/frm4Main.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "platform/ClickLabel.h"
 #include "platform/VbColor.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 namespace {
 

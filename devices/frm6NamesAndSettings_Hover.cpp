@@ -13,11 +13,11 @@
 #include "devices/HoverInfo.h"
 #include "devices/frm6NamesAndSettings.h"
 #include "devices/frm6NamesAndSettings_Controls.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "platform/ClickLabel.h"
 #include "platform/VbColor.h"
 
-using frm4MainControls::Px;
+using Controls::Px;
 
 namespace {
 
@@ -33,36 +33,36 @@ QRect Twips(int left, int top, int width, int height) { return QRect(Px(left), P
 
 void frm6NamesAndSettings::BuildHoverControls()
 {
-    Shape6 = frm4MainControls::Make<QFrame>(Picture2, QStringLiteral("Shape6"), 0, 0, 10, 10);
+    Shape6 = Controls::Make<QFrame>(Picture2, QStringLiteral("Shape6"), 0, 0, 10, 10);
     Shape6->setFrameShape(QFrame::Box);
 
     // The switch block: the numbers 1 to 8 above, two boxes per switch, the upper one dark for 1.
-    picDipSW = frm4MainControls::Make<QFrame>(Picture2, QStringLiteral("picDipSW"), 0, 0, Px(3350), Px(1150));
+    picDipSW = Controls::Make<QFrame>(Picture2, QStringLiteral("picDipSW"), 0, 0, Px(3350), Px(1150));
     VbColor::SetBackColor(picDipSW, kSwitchBody);
-    DipSWNumbers = frm4MainControls::Label(picDipSW, QStringLiteral("DipSWNumbers"), 8, 2, Px(3350) - 12, 16, kSwitchNumbers);
+    DipSWNumbers = Controls::Label(picDipSW, QStringLiteral("DipSWNumbers"), 8, 2, Px(3350) - 12, 16, kSwitchNumbers);
     VbColor::SetForeColor(DipSWNumbers, DeviceColors::White);
     const QFontMetrics metrics(DipSWNumbers->font());
     for (int k = 0; k < 8; ++k) {
         // Each switch stands under its number.
         const int centre = 8 + metrics.horizontalAdvance(kSwitchNumbers.left(6 * k)) + metrics.horizontalAdvance(QLatin1Char('1')) / 2;
         for (int half = 0; half < 2; ++half) {
-            auto* box = frm4MainControls::Label(picDipSW, QStringLiteral("Bit%1_%2").arg(half).arg(k), centre - 7, 21 + 26 * half, 14, 26);
+            auto* box = Controls::Label(picDipSW, QStringLiteral("Bit%1_%2").arg(half).arg(k), centre - 7, 21 + 26 * half, 14, 26);
             box->setFrameShape(QFrame::Box);
             (half == 0 ? Bit0 : Bit1)[size_t(k)] = box;
         }
     }
     ShowSwitches({});
 
-    Label5 = frm4MainControls::Label(Picture2, QStringLiteral("Label5"), 0, 0, 10, 10);
-    Label6 = frm4MainControls::Label(Picture2, QStringLiteral("Label6"), 0, 0, 10, 10);
-    Label8 = frm4MainControls::Label(Picture2, QStringLiteral("Label8"), 0, 0, 10, 10);
+    Label5 = Controls::Label(Picture2, QStringLiteral("Label5"), 0, 0, 10, 10);
+    Label6 = Controls::Label(Picture2, QStringLiteral("Label6"), 0, 0, 10, 10);
+    Label8 = Controls::Label(Picture2, QStringLiteral("Label8"), 0, 0, 10, 10);
     for (QLabel* l : {Label5, Label6, Label8}) {
         l->setAlignment(Qt::AlignCenter);
         l->setFont(frm6Controls::CellFont(DevicesMap::CellPoints(SmallDisplay)));
     }
 
     // The map and its cells report the pointer's moves without a button held.
-    hoverHook_ = new frm4MainControls::EventHook(this, [this](QObject* o, QEvent* e) { return HoverEvent(o, e); });
+    hoverHook_ = new Controls::EventHook(this, [this](QObject* o, QEvent* e) { return HoverEvent(o, e); });
     Picture2->setMouseTracking(true);
     Picture2->installEventFilter(hoverHook_);
 }

@@ -13,10 +13,10 @@
 
 #include <algorithm>
 #include "devices/frm6NamesAndSettings_TypePanel.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "platform/Shell.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 void frm6NamesAndSettings::BuildPanels()
 {

@@ -10,10 +10,10 @@
 #include "devices/AddressSummary.h"
 #include "devices/DeviceColors.h"
 #include "devices/frm6NamesAndSettings.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "platform/VbColor.h"
 
-using frm4MainControls::Px;
+using Controls::Px;
 
 namespace {
 
@@ -46,16 +46,16 @@ void frm6NamesAndSettings::BuildSummaryControls()
     VbColor::SetBackColor(Picture4, DeviceColors::LightGrey);
     std::vector<QLabel*>* arrays[] = {&Label12, &Label13, &Label14, &Label15};
     for (int c = 0; c < 4; ++c) {
-        auto* heading = frm4MainControls::Label(Picture4, QLatin1String(kColumns[c].name) + QStringLiteral("_0"), 0, 0, 10, 10);
+        auto* heading = Controls::Label(Picture4, QLatin1String(kColumns[c].name) + QStringLiteral("_0"), 0, 0, 10, 10);
         Format(heading, true);
         arrays[c]->assign(1, heading);
     }
     // The designed texts, which a language other than Hebrew or English keeps.
     Label12[0]->setText(*AddressSummary::AddressesHeading(2));
     Label14[0]->setText(*AddressSummary::AddressesHeading(2));
-    Command17 = frm4MainControls::Button(Picture4, QStringLiteral("Command17"), 0, 0, 10, 10, *AddressSummary::CloseCaption(2));
+    Command17 = Controls::Button(Picture4, QStringLiteral("Command17"), 0, 0, 10, 10, *AddressSummary::CloseCaption(2));
     Command17->hide();
-    Shape14 = frm4MainControls::Make<QFrame>(Picture4, QStringLiteral("Shape14"), 0, 0, 10, 10);
+    Shape14 = Controls::Make<QFrame>(Picture4, QStringLiteral("Shape14"), 0, 0, 10, 10);
     Shape14->setFrameShape(QFrame::Box);
     connect(Command17, &QPushButton::clicked, this, &frm6NamesAndSettings::Command17_Click);
 }
@@ -94,7 +94,7 @@ void frm6NamesAndSettings::Command9_Click()
         const int lines = c < 2 ? AddressSummary::InputLines : AddressSummary::OutputLines;
         std::vector<QLabel*>& array = *arrays[c];
         for (int k = 1; k <= lines; ++k) {
-            auto* l = frm4MainControls::Label(Picture4, QLatin1String(kColumns[c].name) + QLatin1Char('_') + QString::number(k),
+            auto* l = Controls::Label(Picture4, QLatin1String(kColumns[c].name) + QLatin1Char('_') + QString::number(k),
                                               Px(kColumns[c].left), Px(kTop + k * (h + 150)), Px(kColumns[c].width), Px(h));
             Format(l, false);
             l->show();

@@ -12,10 +12,10 @@
 #include "devices/NamesImport.h"
 #include "devices/frm6NamesAndSettings.h"
 #include "devices/frm6NamesAndSettings_Controls.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "platform/Ui.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 namespace {
 

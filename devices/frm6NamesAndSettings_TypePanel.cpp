@@ -18,10 +18,10 @@
 #include "core/languages.h"
 #include "devices/DeviceColors.h"
 #include "devices/TypePanelLayout.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "platform/VbColor.h"
 
-using frm4MainControls::Px;
+using Controls::Px;
 using TypePanelTable::Inputs;
 using TypePanelTable::Outputs;
 
@@ -129,9 +129,9 @@ void TypePanelControls::Forward(F step)
 
 void TypePanelControls::Build()
 {
-    using frm4MainControls::Button;
-    using frm4MainControls::EventHook;
-    using frm4MainControls::Make;
+    using Controls::Button;
+    using Controls::EventHook;
+    using Controls::Make;
     QWidget* p = Picture3;
     Frame2 = Make<QGroupBox>(p, QStringLiteral("Frame2"), 0, 0, 10, 10);
     Frame3 = Make<QGroupBox>(p, QStringLiteral("Frame3"), 0, 0, 10, 10);

@@ -11,11 +11,11 @@
 #include "devices/DevicesMap.h"
 #include "devices/frm6NamesAndSettings.h"
 #include "devices/frm6NamesAndSettings_Controls.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "platform/ClickLabel.h"
 #include "platform/VbColor.h"
 
-using frm4MainControls::Px;
+using Controls::Px;
 
 void frm6NamesAndSettings::Command10_Click()
 {

@@ -11,9 +11,9 @@
 #include "platform/ColumnLabel.h"
 #include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 namespace {
 

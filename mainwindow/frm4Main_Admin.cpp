@@ -16,11 +16,11 @@
 #include "mainwindow/MainLayout.h"
 #include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "panellink/LinkState.h"
 #include "platform/QtLanguage.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "mainwindow/AdminValues.h"
 #include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "platform/ClickLabel.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 void frm4Main::BuildControls()
 {

@@ -13,11 +13,11 @@
 
 #include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "panellink/Operations.h"
 #include "platform/InputBlocker.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 namespace {
 

@@ -20,11 +20,11 @@
 #include "mainwindow/MainTexts.h"
 #include "platform/VbColor.h"
 #include "mainwindow/frm4Main.h"
-#include "mainwindow/frm4Main_Controls.h"
+#include "platform/Controls.h"
 #include "panellink/PortChoice.h"
 #include "platform/Ui.h"
 
-using namespace frm4MainControls;
+using namespace Controls;
 
 namespace {
 

@@ -1,5 +1,5 @@
 #pragma once
-// Small makers for the main window's controls: each gets its name and its place at once.
+// Small makers for the windows' controls: each gets its name and its place at once.
 #include <functional>
 
 #include <QEvent>
@@ -7,33 +7,54 @@
 #include <QLabel>
 #include <QObject>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
 
 #include "platform/ClickLabel.h"
 
-namespace frm4MainControls {
+namespace Controls {
 
 // Pixels inside a panel whose contents are laid out in twips.
 constexpr int Px(double twips) { return int(twips / 15.0 + 0.5); }
 
 template <typename T>
-T* Make(QWidget* parent, const QString& name, int left, int top, int width, int height)
+T* Make(QWidget* parent, const QString& name)
 {
     auto* c = new T(parent);
     c->setObjectName(name);
-    c->setGeometry(left, top, width, height);
     return c;
 }
 
+template <typename T>
+T* Make(QWidget* parent, const QString& name, const QRect& place)
+{
+    T* c = Make<T>(parent, name);
+    c->setGeometry(place);
+    return c;
+}
+
+template <typename T>
+T* Make(QWidget* parent, const QString& name, int left, int top, int width, int height)
+{
+    return Make<T>(parent, name, QRect(left, top, width, height));
+}
+
 // Enter in a text box must never press a button of the window.
+inline QPushButton* Button(QWidget* parent, const QString& name)
+{
+    auto* b = Make<QPushButton>(parent, name);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
 inline QPushButton* Button(QWidget* parent, const QString& name, int left, int top, int width, int height,
                            const QString& text = QString())
 {
-    auto* b = Make<QPushButton>(parent, name, left, top, width, height);
-    b->setAutoDefault(false);
-    b->setDefault(false);
+    QPushButton* b = Button(parent, name);
+    b->setGeometry(left, top, width, height);
     b->setText(text);
     return b;
 }
@@ -99,4 +120,4 @@ private:
     Handler handler_;
 };
 
-}  // namespace frm4MainControls
+}  // namespace Controls
