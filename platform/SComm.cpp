@@ -186,6 +186,7 @@ bool SerialSComm::SetPortOpen(bool open)
     const int fd = Descriptor();
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
     charSeconds_ = CharSeconds(*settings);
+    turnRound_.Reset(charSeconds_);
     lastByteGone_ = Steady::now();
     lastArrival_ = emptyAt_ = {};
     return true;
@@ -269,8 +270,19 @@ bool SerialSComm::WaitForInput(int count, double seconds)
         // Short of the count, what came is the caller's to look at (its length byte may say
         // how much more is to come).
         if (have > before || now >= deadline) return false;
-        // Window events run at a steady pace however short the waits are.
-        if (now >= eventsDue_) {
+        // The missing bytes cannot all be here before the line has carried them: after what
+        // came last (while bytes are coming in) and after what we wrote has gone out, and
+        // for an answer, after the far end has turned round. Until then one sleep instead
+        // of a wake for each byte.
+        const bool answer = have == 0 && lastByteGone_ > lastArrival_;  // none of it yet
+        const bool coming = !answer && now - lastArrival_ < Span(2 * charSeconds_);
+        const auto from = coming ? std::max(lastArrival_, lastByteGone_)
+                                 : lastByteGone_ + (answer ? Span(turnRound_.Seconds()) : Steady::duration{});
+        const auto earliest = from + Span((count - have) * charSeconds_);
+        // Window events run at a steady pace however short the waits are; when they fall due
+        // within a short sleep they run before it, so that the sleep is not cut in two.
+        const auto wake = std::min(earliest, deadline);
+        if (now >= eventsDue_ || (wake > eventsDue_ && wake - now < EventSlice)) {
             Clock::Current().Poll();
             if (!PortOpen()) return false;
             now = Steady::now();
@@ -278,13 +290,9 @@ bool SerialSComm::WaitForInput(int count, double seconds)
             have = Absorb();  // the port's own reader may have taken some in
             continue;
         }
-        // The missing bytes cannot all be here before the line has carried them: after what
-        // came last (while bytes are coming in) and after what we wrote has gone out. Until
-        // then one sleep instead of a wake for each byte.
-        const bool coming = now - lastArrival_ < Span(2 * charSeconds_);
-        const auto from = coming ? std::max(lastArrival_, lastByteGone_) : lastByteGone_;
-        const auto earliest = from + Span((count - have) * charSeconds_);
+        bool planned = false;  // a sleep until an answer to what we wrote can be whole
         if (earliest > now) {
+            planned = answer && earliest <= std::min(deadline, eventsDue_);
             std::this_thread::sleep_until(std::min({earliest, deadline, eventsDue_}));
         } else {
             pollfd in{fd, POLLIN, 0};
@@ -298,6 +306,7 @@ bool SerialSComm::WaitForInput(int count, double seconds)
         }
         emptyAt_ = {};  // after a sleep the descriptor is looked at afresh
         const int got = Absorb();
+        if (planned) turnRound_.Learn(got >= count);
         if (got > have) lastArrival_ = Steady::now();
         have = got;
     }

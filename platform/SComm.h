@@ -14,6 +14,7 @@
 #include <QString>
 
 #include "platform/PortCatalog.h"
+#include "platform/TurnRound.h"
 
 class QSerialPort;
 
@@ -116,4 +117,5 @@ private:
     std::chrono::steady_clock::time_point lastArrival_;   // when a wait last woke on new bytes
     std::chrono::steady_clock::time_point emptyAt_;       // when the descriptor was last found empty
     std::chrono::steady_clock::time_point eventsDue_;     // when window events are to run next
+    TurnRound turnRound_;  // the far end's, as the waits for its answers found it
 };
