@@ -229,8 +229,11 @@ bool SerialSComm::Output(const QByteArray& bytes)
 int SerialSComm::Absorb()
 {
     received_ += port_->readAll();
-    // The descriptor was found empty a moment ago: a byte takes longer than that to come.
-    if (Steady::now() - emptyAt_ < Span(charSeconds_ / 2)) return int(received_.size());
+    // The descriptor was found empty a moment ago: a byte takes longer than that to come. And
+    // while what we wrote is still going out, the far end, which answers what it has heard
+    // whole, has nothing to say yet: what is there is taken once our bytes have left.
+    const auto now = Steady::now();
+    if (now - emptyAt_ < Span(charSeconds_ / 2) || now < lastByteGone_) return int(received_.size());
     // Bounded, so a line that never falls silent cannot keep us here.
     char buf[4096];
     for (int i = 0; i < 16; ++i) {
@@ -307,6 +310,9 @@ bool SerialSComm::WaitForInput(int count, double seconds)
         emptyAt_ = {};  // after a sleep the descriptor is looked at afresh
         const int got = Absorb();
         if (planned) turnRound_.Learn(got >= count);
+        // Whole, the wait ends: what may follow at once is not looked for before a character's
+        // time, so the caller's next look does not find the descriptor empty.
+        if (got >= count) emptyAt_ = Steady::now();
         if (got > have) lastArrival_ = Steady::now();
         have = got;
     }
