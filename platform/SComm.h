@@ -118,4 +118,5 @@ private:
     std::chrono::steady_clock::time_point emptyAt_;       // when the descriptor was last found empty
     std::chrono::steady_clock::time_point eventsDue_;     // when window events are to run next
     TurnRound turnRound_;  // the far end's, as the waits for its answers found it
+    int savedSlack_ = -1;  // the opening thread's timer slack before the port opened
 };

@@ -7,6 +7,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <sys/prctl.h>
+
 #include "platform/Clock.h"
 #include "platform/MemoryPort.h"
 #include "platform/SComm.h"
@@ -122,6 +124,17 @@ TEST_F(SerialWait, ClosingWaitsUntilWhatWasWrittenHasLeftAtItsOwnSpeed)
     const std::vector<uint8_t> heard = sim.Panel().CommandsReceived();
     ASSERT_EQ(heard.size(), 1u);
     EXPECT_EQ(heard[0], 0xB2);
+}
+
+TEST_F(SerialWait, WaitsWakeOnTimeWhileThePortIsOpenAndTheThreadGetsItsSlackBack)
+{
+    port.SetPortOpen(false);
+    const int before = ::prctl(PR_GET_TIMERSLACK, 0UL, 0UL, 0UL, 0UL);
+    ASSERT_TRUE(port.SetPortOpen(true));
+    EXPECT_LE(::prctl(PR_GET_TIMERSLACK, 0UL, 0UL, 0UL, 0UL), 1000) << "a sleep may be late by a microsecond";
+    ASSERT_TRUE(port.SetPortOpen(true)) << "reopened";
+    port.SetPortOpen(false);
+    EXPECT_EQ(::prctl(PR_GET_TIMERSLACK, 0UL, 0UL, 0UL, 0UL), before);
 }
 
 class SerialSplitWait : public SerialWait {
