@@ -45,8 +45,9 @@ public:
     // Waits until at least `count` bytes are waiting to be read, until bytes came that fall
     // short of it (the caller looks at them and may wait again), or until `seconds` have passed;
     // true when `count` are waiting. The wait sleeps on the port's own readiness and for the
-    // time the line needs to carry what is still missing, never polling, and lets window events
-    // run every 20 ms. False at once when the port is closed.
+    // time the line needs to carry what is still missing (for an answer, with the far end's
+    // turn-round as the waits learned it), never polling, and lets window events run every
+    // 20 ms. False at once when the port is closed.
     virtual bool WaitForInput(int count, double seconds) = 0;
 
     // The system's name of port CommPort; "" when there is no such port.
