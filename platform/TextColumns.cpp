@@ -45,10 +45,12 @@ std::vector<Row> Wrap(const Row& cells, int columns, int indent)
     int shift = 0;  // columns the current row starts after the line's start
     for (Cell cell : cells) {
         cell.column -= shift;
-        if (cell.column + cell.width() > columns && !rows.back().empty()) {
+        // A field that does not fit goes on to a new row; one that starts past the edge of a
+        // row still empty (leading Tabs) takes that row, at the indent.
+        if (cell.column + cell.width() > columns && (!rows.back().empty() || cell.column >= columns)) {
             shift += cell.column - indent;
             cell.column = indent;
-            rows.emplace_back();
+            if (!rows.back().empty()) rows.emplace_back();
         }
         // A field wider than what is left of the row is cut; its rest continues at the indent.
         while (cell.column + cell.width() > columns) {

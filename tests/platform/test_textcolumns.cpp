@@ -71,4 +71,12 @@ TEST(TextColumnsTest, AFieldWiderThanThePageIsCutIntoPieces)
     EXPECT_EQ(rows[1][0].column, 4);
 }
 
+TEST(TextColumnsTest, AFirstFieldThatStartsPastTheRowEdgeIsPrintedOnceInsideThePage)
+{
+    // Six Tabs put the field at column 48, past a 40-column page.
+    const std::vector<Row> rows = TextColumns::Wrap(TextColumns::Cells("\t\t\t\t\t\tLATE"), 40, 4);
+    EXPECT_EQ(Joined(rows), "LATE");
+    for (const Row& r : rows) EXPECT_LE(TextColumns::Width(r), 40);
+}
+
 }  // namespace
