@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "platform/ClickLabel.h"
+#include "platform/Printer.h"
 
 namespace Controls {
 
@@ -93,12 +94,10 @@ inline QTimer* Timer(QObject* parent, const QString& name)
     return t;
 }
 
-// The fixed-pitch font of the administrator's dump ("Miriam Fixed" on the original's machines).
+// The fixed-pitch font of the administrator's dump: the report font, in pixels.
 inline QFont FixedFont(int pixelSize)
 {
-    QFont f(QStringLiteral("Miriam Mono CLM"));
-    f.setStyleHint(QFont::TypeWriter);
-    f.setFixedPitch(true);
+    QFont f = Printer::ReportFont(10);
     f.setPixelSize(pixelSize);
     return f;
 }
