@@ -10,15 +10,11 @@
 namespace DeviceTools {
 namespace {
 
-struct FillSpec {
-    const char* extType;
-    const char* baseType;
-};
-
-const FillSpec& Spec(int type)
+// The kind each fill type makes, in the order of its option buttons; its codes are the kind table's.
+const DeviceKind::KindInfo& FillKind(int type)
 {
-    static const FillSpec specs[] = {{"00", "5"}, {"00", "7"}, {"16", "7"}};
-    return specs[type >= 0 && type <= 2 ? type : 0];
+    static const int kinds[] = {DeviceKind::SmokeDetector, DeviceKind::RedCallPoint, DeviceKind::InputDevice};
+    return *DeviceKind::Find(kinds[type >= 0 && type <= 2 ? type : 0]);
 }
 
 // A whole address typed into a range box, or 0.
@@ -66,7 +62,7 @@ FillOutcome RangeFill(const QString& firstText, const QString& lastText, int typ
             return out;
         }
     }
-    const FillSpec& spec = Spec(type);
+    const DeviceKind::KindInfo& kind = FillKind(type);
     const bool smoke = type == FillSmoke;
     for (int i = first; i <= last; ++i) {
         DeviceRecord& r = DeviceDataArrayEdit[i];
@@ -85,8 +81,8 @@ FillOutcome RangeFill(const QString& firstText, const QString& lastText, int typ
         r.TimeDelayUp2ON = "0";
         r.AlarmValue = Str(smoke ? LowSens : InputAlarmVal);
         r.PreAlarmValue = smoke ? QStringLiteral("45") : Str(InputPREAlarmVal);
-        r.ExtType = spec.extType;
-        r.BaseType = spec.baseType;
+        r.ExtType = kind.extType;
+        r.BaseType = kind.baseType;
     }
     out.result = FillResult::Filled;
     return out;

@@ -21,19 +21,10 @@ QString PositionTag(const DeviceRecord& r)
 
 Word WordOfColour(uint32_t cellColour)
 {
-    struct Entry {
-        int group, index;
-        const QString* word;
-    };
-    static const std::array<Entry, 15> kWords{{
-        {1, 1, &ShortSmoke}, {1, 2, &ShortHeat}, {1, 3, &ShortCombo}, {1, 4, &ShortDet}, {1, 5, &ShortRed},
-        {1, 6, &ShortYellow}, {1, 7, &ShortAF}, {1, 8, &Short4Z}, {1, 9, &ShortBeam}, {1, 10, &ShortInput},
-        {1, 11, &Short2In}, {2, 1, &ShortOut}, {2, 2, &ShortExt}, {2, 3, &ShortRelay}, {2, 4, &ShortLineRly},
-    }};
-    // The first type whose colour equals the cell's wins.
-    for (const Entry& e : kWords)
-        if (DeviceColorChoose(e.group, e.index) == cellColour)
-            return {*e.word, e.group == 2 ? std::optional<uint32_t>(DeviceColors::White) : std::nullopt};
+    // The kind whose type colour the cell has (no two types share a colour).
+    for (const DeviceKind::KindInfo& k : DeviceKind::All())
+        if (ColorOfKind(k.kind) == cellColour)
+            return {*k.mapWord, k.isInput ? std::nullopt : std::optional<uint32_t>(DeviceColors::White)};
     return {ShortNA, std::nullopt};
 }
 

@@ -20,6 +20,9 @@ const QFont& CellFont(int points);  // address-map cells
 int KeyCodeOf(const QKeyEvent& e);
 int ShiftOf(const QKeyEvent& e);
 
+// The window's texts join their lines with carriage returns; a label breaks at line feeds.
+inline QString Lines(QString text) { return text.replace(QLatin1Char('\r'), QLatin1Char('\n')); }
+
 }  // namespace frm6Controls
 
 // A row's name box: reports focus changes made by the user or the program (not the window's

@@ -18,14 +18,12 @@
 #include "platform/VbColor.h"
 
 using Controls::Px;
+using frm6Controls::Lines;
 
 namespace {
 
 const QString kSwitchNumbers = QStringLiteral("1     2     3     4     5     6     7     8");
 constexpr uint32_t kSwitchBody = 0xC00000;  // the switch block's blue
-
-// The texts join their lines with carriage returns; a label breaks at line feeds.
-QString Lines(const QString& text) { return QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')); }
 
 QRect Twips(int left, int top, int width, int height) { return QRect(Px(left), Px(top), Px(width), Px(height)); }
 

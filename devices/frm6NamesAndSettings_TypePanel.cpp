@@ -101,11 +101,11 @@ void ShowTypeOption(QRadioButton* b, const TypeOptionState& s, int group, int in
     if (b->text() != caption) b->setText(caption);
     b->setEnabled(s.enabled);
     b->setChecked(s.chosen);
-    uint32_t back = 0xC0C0C0;
-    if (s.back == TypeBack::White) back = 0xFFFFFF;
+    uint32_t back = DeviceColors::Grey;
+    if (s.back == TypeBack::White) back = DeviceColors::White;
     if (s.back == TypeBack::TypeColour) back = DeviceColorChoose(group, index).value_or(0);
     if (VbColor::BackColor(b) != back || !b->property("vbBackColor").isValid()) VbColor::SetBackColor(b, back);
-    const uint32_t fore = s.whiteText ? 0xFFFFFF : 0x000000;
+    const uint32_t fore = s.whiteText ? DeviceColors::White : DeviceColors::Black;
     if (VbColor::ForeColor(b) != fore) VbColor::SetForeColor(b, fore);
     const QFont f = Fitted(b->font(), caption, s.fontSize, s.bold, CaptionRoom(b));
     if (b->font() != f) b->setFont(f);

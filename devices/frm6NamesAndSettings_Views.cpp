@@ -67,8 +67,7 @@ void frm6NamesAndSettings::BuildMapCells()
         const uint32_t colour = editor_.Row(i).colorBack;
         VbColor::SetBackColor(cell, colour);
         if (const auto fore = DevicesMap::WordOfColour(colour).foreColour) VbColor::SetForeColor(cell, *fore);
-        // The caption's lines are joined by a carriage return; a label breaks at a line feed.
-        cell->setText(DevicesMap::CellText(i, DeviceDataArrayEdit[size_t(i)], colour).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        cell->setText(frm6Controls::Lines(DevicesMap::CellText(i, DeviceDataArrayEdit[size_t(i)], colour)));
         cell->show();
         connect(cell, &ClickLabel::clicked, this, [this, i] { Label4_Click(i); });
         WatchMapCell(cell);
