@@ -104,7 +104,8 @@ TEST(PanelSimLine, OnThePacedWireEachByteTakesItsTenBits)
     // The six bytes of the request cross first, then the reply byte after byte.
     const double byte = 10.0 / 9600;
     EXPECT_GE(first, 7 * byte);
-    EXPECT_GE(last - first, 0.8 * (expected.size() - 1) * byte);
+    // Counted from the send: a reader woken late by a busy machine cannot make the reply look shorter.
+    EXPECT_GE(last, (6 + 0.8 * (expected.size() - 1)) * byte);
     port.close();
 }
 
