@@ -30,9 +30,9 @@ QString MemberLine(int address, const QString& mark)
 QString SpecialLabel(int code, int16_t lang, bool file)
 {
     switch (code) {
-    case 201: return ByLang(lang, QStringLiteral("201 ממסר אזעקה 1"), file ? QStringLiteral("Alarm Rly 1(201)") : QStringLiteral("Alarm1 (201)    "));
-    case 202: return ByLang(lang, QStringLiteral("202 ממסר אזעקה 2"), file ? QStringLiteral("Alarm Rly 2(202)") : QStringLiteral("Alarm2 (202)    "));
-    case 205: return ByLang(lang, QStringLiteral("205 יציאת חייגן "), file ? QStringLiteral("Dialer Out (205)") : QStringLiteral("Dialer (205)    "));
+    case SpecialOutput::AlarmRelay1: return ByLang(lang, QStringLiteral("201 ממסר אזעקה 1"), file ? QStringLiteral("Alarm Rly 1(201)") : QStringLiteral("Alarm1 (201)    "));
+    case SpecialOutput::AlarmRelay2: return ByLang(lang, QStringLiteral("202 ממסר אזעקה 2"), file ? QStringLiteral("Alarm Rly 2(202)") : QStringLiteral("Alarm2 (202)    "));
+    case SpecialOutput::DialerAlarm: return ByLang(lang, QStringLiteral("205 יציאת חייגן "), file ? QStringLiteral("Dialer Out (205)") : QStringLiteral("Dialer (205)    "));
     default: return QString();
     }
 }
@@ -61,13 +61,13 @@ void Model::Fill()
         if (ValInt(grp.OutCount.str()) > 0) {
             row.Trigger = int(ValInt(grp.Trigger.str()));
             row.Title = grp.GrpName.str();
-            for (int k = 1; k <= 6; ++k)
+            for (int k = 1; k <= MaxOutputsPerGroup; ++k)
                 if (const long long code = ValInt(grp.OutAddr[k].str()); code != 0) row.Outs[k] = int(code);
         }
         for (int a = 1; a <= Last(); ++a) {
             const DeviceRecord& r = DeviceDataArray[a];
             if (ValInt(r.DeviceIsIn.str()) != 1) continue;
-            for (int j = 1; j <= 4; ++j) {
+            for (int j = 1; j <= MaxGroupsPerInput; ++j) {
                 if (ValInt(r.Grp[j].str()) != g) continue;
                 // The member is the record's own address; one outside the table names no device.
                 const long long self = ValInt(r.Address.str());
@@ -113,7 +113,7 @@ QStringList Model::ScreenBlock(int g, int16_t lang)
     }
     if (row.Trigger == 0) return lines;
     int outputs = 0;
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= MaxOutputsPerGroup; ++k) {
         if (row.Outs[k] == 0) continue;
         ++outputs;
         if (const QString line = OutputLine(row.Outs[k], lang, false); !line.isEmpty()) lines << line;
@@ -163,7 +163,7 @@ QStringList Model::FileBlock(int g, int16_t lang) const
     }
     // Outputs of every group with outputs, also of one whose trigger is 0.
     int outputs = 0;
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= MaxOutputsPerGroup; ++k) {
         if (row.Outs[k] == 0) continue;
         ++outputs;
         if (const QString line = OutputLine(row.Outs[k], lang, true); !line.isEmpty()) lines << WithNotes(line);

@@ -18,8 +18,8 @@ double Nearest(double v) { return std::nearbyint(v); }
 
 QString Groups(const DeviceRecord& r, int16_t lang)
 {
-    // The record holds at most 4 group slots.
-    const long long n = std::clamp<long long>(ValInt(r.NumOfGroups.str()), 0, 4);
+    // The record holds at most MaxGroupsPerInput group slots.
+    const long long n = std::clamp<long long>(ValInt(r.NumOfGroups.str()), 0, MaxGroupsPerInput);
     if (n == 0) return ByLang(lang, QStringLiteral("לא נמצא"), QStringLiteral("Not found"));
     QString text;
     for (int k = 1; k <= n; ++k) {
