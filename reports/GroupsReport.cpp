@@ -1,7 +1,5 @@
 #include "reports/GroupsReport.h"
 
-#include <algorithm>
-
 #include "core/Conv.h"
 #include "reports/ReportText.h"
 
@@ -15,7 +13,6 @@ const QString Input = QStringLiteral(" I ");
 const QString Output = QStringLiteral(" O ");
 const QString Notes(25, u'_');
 
-int Last() { return std::clamp<int>(MaxNumOfDevices, 0, MaxAddress); }
 QString GG(int g) { return ZeroPad(g, 2); }
 bool IsLoopAddress(int code) { return code >= 1 && code <= MaxAddress; }
 
@@ -64,7 +61,7 @@ void Model::Fill()
             for (int k = 1; k <= MaxOutputsPerGroup; ++k)
                 if (const long long code = ValInt(grp.OutAddr[k].str()); code != 0) row.Outs[k] = int(code);
         }
-        for (int a = 1; a <= Last(); ++a) {
+        for (int a = 1; a <= ReportText::LastAddress(); ++a) {
             const DeviceRecord& r = DeviceDataArray[a];
             if (ValInt(r.DeviceIsIn.str()) != 1) continue;
             for (int j = 1; j <= MaxGroupsPerInput; ++j) {
@@ -106,7 +103,7 @@ QStringList Model::ScreenBlock(int g, int16_t lang)
         lines << QString(67, u'-');
     }
     int inputs = 0;
-    for (int a = 1; a <= Last(); ++a) {
+    for (int a = 1; a <= ReportText::LastAddress(); ++a) {
         if (row.Members[a] == 0) continue;
         lines << MemberLine(row.Members[a], Input);
         ++inputs;
@@ -156,7 +153,7 @@ QStringList Model::FileBlock(int g, int16_t lang) const
         lines << QString(97, u'-');
     }
     int inputs = 0;
-    for (int a = 1; a <= Last(); ++a) {
+    for (int a = 1; a <= ReportText::LastAddress(); ++a) {
         if (row.Members[a] == 0) continue;
         lines << WithNotes(MemberLine(row.Members[a], Input));
         ++inputs;

@@ -24,7 +24,7 @@ QStringList ScreenLines(int16_t lang, const Regional& regional)
         Join({NumberHeading(lang), ReportText::DeviceNameHeading(lang), FactoryHeading(lang)}),
     };
     // An empty column between the two names on screen.
-    for (int a = 1; a <= MaxNumOfDevices && a <= MaxAddress; ++a) {
+    for (int a = 1; a <= ReportText::LastAddress(); ++a) {
         if (!ReportText::Occupied(a)) continue;
         const DeviceRecord& r = DeviceDataArray[a];
         lines << Join({ReportText::AddressText(r), r.DeviceName.str(), QString(), r.FactoryName.str()});

@@ -96,14 +96,13 @@ QString Field(Col c, int a, int16_t lang, const Regional& regional)
     return QString();
 }
 
-int Last() { return std::clamp<int>(MaxNumOfDevices, 0, MaxAddress); }
 int KindAt(int a) { return KindOf(DeviceDataArray[a]); }
 int CardAddrAt(int a) { return int(ValInt(DeviceDataArray[a].CardAddr.str())); }
 
 int CountOf(const std::function<bool(int)>& test)
 {
     int n = 0;
-    for (int a = 1; a <= Last(); ++a)
+    for (int a = 1; a <= ReportText::LastAddress(); ++a)
         if (test(a)) ++n;
     return n;
 }
@@ -219,7 +218,7 @@ QStringList TotalLines(const Section& s, int deviceLines, int16_t lang, const Re
 void AddSection(QStringList& lines, const Section& s, int16_t lang, const Regional& regional)
 {
     bool present = false;
-    for (int a = 1; a <= Last() && !present; ++a) present = KindAt(a) == s.kind && ReportText::Occupied(a);
+    for (int a = 1; a <= ReportText::LastAddress() && !present; ++a) present = KindAt(a) == s.kind && ReportText::Occupied(a);
     if (!present) return;
 
     std::vector<Col> columns{Col::Factory, Col::Device};
@@ -231,7 +230,7 @@ void AddSection(QStringList& lines, const Section& s, int16_t lang, const Region
 
     // Every address of the kind, as the kind alone says (an empty address has kind 0).
     int deviceLines = 0;
-    for (int a = 1; a <= Last(); ++a) {
+    for (int a = 1; a <= ReportText::LastAddress(); ++a) {
         if (KindAt(a) != s.kind) continue;
         QStringList fields;
         for (Col c : columns) fields << Field(c, a, lang, regional);

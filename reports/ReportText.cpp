@@ -1,5 +1,7 @@
 #include "reports/ReportText.h"
 
+#include <algorithm>
+
 #include "core/Conv.h"
 #include "core/Message.h"
 
@@ -29,9 +31,11 @@ QString ByLang(int16_t lang, const QString& hebrew, const QString& english)
     return languages::ByLanguage(lang, hebrew, english);
 }
 
+int LastAddress() { return std::clamp<int>(MaxNumOfDevices, 0, MaxAddress); }
+
 bool Occupied(int address)
 {
-    return address >= 1 && address <= MaxNumOfDevices && address <= MaxAddress &&
+    return address >= 1 && address <= LastAddress() &&
            DeviceDataArray[address].Exist.str() == QStringLiteral("1");
 }
 
@@ -46,7 +50,7 @@ QString DeviceNamesLine(int address)
 QStringList DeviceNamesExport()
 {
     QStringList lines;
-    for (int a = 1; a <= MaxNumOfDevices && a <= MaxAddress; ++a)
+    for (int a = 1; a <= LastAddress(); ++a)
         if (Occupied(a)) lines << DeviceNamesLine(a);
     return lines;
 }
