@@ -1,9 +1,10 @@
 #include "reports/GroupsReport.h"
 
 #include "core/Conv.h"
+#include "core/Message.h"
 #include "reports/ReportText.h"
 
-using ReportText::ByLang;
+using languages::ByLanguage;
 using ReportText::Join;
 
 namespace GroupsReport {
@@ -27,9 +28,9 @@ QString MemberLine(int address, const QString& mark)
 QString SpecialLabel(int code, int16_t lang, bool file)
 {
     switch (code) {
-    case SpecialOutput::AlarmRelay1: return ByLang(lang, QStringLiteral("201 ממסר אזעקה 1"), file ? QStringLiteral("Alarm Rly 1(201)") : QStringLiteral("Alarm1 (201)    "));
-    case SpecialOutput::AlarmRelay2: return ByLang(lang, QStringLiteral("202 ממסר אזעקה 2"), file ? QStringLiteral("Alarm Rly 2(202)") : QStringLiteral("Alarm2 (202)    "));
-    case SpecialOutput::DialerAlarm: return ByLang(lang, QStringLiteral("205 יציאת חייגן "), file ? QStringLiteral("Dialer Out (205)") : QStringLiteral("Dialer (205)    "));
+    case SpecialOutput::AlarmRelay1: return ByLanguage(lang, QStringLiteral("201 ממסר אזעקה 1"), file ? QStringLiteral("Alarm Rly 1(201)") : QStringLiteral("Alarm1 (201)    "));
+    case SpecialOutput::AlarmRelay2: return ByLanguage(lang, QStringLiteral("202 ממסר אזעקה 2"), file ? QStringLiteral("Alarm Rly 2(202)") : QStringLiteral("Alarm2 (202)    "));
+    case SpecialOutput::DialerAlarm: return ByLanguage(lang, QStringLiteral("205 יציאת חייגן "), file ? QStringLiteral("Dialer Out (205)") : QStringLiteral("Dialer (205)    "));
     default: return QString();
     }
 }
@@ -78,9 +79,9 @@ QStringList Model::Activate(int16_t lang, const Regional& regional)
 {
     deviceNameHeading_ = ReportText::DeviceNameHeading(lang);
     QStringList lines{
-        ByLang(lang, QStringLiteral("שם הפרוייקט: "), QStringLiteral("Project name:")) + ProjectName,
-        ByLang(lang, QStringLiteral("תאריך: "), QStringLiteral("Date:  ")) + regional.date,
-        ByLang(lang, QStringLiteral("פרוט קבוצות הפעלה"), QStringLiteral("Groups details   ")),
+        ByLanguage(lang, QStringLiteral("שם הפרוייקט: "), QStringLiteral("Project name:")) + ProjectName,
+        ByLanguage(lang, QStringLiteral("תאריך: "), QStringLiteral("Date:  ")) + regional.date,
+        ByLanguage(lang, QStringLiteral("פרוט קבוצות הפעלה"), QStringLiteral("Groups details   ")),
         QString(67, u'='),
     };
     Fill();
@@ -95,10 +96,10 @@ QStringList Model::ScreenBlock(int g, int16_t lang)
     if (row.Trigger != 0) {
         lines << QString();
         if (row.Title.isEmpty() || row.Title == QString(16, u' '))
-            row.Title = ByLang(lang, QStringLiteral("קבוצת הפעלה "), QStringLiteral("Groups      ")) + GG(g);
-        lines << ByLang(lang, QStringLiteral("קבוצת הפעלה מס' "), QStringLiteral("Group number    ")) + GG(g) + ReportText::Tab +
+            row.Title = ByLanguage(lang, QStringLiteral("קבוצת הפעלה "), QStringLiteral("Groups      ")) + GG(g);
+        lines << ByLanguage(lang, QStringLiteral("קבוצת הפעלה מס' "), QStringLiteral("Group number    ")) + GG(g) + ReportText::Tab +
                      u'(' + row.Title + u')';
-        lines << Join({deviceNameHeading_, ByLang(lang, QStringLiteral("מספר וסוג ההתקן "), QStringLiteral("address, type   ")),
+        lines << Join({deviceNameHeading_, ByLanguage(lang, QStringLiteral("מספר וסוג ההתקן "), QStringLiteral("address, type   ")),
                        QStringLiteral("I/O")});
         lines << QString(67, u'-');
     }
@@ -116,12 +117,12 @@ QStringList Model::ScreenBlock(int g, int16_t lang)
         if (const QString line = OutputLine(row.Outs[k], lang, false); !line.isEmpty()) lines << line;
     }
     lines << QString();
-    lines << ByLang(lang,
+    lines << ByLanguage(lang,
                     Join({QStringLiteral("התקני מוצא: ") + Str(outputs), QStringLiteral("התקני מבוא: ") + ZeroPad(inputs, 3),
                           QStringLiteral("תנאי הפעלה: ") + Str(row.Trigger)}),
                     Join({QStringLiteral("OUTPUTS: ") + Str(outputs), QStringLiteral("INPUTS: ") + ZeroPad(inputs, 3),
                           QStringLiteral("TRIGGER: ") + Str(row.Trigger)}));
-    lines << ByLang(lang, QStringLiteral("--- סוף קבוצה "), QStringLiteral("--- END GROUP ")) + GG(g);
+    lines << ByLanguage(lang, QStringLiteral("--- סוף קבוצה "), QStringLiteral("--- END GROUP ")) + GG(g);
     lines << QString();
     return lines;
 }
@@ -129,10 +130,10 @@ QStringList Model::ScreenBlock(int g, int16_t lang)
 QStringList Model::FileLines(int16_t lang, const Regional& regional) const
 {
     QStringList lines{
-        ByLang(lang, QStringLiteral("שם הפרוייקט: "), QStringLiteral("Project name ")) + ProjectName,
-        ByLang(lang, QStringLiteral("תאריך: ") + regional.date + QStringLiteral("   שעה: ") + regional.time,
+        ByLanguage(lang, QStringLiteral("שם הפרוייקט: "), QStringLiteral("Project name ")) + ProjectName,
+        ByLanguage(lang, QStringLiteral("תאריך: ") + regional.date + QStringLiteral("   שעה: ") + regional.time,
                QStringLiteral("Date : ") + regional.date + QStringLiteral("  Time: ") + regional.time),
-        ByLang(lang, QStringLiteral("פרוט קבוצות הפעלה"), QStringLiteral("Groups Details   ")),
+        ByLanguage(lang, QStringLiteral("פרוט קבוצות הפעלה"), QStringLiteral("Groups Details   ")),
         QString(97, u'='),
     };
     for (int g = 1; g <= MaxGroups; ++g) lines << FileBlock(g, lang);
@@ -145,11 +146,11 @@ QStringList Model::FileBlock(int g, int16_t lang) const
     QStringList lines;
     if (row.Trigger != 0) {
         lines << QString();
-        lines << ByLang(lang, QStringLiteral("קבוצת הפעלה "), QStringLiteral("Group      ")) + GG(g) + ReportText::Tab + u'(' +
+        lines << ByLanguage(lang, QStringLiteral("קבוצת הפעלה "), QStringLiteral("Group      ")) + GG(g) + ReportText::Tab + u'(' +
                      row.Title + u')';
         lines << QString();
-        lines << Join({deviceNameHeading_, ByLang(lang, QStringLiteral("מספר וסוג ההתקן "), QStringLiteral("Address,   Type ")),
-                       QStringLiteral("I/O"), ByLang(lang, QStringLiteral("הערות"), QStringLiteral("Notes"))});
+        lines << Join({deviceNameHeading_, ByLanguage(lang, QStringLiteral("מספר וסוג ההתקן "), QStringLiteral("Address,   Type ")),
+                       QStringLiteral("I/O"), ByLanguage(lang, QStringLiteral("הערות"), QStringLiteral("Notes"))});
         lines << QString(97, u'-');
     }
     int inputs = 0;
@@ -167,7 +168,7 @@ QStringList Model::FileBlock(int g, int16_t lang) const
     }
     if (row.Trigger == 0) return lines;
     lines << QString();
-    lines << ByLang(lang,
+    lines << ByLanguage(lang,
                     Join({QStringLiteral("--- סוף קבוצה "), GG(g), QStringLiteral("-התקני מוצא: ") + Str(outputs),
                           QStringLiteral("-התקני מבוא: ") + ZeroPad(inputs, 3), QStringLiteral("-תנאי הפעלה: ") + Str(row.Trigger)}),
                     Join({QStringLiteral("--- End Group "), GG(g), QStringLiteral("-OUTPUTS: ") + Str(outputs),

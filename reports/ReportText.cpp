@@ -23,12 +23,7 @@ QString RightAlign(const QString& text, int width) { return (QString(width, u' '
 
 QString DeviceNameHeading(int16_t lang)
 {
-    return ByLang(lang, QStringLiteral("שם ההתקן        "), QStringLiteral("Device name     "));
-}
-
-QString ByLang(int16_t lang, const QString& hebrew, const QString& english)
-{
-    return languages::ByLanguage(lang, hebrew, english);
+    return languages::ByLanguage(lang, QStringLiteral("שם ההתקן        "), QStringLiteral("Device name     "));
 }
 
 int LastAddress() { return std::clamp<int>(MaxNumOfDevices, 0, MaxAddress); }

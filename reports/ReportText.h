@@ -21,8 +21,6 @@ QString RightAlign(const QString& text, int width = 12);
 
 // "Device name     " / "שם ההתקן        ".
 QString DeviceNameHeading(int16_t lang);
-// Hebrew for language 1, English otherwise.
-QString ByLang(int16_t lang, const QString& hebrew, const QString& english);
 
 // The last address of the project's tables: MaxNumOfDevices, kept inside the tables.
 int LastAddress();
