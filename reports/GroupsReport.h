@@ -15,7 +15,7 @@ namespace GroupsReport {
 
 struct GroupRow {
     std::array<int, MaxAddress + 1> Members{};  // address a: a when a is an input of the group
-    std::array<int, 7> Outs{};                  // slots 1..6: output addresses or codes
+    std::array<int, MaxOutputsPerGroup + 1> Outs{};                  // slots 1..6: output addresses or codes
     int Trigger = 0;                            // 0: the group is not shown
     QString Title;
 };

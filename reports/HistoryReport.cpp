@@ -1,9 +1,10 @@
 #include "reports/HistoryReport.h"
 
 #include "core/DataModel.h"
+#include "core/Message.h"
 #include "reports/ReportText.h"
 
-using ReportText::ByLang;
+using languages::ByLanguage;
 using ReportText::Join;
 using ReportText::Tab;
 
@@ -44,9 +45,9 @@ QStringList FileHeader(int16_t lang, const Regional& r)
 QStringList ScreenLines(int16_t lang, const Regional& regional)
 {
     QStringList lines{
-        ByLang(lang, QStringLiteral("שם הפרוייקט: "), QStringLiteral("Project name: ")) + ProjectName,
-        ByLang(lang, QStringLiteral("תאריך: "), QStringLiteral("Date: ")) + regional.date,
-        ByLang(lang, QStringLiteral("יומן ארועים"), QStringLiteral("Events log")),
+        ByLanguage(lang, QStringLiteral("שם הפרוייקט: "), QStringLiteral("Project name: ")) + ProjectName,
+        ByLanguage(lang, QStringLiteral("תאריך: "), QStringLiteral("Date: ")) + regional.date,
+        ByLanguage(lang, QStringLiteral("יומן ארועים"), QStringLiteral("Events log")),
     };
     return lines + Events();
 }
@@ -55,7 +56,7 @@ QStringList FileLines(int16_t lang, const Regional& regional)
 {
     const QString dots(10, u'.');
     return FileHeader(lang, regional) + Events() +
-           QStringList{dots + ByLang(lang, QStringLiteral(" סוף  האירועים "), QStringLiteral("  END OF LOG   ")) + dots};
+           QStringList{dots + ByLanguage(lang, QStringLiteral(" סוף  האירועים "), QStringLiteral("  END OF LOG   ")) + dots};
 }
 
 QStringList ExportLines(const Regional& regional) { return FileHeader(1, regional) + Events(); }

@@ -6,10 +6,11 @@
 
 #include "core/Conv.h"
 #include "core/DataModel.h"
+#include "core/Message.h"
 #include "reports/ReportText.h"
 #include "reports/SettingsText.h"
 
-using ReportText::ByLang;
+using languages::ByLanguage;
 using ReportText::RightAlign;
 using ReportText::Tab;
 
@@ -20,7 +21,7 @@ enum class Col { Factory, Device, Groups, Addresses, Sensitivity, Verification, 
 
 QString Heading(Col c, int16_t lang)
 {
-    auto t = [&](const char* he, const char* en) { return ByLang(lang, QString::fromUtf8(he), QString::fromUtf8(en)); };
+    auto t = [&](const char* he, const char* en) { return ByLanguage(lang, QString::fromUtf8(he), QString::fromUtf8(en)); };
     switch (c) {
     case Col::Factory: return t("שם ברירת המחדל  ", "Factory name    ");
     case Col::Device: return ReportText::DeviceNameHeading(lang);
@@ -41,35 +42,35 @@ QString Heading(Col c, int16_t lang)
 QString Sensitivity(const DeviceRecord& r, int16_t lang)
 {
     const double v = Val(r.AlarmValue.str());
-    if (v > Medium2Low) return ByLang(lang, QStringLiteral("נמוכה(L)"), QStringLiteral("LOW"));
-    if (v >= High2Medium) return ByLang(lang, QStringLiteral("בינונית(M)"), QStringLiteral("MEDIUM"));
-    return ByLang(lang, QStringLiteral("גבוהה(H)"), QStringLiteral("HIGH"));
+    if (v > Medium2Low) return ByLanguage(lang, QStringLiteral("נמוכה(L)"), QStringLiteral("LOW"));
+    if (v >= High2Medium) return ByLanguage(lang, QStringLiteral("בינונית(M)"), QStringLiteral("MEDIUM"));
+    return ByLanguage(lang, QStringLiteral("גבוהה(H)"), QStringLiteral("HIGH"));
 }
 
 QString Verification(const DeviceRecord& r, int16_t lang)
 {
     switch (ValInt(r.DeviceNeedVer.str())) {
-    case 0: return ByLang(lang, QStringLiteral("לא"), QStringLiteral("NO"));
-    case 1: return ByLang(lang, QStringLiteral("כן"), QStringLiteral("YES"));
+    case 0: return ByLanguage(lang, QStringLiteral("לא"), QStringLiteral("NO"));
+    case 1: return ByLanguage(lang, QStringLiteral("כן"), QStringLiteral("YES"));
     default: return QString();
     }
 }
 
 QString Temperature(const DeviceRecord& r, int16_t lang, const Regional& regional)
 {
-    return regional.Number(Val(r.AlarmValue.str())) + ByLang(lang, QStringLiteral(" מעלות"), QStringLiteral(" °C   "));
+    return regional.Number(Val(r.AlarmValue.str())) + ByLanguage(lang, QStringLiteral(" מעלות"), QStringLiteral(" °C   "));
 }
 
 QString InputMode(const DeviceRecord& r, int16_t lang)
 {
-    if (ValInt(r.IsNotUseInAlarm.str()) == 0) return ByLang(lang, QStringLiteral("אזעקה"), QStringLiteral("ALARM"));
-    return ByLang(lang, QStringLiteral("פיקוח"), QStringLiteral("SUPERVISION"));
+    if (ValInt(r.IsNotUseInAlarm.str()) == 0) return ByLanguage(lang, QStringLiteral("אזעקה"), QStringLiteral("ALARM"));
+    return ByLanguage(lang, QStringLiteral("פיקוח"), QStringLiteral("SUPERVISION"));
 }
 
 QString ExtinguishDelay(const DeviceRecord& r, int16_t lang)
 {
     switch (ValInt(r.DlyB4ON.str())) {
-    case 0: return ByLang(lang, QStringLiteral("ללא"), QStringLiteral("NO"));
+    case 0: return ByLanguage(lang, QStringLiteral("ללא"), QStringLiteral("NO"));
     case 1: return Str(15 * SettingsText::HalvingCount(Val(r.TimeDelayUp2ON.str())));
     default: return QString();
     }
@@ -96,14 +97,13 @@ QString Field(Col c, int a, int16_t lang, const Regional& regional)
     return QString();
 }
 
-int Last() { return std::clamp<int>(MaxNumOfDevices, 0, MaxAddress); }
 int KindAt(int a) { return KindOf(DeviceDataArray[a]); }
 int CardAddrAt(int a) { return int(ValInt(DeviceDataArray[a].CardAddr.str())); }
 
 int CountOf(const std::function<bool(int)>& test)
 {
     int n = 0;
-    for (int a = 1; a <= Last(); ++a)
+    for (int a = 1; a <= ReportText::LastAddress(); ++a)
         if (test(a)) ++n;
     return n;
 }
@@ -182,7 +182,7 @@ const std::vector<Section>& Sections()
 
 QString Text(int16_t lang, const char* hebrew, const char* english)
 {
-    return ByLang(lang, QString::fromUtf8(hebrew), QString::fromUtf8(english));
+    return ByLanguage(lang, QString::fromUtf8(hebrew), QString::fromUtf8(english));
 }
 
 QStringList TotalLines(const Section& s, int deviceLines, int16_t lang, const Regional& regional)
@@ -219,7 +219,7 @@ QStringList TotalLines(const Section& s, int deviceLines, int16_t lang, const Re
 void AddSection(QStringList& lines, const Section& s, int16_t lang, const Regional& regional)
 {
     bool present = false;
-    for (int a = 1; a <= Last() && !present; ++a) present = KindAt(a) == s.kind && ReportText::Occupied(a);
+    for (int a = 1; a <= ReportText::LastAddress() && !present; ++a) present = KindAt(a) == s.kind && ReportText::Occupied(a);
     if (!present) return;
 
     std::vector<Col> columns{Col::Factory, Col::Device};
@@ -231,7 +231,7 @@ void AddSection(QStringList& lines, const Section& s, int16_t lang, const Region
 
     // Every address of the kind, as the kind alone says (an empty address has kind 0).
     int deviceLines = 0;
-    for (int a = 1; a <= Last(); ++a) {
+    for (int a = 1; a <= ReportText::LastAddress(); ++a) {
         if (KindAt(a) != s.kind) continue;
         QStringList fields;
         for (Col c : columns) fields << Field(c, a, lang, regional);

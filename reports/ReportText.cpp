@@ -1,5 +1,7 @@
 #include "reports/ReportText.h"
 
+#include <algorithm>
+
 #include "core/Conv.h"
 #include "core/Message.h"
 
@@ -21,17 +23,14 @@ QString RightAlign(const QString& text, int width) { return (QString(width, u' '
 
 QString DeviceNameHeading(int16_t lang)
 {
-    return ByLang(lang, QStringLiteral("שם ההתקן        "), QStringLiteral("Device name     "));
+    return languages::ByLanguage(lang, QStringLiteral("שם ההתקן        "), QStringLiteral("Device name     "));
 }
 
-QString ByLang(int16_t lang, const QString& hebrew, const QString& english)
-{
-    return languages::ByLanguage(lang, hebrew, english);
-}
+int LastAddress() { return std::clamp<int>(MaxNumOfDevices, 0, MaxAddress); }
 
 bool Occupied(int address)
 {
-    return address >= 1 && address <= MaxNumOfDevices && address <= MaxAddress &&
+    return address >= 1 && address <= LastAddress() &&
            DeviceDataArray[address].Exist.str() == QStringLiteral("1");
 }
 
@@ -46,7 +45,7 @@ QString DeviceNamesLine(int address)
 QStringList DeviceNamesExport()
 {
     QStringList lines;
-    for (int a = 1; a <= MaxNumOfDevices && a <= MaxAddress; ++a)
+    for (int a = 1; a <= LastAddress(); ++a)
         if (Occupied(a)) lines << DeviceNamesLine(a);
     return lines;
 }

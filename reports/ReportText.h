@@ -21,10 +21,10 @@ QString RightAlign(const QString& text, int width = 12);
 
 // "Device name     " / "שם ההתקן        ".
 QString DeviceNameHeading(int16_t lang);
-// Hebrew for language 1, English otherwise.
-QString ByLang(int16_t lang, const QString& hebrew, const QString& english);
 
-// An address 1..MaxNumOfDevices that holds a device (Exist "1").
+// The last address of the project's tables: MaxNumOfDevices, kept inside the tables.
+int LastAddress();
+// An address 1..LastAddress() that holds a device (Exist "1").
 bool Occupied(int address);
 // The record's Address as a number, three digits with leading zeros ("007").
 QString AddressText(const DeviceRecord& r);

@@ -5,9 +5,10 @@
 
 #include "core/Conv.h"
 #include "core/DataModel.h"
+#include "core/Message.h"
 #include "reports/ReportText.h"
 
-using ReportText::ByLang;
+using languages::ByLanguage;
 using ReportText::RightAlign;
 
 namespace SettingsText {
@@ -18,9 +19,9 @@ double Nearest(double v) { return std::nearbyint(v); }
 
 QString Groups(const DeviceRecord& r, int16_t lang)
 {
-    // The record holds at most 4 group slots.
-    const long long n = std::clamp<long long>(ValInt(r.NumOfGroups.str()), 0, 4);
-    if (n == 0) return ByLang(lang, QStringLiteral("לא נמצא"), QStringLiteral("Not found"));
+    // The record holds at most MaxGroupsPerInput group slots.
+    const long long n = std::clamp<long long>(ValInt(r.NumOfGroups.str()), 0, MaxGroupsPerInput);
+    if (n == 0) return ByLanguage(lang, QStringLiteral("לא נמצא"), QStringLiteral("Not found"));
     QString text;
     for (int k = 1; k <= n; ++k) {
         if (k > 1) text += u',';
@@ -41,9 +42,9 @@ QString Addresses(const DeviceRecord& r)
 QString OutputWorkMode(const DeviceRecord& r, int16_t lang)
 {
     switch (ValInt(r.OutBehevior.str())) {
-    case 0: return ByLang(lang, QStringLiteral("רגיל"), QStringLiteral("GENERAL"));
-    case 2: return ByLang(lang, QStringLiteral("מכל תקלה"), QStringLiteral("ANY FAULT"));
-    case 3: return ByLang(lang, QStringLiteral("מכל אזעקה"), QStringLiteral("ANY ALARM"));
+    case 0: return ByLanguage(lang, QStringLiteral("רגיל"), QStringLiteral("GENERAL"));
+    case 2: return ByLanguage(lang, QStringLiteral("מכל תקלה"), QStringLiteral("ANY FAULT"));
+    case 3: return ByLanguage(lang, QStringLiteral("מכל אזעקה"), QStringLiteral("ANY ALARM"));
     default: return QString();  // 1: the extinguish output type
     }
 }
@@ -51,7 +52,7 @@ QString OutputWorkMode(const DeviceRecord& r, int16_t lang)
 QString OutputDelay(const DeviceRecord& r, int16_t lang, const Regional& regional)
 {
     switch (ValInt(r.DlyB4ON.str())) {
-    case 0: return ByLang(lang, QStringLiteral("ללא"), QStringLiteral("NO"));
+    case 0: return ByLanguage(lang, QStringLiteral("ללא"), QStringLiteral("NO"));
     case 1: return regional.Number(Val(r.TimeDelayUp2ON.str()) * 7.5);
     default: return QString();
     }
@@ -62,16 +63,16 @@ QString SilencedAndOnTime(const DeviceRecord& r, int16_t lang)
     QString silenced, onTime;
     switch (ValInt(r.offTypeAfterON.str())) {
     case 0:
-        silenced = ByLang(lang, QStringLiteral("לא"), QStringLiteral("NO"));
-        onTime = ByLang(lang, QStringLiteral("עד אתחול"), QStringLiteral("RESET"));
+        silenced = ByLanguage(lang, QStringLiteral("לא"), QStringLiteral("NO"));
+        onTime = ByLanguage(lang, QStringLiteral("עד אתחול"), QStringLiteral("RESET"));
         break;
     case 1:
-        silenced = ByLang(lang, QStringLiteral("לא"), QStringLiteral("NO"));
+        silenced = ByLanguage(lang, QStringLiteral("לא"), QStringLiteral("NO"));
         onTime = Str(15 * HalvingCount(Val(r.OutOnTimes.str())));
         break;
     case 2:
-        silenced = ByLang(lang, QStringLiteral("כן"), QStringLiteral("YES"));
-        onTime = ByLang(lang, QStringLiteral("עד השתק"), QStringLiteral("SILENCE"));
+        silenced = ByLanguage(lang, QStringLiteral("כן"), QStringLiteral("YES"));
+        onTime = ByLanguage(lang, QStringLiteral("עד השתק"), QStringLiteral("SILENCE"));
         break;
     default:
         break;

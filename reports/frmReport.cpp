@@ -13,6 +13,7 @@
 
 #include "core/DataModel.h"
 #include "core/Message.h"
+#include "platform/Controls.h"
 #include "platform/Printer.h"
 #include "platform/TextColumns.h"
 #include "platform/TextFile.h"
@@ -67,12 +68,8 @@ QFont Arial(double points, bool bold)
 
 QPushButton* Button(QWidget* parent, const QString& name, int left, int width)
 {
-    auto* b = new QPushButton(parent);
-    b->setObjectName(name);
-    b->setGeometry(left, 0, width, 30);
+    QPushButton* b = Controls::Button(parent, name, left, 0, width, 30);
     b->setFont(Arial(12, true));
-    b->setAutoDefault(false);
-    b->setDefault(false);
     return b;
 }
 
@@ -92,13 +89,10 @@ void FitCaption(QPushButton* b)
 
 frmReport::frmReport(ReportWindow window, QWidget* parent) : AskingDialog(parent), model_(ReportModel::Make(window))
 {
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setGeometry(5, 5, 890, 20);
+    Label2 = Controls::Label(this, QStringLiteral("Label2"), 5, 5, 890, 20);
     Label2->setFont(Arial(9.75, false));
 
-    NewList = new QListWidget(this);
-    NewList->setObjectName(QStringLiteral("NewList"));
+    NewList = Controls::Make<QListWidget>(this, QStringLiteral("NewList"));
     NewList->setFont(Printer::ReportFont(ReportFrameTexts::ListPoints(window)));
     NewList->setUniformItemSizes(true);
     NewList->setLayoutDirection(Qt::LeftToRight);
@@ -108,9 +102,7 @@ frmReport::frmReport(ReportWindow window, QWidget* parent) : AskingDialog(parent
     saveLogCmd = Button(this, QStringLiteral("saveLogCmd"), 94, 178);
     prnCmd = Button(this, QStringLiteral("prnCmd"), 272, 178);
     ExitCmd = Button(this, QStringLiteral("ExitCmd"), 450, 178);
-    Koteret = new QLabel(this);
-    Koteret->setObjectName(QStringLiteral("Koteret"));
-    Koteret->setGeometry(628, 0, 267, 30);
+    Koteret = Controls::Label(this, QStringLiteral("Koteret"), 628, 0, 267, 30);
     Koteret->setFont(Arial(ReportFrameTexts::KoteretPoints(window), true));
 
     connect(Command1, &QPushButton::clicked, this, &frmReport::Command1_Click);

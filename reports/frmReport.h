@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <memory>
 
-#include <QDialog>
-
-#include "platform/AskingDialog.h"
 #include <QString>
 
+#include "platform/AskingDialog.h"
 #include "reports/ReportModel.h"
 
 class QLabel;
