@@ -226,7 +226,7 @@ bool frm8Groups::Form_QueryUnload()
         if (frm4Main* main = frm4Main::Current()) main->SetLabel16(Str(NumOfActiveGroups));
         return false;
     case Ui::vbNo:
-        DataChanged = false;
+        GroupsModel::Discard();
         return false;
     default:
         return true;
