@@ -137,9 +137,8 @@ OptionColours CardSettingsModel::Colours(Pair p, int k) const
 
 void CardSettingsModel::Commit() const
 {
-    for (int i = 0; i <= 1; ++i)
-        for (const PairInfo& info : Pairs())
-            if (chosen_[info.pair] == i) info.write(StoredText(i, info.offset, info.digits));
+    for (const PairInfo& info : Pairs())
+        if (const int i = chosen_[info.pair]; i >= 0) info.write(StoredText(i, info.offset, info.digits));
     SysFlags.ResetWithCod = Fixed::ResetWithCod;
     SysFlags.Spare = Fixed::Spare;
     SysFlags2.NightEna = Fixed::NightEna;

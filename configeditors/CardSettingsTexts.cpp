@@ -117,11 +117,11 @@ const std::vector<FixedCaption>& DesignCaptions()
 
 Message SaveQuestion(int16_t lang)
 {
-    if (lang == 1)
-        return {QStringLiteral("לשמור נתונים ?"), Ui::vbYesNoCancel | Ui::vbDefaultButton1 | Ui::vbHebrew,
-                QStringLiteral("יציאה מהגדרות כרטיס ראשי")};
-    return {QStringLiteral("Save data ?"), Ui::vbYesNoCancel | Ui::vbDefaultButton1,
-            QStringLiteral("Exit main card settings")};
+    return languages::ByLanguage(lang,
+                                 {QStringLiteral("לשמור נתונים ?"), Ui::vbYesNoCancel | Ui::vbDefaultButton1 | Ui::vbHebrew,
+                                  QStringLiteral("יציאה מהגדרות כרטיס ראשי")},
+                                 {QStringLiteral("Save data ?"), Ui::vbYesNoCancel | Ui::vbDefaultButton1,
+                                  QStringLiteral("Exit main card settings")});
 }
 
 }  // namespace CardSettingsTexts

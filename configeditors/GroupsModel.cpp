@@ -333,3 +333,5 @@ void GroupsModel::Save()
     }
     DataChanged = true;
 }
+
+void GroupsModel::Discard() { DataChanged = false; }

@@ -101,6 +101,8 @@ public:
     // (NumOfGroups, Grp, WithAlarmGroup) and the 32 groups back, and sets NumOfActiveGroups
     // and DataChanged.
     void Save();
+    // No to the closing question: nothing written, DataChanged cleared.
+    static void Discard();
 
     int16_t Language() const { return lang_; }
     int LastAddress() const { return last_; }

@@ -194,10 +194,7 @@ void frm5CardSettings::ApplyDesignCaptions()
 {
     for (const CardSettingsTexts::FixedCaption& c : CardSettingsTexts::DesignCaptions()) {
         const QString name = c.option < 0 ? c.control : OptionName(c.control, c.option);
-        QWidget* w = findChild<QWidget*>(name);
-        if (auto* label = qobject_cast<QLabel*>(w)) label->setText(c.text);
-        else if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(c.text);
-        else if (auto* frame = qobject_cast<QGroupBox*>(w)) frame->setTitle(c.text);
+        Controls::SetCaption(findChild<QWidget*>(name), c.text);
     }
 }
 
@@ -210,10 +207,7 @@ void frm5CardSettings::SetLanguage(int16_t lang)
             setWindowTitle(text);
             continue;
         }
-        QWidget* w = findChild<QWidget*>(c.option < 0 ? c.control : OptionName(c.control, c.option));
-        if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
-        else if (auto* button = qobject_cast<QAbstractButton*>(w)) button->setText(text);
-        else if (auto* frame = qobject_cast<QGroupBox*>(w)) frame->setTitle(text);
+        Controls::SetCaption(findChild<QWidget*>(c.option < 0 ? c.control : OptionName(c.control, c.option)), text);
     }
 }
 

@@ -16,6 +16,7 @@
 #include "configeditors/GroupsTexts.h"
 #include "core/Conv.h"
 #include "mainwindow/frm4Main.h"
+#include "platform/Controls.h"
 #include "platform/Ui.h"
 #include "platform/VbColor.h"
 
@@ -119,10 +120,7 @@ void frm8Groups::SetLanguage(int16_t lang)
     for (const GroupsTexts::Caption& c : GroupsTexts::CaptionTable()) {
         const QString text = *GroupsTexts::CaptionOf(c.control, lang);
         if (c.control == objectName()) setWindowTitle(text);
-        else if (auto* b = findChild<QPushButton*>(c.control)) b->setText(text);
-        else if (auto* l = findChild<QLabel*>(c.control)) l->setText(text);
-        else if (auto* e = findChild<QLineEdit*>(c.control)) e->setText(text);
-        else if (auto* f = findChild<QGroupBox*>(c.control)) f->setTitle(text);
+        else Controls::SetCaption(findChild<QWidget*>(c.control), text);
     }
     setLayoutDirection(lang == 1 ? Qt::RightToLeft : Qt::LeftToRight);
 }
@@ -228,7 +226,7 @@ bool frm8Groups::Form_QueryUnload()
         if (frm4Main* main = frm4Main::Current()) main->SetLabel16(Str(NumOfActiveGroups));
         return false;
     case Ui::vbNo:
-        DataChanged = false;
+        GroupsModel::Discard();
         return false;
     default:
         return true;

@@ -27,13 +27,6 @@ using namespace Controls;
 
 namespace {
 
-void SetControlText(QWidget* w, const QString& text)
-{
-    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(text);
-    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
-    else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(text);
-}
-
 QFrame* Panel(QWidget* parent, const QString& name)
 {
     auto* f = new QFrame(parent);
@@ -172,13 +165,13 @@ void frm6NamesAndSettings::SetCaptions()
         for (const DevicesTexts::Caption& c : DevicesTexts::CaptionTable()) {
             auto* w = findChild<QWidget*>(c.control);
             if (!w) continue;
-            SetControlText(w, english ? c.english : c.hebrew);
+            SetCaption(w, english ? c.english : c.hebrew);
             if (!c.englishTip.isEmpty() || !c.hebrewTip.isEmpty()) w->setToolTip(english ? c.englishTip : c.hebrewTip);
         }
     }
     for (const char* name : {"Command5", "Command6", "SaveBttn"})
-        if (auto* w = findChild<QWidget*>(QLatin1String(name))) SetControlText(w, WordOK);
-    SetControlText(ExitCmd, WordCancel);
+        if (auto* w = findChild<QWidget*>(QLatin1String(name))) SetCaption(w, WordOK);
+    SetCaption(ExitCmd, WordCancel);
 }
 
 void frm6NamesAndSettings::SaveBttn_Click() { close(); }

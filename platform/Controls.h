@@ -3,8 +3,11 @@
 #include <functional>
 
 #include <QEvent>
+#include <QAbstractButton>
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QObject>
 #include <QPushButton>
 #include <QRect>
@@ -40,6 +43,16 @@ template <typename T>
 T* Make(QWidget* parent, const QString& name, int left, int top, int width, int height)
 {
     return Make<T>(parent, name, QRect(left, top, width, height));
+}
+
+// A control's caption, whatever kind of control it is: a button's or label's text, a text box's
+// contents, a frame's title. Other controls keep theirs.
+inline void SetCaption(QWidget* w, const QString& text)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(text);
+    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
+    else if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(text);
+    else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(text);
 }
 
 // Enter in a text box must never press a button of the window.
