@@ -5,14 +5,6 @@
 
 namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
-
-int DigitValue(QChar c)
-{
-    const char16_t u = c.toUpper().unicode();
-    if (u >= u'0' && u <= u'9') return u - u'0';
-    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
-    return -1;
-}
 }
 
 double Val(const QString& s)
@@ -33,7 +25,7 @@ double Val(const QString& s)
         // an integer overflow.
         double v = 0;
         for (i = 2; i < n; ++i) {
-            const int d = DigitValue(t[i]);
+            const int d = HexDigitValue(t[i]);
             if (d < 0 || d >= base) break;
             v = v * base + d;
         }
@@ -75,6 +67,15 @@ long long ValInt(const QString& s)
     if (v >= limit) return std::numeric_limits<long long>::max();
     if (v < -limit) return std::numeric_limits<long long>::min();
     return static_cast<long long>(v);
+}
+
+int HexDigitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') return u - u'0';
+    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
+    return -1;
 }
 
 QString Str(long long n) { return QString::number(n); }

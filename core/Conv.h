@@ -10,6 +10,8 @@ double Val(const QString& s);
 // Val rounded to a whole number (half to even, as the original's integer conversion does); a
 // value beyond the range of long long gives the nearer end of that range.
 long long ValInt(const QString& s);
+// The value of one hex digit (either case); -1 for any other character.
+int HexDigitValue(QChar c);
 // Decimal text without sign padding: 5 -> "5", -3 -> "-3".
 QString Str(long long n);
 // Right("000" & n, width): n with leading zeros, cut to its last `width` characters.

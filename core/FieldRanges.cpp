@@ -30,7 +30,11 @@ bool IsNightTime(const QString& text)
     return Number(text.left(2), 0, 23) && Number(text.right(2), 0, 59);
 }
 
-bool IsOutputAddress(long long a) { return (a >= 0 && a <= MaxAddress) || a == 201 || a == 202 || a == 205; }
+bool IsOutputAddress(long long a)
+{
+    return (a >= 0 && a <= MaxAddress) || a == SpecialOutput::AlarmRelay1 || a == SpecialOutput::AlarmRelay2 ||
+           a == SpecialOutput::DialerAlarm;
+}
 
 bool IsGroupNumber(long long g) { return g >= 1 && g <= MaxGroups; }
 

@@ -19,7 +19,6 @@ bool IsLoopClass(const QString& text);
 bool IsNightTime(const QString& text);
 
 constexpr int MaxTrigger = 3;  // inputs in alarm a group waits for
-constexpr int MaxOutputs = 6;  // outputs of a group
 // An output of a group: a loop address 1-126, alarm relay 1 (201) or 2 (202), the dialer's
 // alarm output (205), or 0 for an empty place.
 bool IsOutputAddress(long long address);

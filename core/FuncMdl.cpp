@@ -1,19 +1,9 @@
 #include "core/FuncMdl.h"
 
+#include "core/Conv.h"
+
 namespace FuncMdl {
 namespace {
-
-int HexDigitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    return -1;
-}
 
 // Digits are converted group by group, so a text of any length gives its exact value.
 QString StripLeadingZeros(const QString& digits)

@@ -1,5 +1,6 @@
 #include "panellink/Frame.h"
 
+#include "core/Conv.h"
 #include "core/DataModel.h"
 #include "platform/SComm.h"
 #include "platform/Ui.h"
@@ -7,14 +8,6 @@
 namespace {
 
 const QString NoError = QStringLiteral("0x000000");
-
-int HexDigit(QChar c)
-{
-    if (c >= u'0' && c <= u'9') return c.unicode() - '0';
-    if (c >= u'A' && c <= u'F') return c.unicode() - 'A' + 10;
-    if (c >= u'a' && c <= u'f') return c.unicode() - 'a' + 10;
-    return -1;
-}
 
 unsigned char SumFrom2(const QByteArray& bytes, int end)
 {
@@ -48,7 +41,7 @@ QByteArray HexStr2AscStr(const QString& hex, bool* ok)
     QByteArray out;
     out.reserve(hex.size() / 2);
     for (int i = 0; i < hex.size(); i += 2) {
-        const int hi = HexDigit(hex[i]), lo = HexDigit(hex[i + 1]);
+        const int hi = HexDigitValue(hex[i]), lo = HexDigitValue(hex[i + 1]);
         if (hi < 0 || lo < 0) return QByteArray();
         out.append(char(hi * 16 + lo));
     }

@@ -8,19 +8,15 @@
 
 using namespace PanelBytes;
 
-namespace {
-using FieldRanges::MaxOutputs;
-}
-
 std::optional<QByteArray> EncodeGroupRecord(const OutGrpRecord& g)
 {
     const long long number = ValInt(g.GrpNo);
     const long long outputs = ValInt(g.OutCount);
     const auto trigger = ValueByte(g.Trigger);
-    if (number < 1 || number > MaxGroups || outputs < 0 || outputs > MaxOutputs || !trigger) return std::nullopt;
+    if (number < 1 || number > MaxGroups || outputs < 0 || outputs > MaxOutputsPerGroup || !trigger) return std::nullopt;
     QByteArray data;
     data.append(char(number - 1)).append(char(*trigger)).append(char(outputs));
-    for (int o = 1; o <= MaxOutputs; ++o) {
+    for (int o = 1; o <= MaxOutputsPerGroup; ++o) {
         const auto b = ValueByte(g.OutAddr[o]);
         if (!b) return std::nullopt;
         data.append(char(*b));
@@ -49,7 +45,7 @@ bool fillOutGrpArray_rcv()
     if (LinkState::FrameCount() != MaxGroups) return LinkState::CodecFault(code);
     for (int g = 1; g <= MaxGroups; ++g) {
         const QByteArray& r = FrameArray[g];
-        if (r.size() != GroupRecordBytes || At(r, 3) > MaxOutputs) return LinkState::CodecFault(code);
+        if (r.size() != GroupRecordBytes || At(r, 3) > MaxOutputsPerGroup) return LinkState::CodecFault(code);
     }
 
     NumOfActiveGroups = 0;
@@ -62,7 +58,7 @@ bool fillOutGrpArray_rcv()
         const QString trigger = DecimalReading(At(r, 2), 1);
         grp.Trigger = FieldRanges::Number(trigger, 0, FieldRanges::MaxTrigger) ? trigger : QStringLiteral("0");
         grp.OutCount = DecimalReading(At(r, 3), 1);
-        for (int o = 1; o <= MaxOutputs; ++o)
+        for (int o = 1; o <= MaxOutputsPerGroup; ++o)
             grp.OutAddr[o] = FieldRanges::IsOutputAddress(At(r, 3 + o)) ? DecimalReading(At(r, 3 + o), 3)
                                                                         : QStringLiteral("000");
         if (At(r, 3) != 0) ++NumOfActiveGroups;

@@ -121,7 +121,7 @@ QString TypeLine(const DeviceRecord& r)
         t += QStringLiteral(" 000").repeated(5);
     } else {
         t += u' ' + Digits(r.NumOfGroups, 3);
-        for (int g = 1; g <= 4; ++g) t += u' ' + Digits(r.Grp[g], 3);
+        for (int g = 1; g <= MaxGroupsPerInput; ++g) t += u' ' + Digits(r.Grp[g], 3);
     }
     return t;
 }
@@ -167,8 +167,8 @@ void ReadTypeLine(const QString& line, DeviceRecord& r, bool* replaced)
 
     // The links to groups: the first NumOfGroups places (all four when the count is damaged);
     // a place without a group number of 1..32 is dropped and the ones after it move up.
-    const auto count = in.Number(61, 3, 0, 4);
-    const int places = count ? int(*count) : 4;
+    const auto count = in.Number(61, 3, 0, MaxGroupsPerInput);
+    const int places = count ? int(*count) : MaxGroupsPerInput;
     QStringList kept;
     for (int k = 1; k <= places; ++k) {
         const auto g = FieldRanges::Number(in.Text(61 + 4 * k, 3), 1, MaxGroups);
@@ -176,7 +176,7 @@ void ReadTypeLine(const QString& line, DeviceRecord& r, bool* replaced)
         else in.Note();
     }
     r.NumOfGroups = ZeroPad(kept.size(), 2);
-    for (int k = 1; k <= 4; ++k) r.Grp[k] = k <= kept.size() ? kept[k - 1] : QStringLiteral("00");
+    for (int k = 1; k <= MaxGroupsPerInput; ++k) r.Grp[k] = k <= kept.size() ? kept[k - 1] : QStringLiteral("00");
 }
 
 SysCfg CurrentSysCfg()
@@ -231,7 +231,7 @@ SysCfg ReadSysCfgLine(const QString& line, const SysCfg& defaults, bool* replace
 QString GrpLine(const OutGrpRecord& g)
 {
     QString t = Digits(g.GrpNo, 2) + u'-' + g.Trigger.str() + u'-' + g.OutCount.str() + u'[';
-    for (int o = 1; o <= 6; ++o) {
+    for (int o = 1; o <= MaxOutputsPerGroup; ++o) {
         if (o > 1) t += u'/';
         t += (QStringLiteral("000") + g.OutAddr[o].trimmed()).right(3);
     }
@@ -245,8 +245,8 @@ void ReadGrpLine(const QString& line, OutGrpRecord& g, bool* replaced)
     const FieldReader in(line, replaced);
     g.GrpNo = ZeroPad(GrpLineNumber(line), 2);
     in.Number(4, 1, 0, FieldRanges::MaxTrigger, g.Trigger, Plain);
-    in.Number(6, 1, 0, FieldRanges::MaxOutputs, g.OutCount, Plain);
-    for (int o = 1; o <= FieldRanges::MaxOutputs; ++o) {
+    in.Number(6, 1, 0, MaxOutputsPerGroup, g.OutCount, Plain);
+    for (int o = 1; o <= MaxOutputsPerGroup; ++o) {
         const auto a = in.Number(8 + 4 * (o - 1), 3, 0, 999);
         if (a && FieldRanges::IsOutputAddress(*a)) g.OutAddr[o] = ZeroPad(*a, 3);
         else if (a) in.Note();
