@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "platform/Printer.h"
+
 namespace frm6Controls {
 namespace {
 
@@ -20,13 +22,6 @@ const QStringList& Arial()
     return families;
 }
 
-// "Miriam Fixed" where it exists, else the monospaced Hebrew font of Debian's culmus.
-const QStringList& Miriam()
-{
-    static const QStringList families{QStringLiteral("Miriam Fixed"), QStringLiteral("Miriam Mono CLM")};
-    return families;
-}
-
 }  // namespace
 
 const QFont& RowFont()
@@ -37,21 +32,13 @@ const QFont& RowFont()
 
 const QFont& FactoryFont()
 {
-    static const QFont f = [] {
-        QFont m = Make(Miriam(), 8.25);
-        m.setStyleHint(QFont::TypeWriter);
-        return m;
-    }();
+    static const QFont f = Printer::ReportFont(8.25);
     return f;
 }
 
 const QFont& NameFont()
 {
-    static const QFont f = [] {
-        QFont m = Make(Miriam(), 9.75);
-        m.setStyleHint(QFont::TypeWriter);
-        return m;
-    }();
+    static const QFont f = Printer::ReportFont(9.75);
     return f;
 }
 
