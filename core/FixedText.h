@@ -22,7 +22,19 @@ public:
 
     bool operator==(const FixedText& o) const { return v_ == o.v_; }
     bool operator==(const QString& s) const { return v_ == FixedText(s).v_; }
-    bool operator==(const char* s) const { return v_ == FixedText(s).v_; }
+    bool operator==(const char* s) const
+    {
+        // The common case, a short ASCII literal, without building a padded copy.
+        int i = 0;
+        for (; s[i] != '\0' && i < N; ++i) {
+            if (static_cast<unsigned char>(s[i]) >= 0x80) return v_ == FixedText(s).v_;
+            if (v_[i] != QLatin1Char(s[i])) return false;
+        }
+        if (s[i] != '\0') return v_ == FixedText(s).v_;
+        for (; i < N; ++i)
+            if (v_[i] != QLatin1Char(' ')) return false;
+        return true;
+    }
 
 private:
     void assign(const QString& s)

@@ -5,39 +5,41 @@
 
 namespace ResetModule {
 
+void ResetRecord(DeviceRecord& r, int address)
+{
+    r.Address = ZeroPad(address, 3);
+    r.DeviceDisable = "0";
+    r.ExtType = "00";
+    r.BaseType = "0";
+    r.DeviceIsIn = "1";
+    r.Exist = "0";
+    r.LoopSide = "0";
+    r.offTypeAfterON = "0";
+    r.OutBehevior = "00";
+    r.DeviceNeedVer = "0";
+    r.NameExist = "0";
+    r.IsNotUseInAlarm = "0";
+    r.WithAlarmGroup = "0";
+    r.WithFaultGroup = "0";
+    r.DlyB4ON = "0";
+    r.CardAddr = "01";
+    r.OutOnTimes = "00";
+    r.TimeDelayUp2ON = "00";
+    r.AlarmValue = "64";
+    r.PreAlarmValue = "64";
+    r.NumOfGroups = "00";
+    for (int g = 1; g <= 4; ++g) r.Grp[g] = "00";
+    r.SpareField = "00";
+    r.DeviceName = "0";
+    r.FactoryName = "0";
+}
+
 void ResetDevices(int first, int last, int table)
 {
     if (table != 1 && table != 2) return;
     if (first < 1 || last > MaxAddress || first > last) return;
     auto& t = table == 1 ? DeviceDataArray : DeviceDataArrayEdit;
-    for (int i = first; i <= last; ++i) {
-        DeviceRecord& r = t[i];
-        r.Address = ZeroPad(i, 3);
-        r.DeviceDisable = "0";
-        r.ExtType = "00";
-        r.BaseType = "0";
-        r.DeviceIsIn = "1";
-        r.Exist = "0";
-        r.LoopSide = "0";
-        r.offTypeAfterON = "0";
-        r.OutBehevior = "00";
-        r.DeviceNeedVer = "0";
-        r.NameExist = "0";
-        r.IsNotUseInAlarm = "0";
-        r.WithAlarmGroup = "0";
-        r.WithFaultGroup = "0";
-        r.DlyB4ON = "0";
-        r.CardAddr = "01";
-        r.OutOnTimes = "00";
-        r.TimeDelayUp2ON = "00";
-        r.AlarmValue = "64";
-        r.PreAlarmValue = "64";
-        r.NumOfGroups = "00";
-        for (int g = 1; g <= 4; ++g) r.Grp[g] = "00";
-        r.SpareField = "00";
-        r.DeviceName = "0";
-        r.FactoryName = "0";
-    }
+    for (int i = first; i <= last; ++i) ResetRecord(t[i], i);
 }
 
 void ResetSysData()

@@ -2,10 +2,14 @@
 // The operations that give the shared project data its defaults.
 #include <cstdint>
 
+struct DeviceRecord;
+
 namespace ResetModule {
 // Records first..last of table 1 (DeviceDataArray) or 2 (DeviceDataArrayEdit) become empty
 // addresses. Another table number, or a range reaching outside 1..126, does nothing.
 void ResetDevices(int first, int last, int table);
+// One record of any device table becomes the empty address `address`.
+void ResetRecord(DeviceRecord& r, int address);
 void ResetSysData();
 void ResetProjectDetails();
 void ResetGroups();
