@@ -4,6 +4,7 @@
 
 #include "configeditors/GroupsTexts.h"
 #include "core/Conv.h"
+#include "core/ProjectWhole.h"
 
 namespace {
 
@@ -307,7 +308,6 @@ void GroupsModel::Save()
         if (!GroupOutputs(g).empty() && GroupInputs(g).empty()) RemoveOutputs(g, GroupOutputs(g));
     }
 
-    std::array<bool, MaxGroups + 1> named{};
     for (int d = 1; d <= last_; ++d) {
         DeviceRecord& r = DeviceDataArray[d];
         if (!IsOne(r.DeviceIsIn) || !IsOne(r.Exist)) continue;
@@ -315,12 +315,10 @@ void GroupsModel::Save()
         r.NumOfGroups = Str(e.NumOfGroups);  // left-aligned: 2 is "2 "
         for (int k = 1; k <= MaxGroupsPerInput; ++k) {
             r.Grp[k] = ZeroPad(e.Grp[k], 2);
-            if (ValidGroup(e.Grp[k])) named[e.Grp[k]] = true;
         }
         r.WithAlarmGroup = e.NumOfGroups > 0 ? "1" : "0";
     }
 
-    NumOfActiveGroups = 0;
     for (int g = 1; g <= MaxGroups; ++g) {
         const GrpEditRecord& e = GrpEditArray[g];
         OutGrpRecord& r = OutGrpArray[g];
@@ -329,8 +327,8 @@ void GroupsModel::Save()
         r.Trigger = Str(e.Trigger);
         r.OutCount = Str(e.OutCount);
         for (int k = 1; k <= MaxOutputsPerGroup; ++k) r.OutAddr[k] = ZeroPad(e.OutAddr[k], 3);
-        if (named[g] && e.OutCount > 0) ++NumOfActiveGroups;
     }
+    NumOfActiveGroups = int16_t(ProjectWhole::ActiveGroups(DeviceDataArray, OutGrpArray));
     DataChanged = true;
 }
 

@@ -55,7 +55,13 @@ bool frm4Main::FileSave()
     }
     QDir::setCurrent(usrDataPath);
     QString error;
-    const bool saved = ProjectFile::Write(Setting(), ProjectFile::CurrentHeader(), &error);
+    ProjectFile::Replaced mended;
+    const bool saved = ProjectFile::Write(Setting(), ProjectFile::CurrentHeader(), &error, &mended);
+    if (mended.any()) {
+        ShowMessage(PlacesMessage(UILanguage, PlacesSource::Save, mended));
+        Label4->setText(Str(ValInt(NumOfDevices.str())));
+        Label16->setText(Str(NumOfActiveGroups));
+    }
     if (!saved)
         ShowMessage(MainTexts::SaveFailed(UILanguage, usrDataPath + ProjectName + ProjectFile::Extension, error));
     else if (!QuietSave)

@@ -155,6 +155,7 @@ bool fillDeviceDataArray_rcv()
         // address stays empty (an upload then lists it as one to delete).
         if (r.Exist == "1" && !FieldRanges::IsKnownKind(KindOf(r))) {
             ResetModule::ResetDevices(address, address, 1);
+            PanelReplaced.Add({address}, {});
             continue;
         }
         DeviceDataArray[address] = r;

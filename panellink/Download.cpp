@@ -6,6 +6,7 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
+#include "core/ProjectWhole.h"
 #include "core/ResetModule.h"
 #include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
@@ -120,6 +121,7 @@ void PanelOperations::Download2PC_Click()
 bool PanelOperations::DownloadSteps()
 {
     EmptyProject();
+    PanelReplaced = PlacesList{};
     view_.SetLabel4(QString());
     view_.SetLabel16(QString());
     TransferPhase = 1;
@@ -154,6 +156,12 @@ bool PanelOperations::DownloadSteps()
         if (TransferError) return false;
     }
 
+    // What the panel sent may be in range record by record and still contradict itself (a relay's
+    // second half alone, a group counting outputs it does not list): made whole here, as a read of
+    // the project file does.
+    const ProjectWhole::Places mended = ProjectWhole::MakeProjectWhole();
+    PanelReplaced.Add(mended.addresses, mended.groups);
+
     MainMdl::Delay(timing_.beforeReturn);
     BaudCode = 9;
     TransferPhase = 3;
@@ -164,7 +172,16 @@ bool PanelOperations::DownloadSteps()
 
     // The project now is the panel's: a failed return to 9600 keeps it.
     engine_.failureNote.clear();
-    if (speedSwitch && !ReturnPanelTo9600()) return true;
+    if (speedSwitch && !ReturnPanelTo9600()) {
+        SayReplaced();
+        return true;
+    }
     Say(LinkMessages::Completed);
+    SayReplaced();
     return true;
+}
+
+void PanelOperations::SayReplaced()
+{
+    if (PanelReplaced.any()) ShowMessage(PlacesMessage(UILanguage, PlacesSource::Panel, PanelReplaced));
 }

@@ -2,6 +2,7 @@
 
 #include "core/Conv.h"
 #include "core/FieldRanges.h"
+#include "core/ProjectWhole.h"
 #include "panellink/Bytes.h"
 #include "panellink/Frame.h"
 #include "panellink/LinkState.h"
@@ -48,7 +49,6 @@ bool fillOutGrpArray_rcv()
         if (r.size() != GroupRecordBytes || At(r, 3) > MaxOutputsPerGroup) return LinkState::CodecFault(code);
     }
 
-    NumOfActiveGroups = 0;
     for (int g = 1; g <= MaxGroups; ++g) {
         const QByteArray& r = FrameArray[g];
         OutGrpRecord& grp = OutGrpArray[g];
@@ -56,13 +56,18 @@ bool fillOutGrpArray_rcv()
         // A trigger above 3 or an output that names no loop address, relay or dialer is no value
         // of a group: it takes the empty group's value.
         const QString trigger = DecimalReading(At(r, 2), 1);
-        grp.Trigger = FieldRanges::Number(trigger, 0, FieldRanges::MaxTrigger) ? trigger : QStringLiteral("0");
+        const bool triggerOk = FieldRanges::Number(trigger, 0, FieldRanges::MaxTrigger).has_value();
+        grp.Trigger = triggerOk ? trigger : QStringLiteral("0");
         grp.OutCount = DecimalReading(At(r, 3), 1);
-        for (int o = 1; o <= MaxOutputsPerGroup; ++o)
-            grp.OutAddr[o] = FieldRanges::IsOutputAddress(At(r, 3 + o)) ? DecimalReading(At(r, 3 + o), 3)
-                                                                        : QStringLiteral("000");
-        if (At(r, 3) != 0) ++NumOfActiveGroups;
+        bool replaced = !triggerOk;
+        for (int o = 1; o <= MaxOutputsPerGroup; ++o) {
+            const bool ok = FieldRanges::IsOutputAddress(At(r, 3 + o));
+            grp.OutAddr[o] = ok ? DecimalReading(At(r, 3 + o), 3) : QStringLiteral("000");
+            replaced = replaced || !ok;
+        }
+        if (replaced) PanelReplaced.Add({}, {g});
     }
+    NumOfActiveGroups = int16_t(ProjectWhole::ActiveGroups(DeviceDataArray, OutGrpArray));
     ProjectLoaded = true;
     return true;
 }

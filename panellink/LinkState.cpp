@@ -13,6 +13,7 @@ PanelOperation RunningOperation = PanelOperation::None;
 int TransferPhase = 0;
 QString TransferStart, TransferEnd;
 LinkWindowView LinkView;
+PlacesList PanelReplaced;
 
 namespace LinkState {
 
@@ -33,6 +34,7 @@ void Reset()
     TransferStart.clear();
     TransferEnd.clear();
     LinkView = LinkWindowView{};
+    PanelReplaced = PlacesList{};
 }
 
 void BeginBlock() { FrameArray.fill(QByteArray()); }

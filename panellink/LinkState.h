@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "core/DataModel.h"
+#include "core/PlacesMessage.h"
 
 // The block buffer. Sending: complete frames in elements 1..n and n as decimal text in element 0
 // (the operating groups use elements 0..31 and no count). Receiving: the data bytes of record i
@@ -50,6 +51,10 @@ struct LinkWindowView {
     bool Timer1Enabled = false;
 };
 extern LinkWindowView LinkView;
+
+// The places whose panel values the decoders brought into range since the download began; the
+// download names them, with what it made whole, in one warning.
+extern PlacesList PanelReplaced;
 
 namespace LinkState {
 // Everything above back to its start (tests, and the program's start).

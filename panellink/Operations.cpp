@@ -7,6 +7,7 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
+#include "core/ProjectWhole.h"
 #include "core/ResetModule.h"
 #include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
@@ -200,6 +201,9 @@ void PanelOperations::SingleStep(void (Engine::*step)())
     if (!run) return;
     RunningOperation = PanelOperation::None;
     (engine_.*step)();
+    // A block read on its own must leave the project whole too (the records of the other blocks
+    // may no longer agree with it). The administrator's single steps ask and say nothing.
+    ProjectWhole::MakeProjectWhole();
 }
 
 void PanelOperations::GET_DATA_SYS_Click()

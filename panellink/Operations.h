@@ -76,6 +76,8 @@ private:
     // Upload.cpp, Download.cpp, History.cpp, PanelClock.cpp
     bool UploadSteps();
     bool DownloadSteps();
+    // One warning naming the places a download brought into range or made whole, if any.
+    void SayReplaced();
     bool HistorySteps();
     bool ClockSteps();
 

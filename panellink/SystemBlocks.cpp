@@ -150,6 +150,7 @@ bool fillDataSysArray_rcv()
     SysFlags.ResetWithCod = Bit(b10, 3);
     const QString loopClass = ZeroPad(BitsOf(b10, 2, 0), 3);
     SysFlags.LoopSysStat = FieldRanges::IsLoopClass(loopClass) ? loopClass : QStringLiteral("003");
+    if (!FieldRanges::IsLoopClass(loopClass)) PanelReplaced.system = true;
     SysFlags2.VrstDly = Bit(b11, 7);
     SysFlags2.NightEna = Bit(b11, 6);
     SysFlags2.DialerFAsAlarm = Bit(b11, 5);
@@ -158,8 +159,15 @@ bool fillDataSysArray_rcv()
     SysFlags2.RlyA1NotSys = Bit(b11, 2);
     SysFlags2.RlyFltStart = Bit(b11, 1);
     SysFlags2.DialerANotSys = Bit(b11, 0);
-    NightStart = DecimalReading(At(*r, 13), 2) + DecimalReading(At(*r, 12), 2);
-    NightFinish = DecimalReading(At(*r, 15), 2) + DecimalReading(At(*r, 14), 2);
+    // A time of no day (hour 78) would stop the next upload's encoder: it takes the reset value,
+    // as a project file's does.
+    auto night = [&](int hours, int minutes, FixedText<4>& field) {
+        const QString t = DecimalReading(At(*r, hours), 2) + DecimalReading(At(*r, minutes), 2);
+        field = FieldRanges::IsNightTime(t) ? t : QStringLiteral("0000");
+        if (!FieldRanges::IsNightTime(t)) PanelReplaced.system = true;
+    };
+    night(13, 12, NightStart);
+    night(15, 14, NightFinish);
     ProjectLoaded = true;
     return true;
 }
@@ -185,6 +193,7 @@ bool fillSubDataArray_rcv()
     if (!r) return LinkState::CodecFault("0x000026");
     auto unit = [&](int i) {
         const QString t = Str(HexDigitReading(At(*r, i)));
+        if (!FieldRanges::IsFlag(t)) PanelReplaced.system = true;
         return FieldRanges::IsFlag(t) ? t : QStringLiteral("0");
     };
     RemoteUnits.Panel[1] = unit(1);

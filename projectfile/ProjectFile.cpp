@@ -9,6 +9,7 @@
 #include "core/CSetting.h"
 #include "core/Conv.h"
 #include "core/FieldRanges.h"
+#include "core/ProjectWhole.h"
 #include "core/ResetModule.h"
 #include "core/SettingsFile.h"
 #include "platform/Environment.h"
@@ -178,20 +179,15 @@ void ReadProject(CSetting& s, Contents& c)
     unit(QStringLiteral("PS 01"), RemoteUnits.PS[1]);
     unit(QStringLiteral("PS 02"), RemoteUnits.PS[2]);
 
-    int inUse = 0;
-    for (int a = 1; a <= MaxNumOfDevices; ++a) {
+    for (int a = 1; a <= MaxNumOfDevices; ++a)
         if (ReadDevice(s, a)) c.replaced.addresses << a;
-        if (DeviceDataArray[a].Exist == "1") ++inUse;
-    }
-    // The counts are those of what the project now holds, not the file's keys: an upload relies
-    // on NumOfDevices to refuse an empty device list.
-    NumOfDevices = ZeroPad(inUse, 3);
-    int active = 0;
-    for (int g = 1; g <= MaxGroups; ++g) {
+    for (int g = 1; g <= MaxGroups; ++g)
         if (ReadGroup(s, g)) c.replaced.groups << g;
-        if (ValInt(OutGrpArray[g].OutCount.str()) != 0) ++active;
-    }
-    NumOfActiveGroups = int16_t(active);
+    // Records that do not agree with each other are made whole here, so every window, encoder and
+    // report after the read may trust them. The counts are those of what the project now holds,
+    // not the file's keys: an upload relies on NumOfDevices to refuse an empty device list.
+    const ProjectWhole::Places mended = ProjectWhole::MakeProjectWhole();
+    c.replaced.Add(mended.addresses, mended.groups);
 
     const SectionKeys general(s, General);
     c.FileSiteName = general.get(QStringLiteral("SiteName"), c.FileSiteName);
@@ -258,8 +254,12 @@ void ApplyAlarmFloor(DeviceRecord& r)
     if (ValInt(r.PreAlarmValue.str()) < 64) r.PreAlarmValue = "64";
 }
 
-bool Write(CSetting& setting, const Header& header, QString* error)
+bool Write(CSetting& setting, const Header& header, QString* error, Replaced* mended)
 {
+    // The windows never leave the project other than whole; this is the last guard, so no file
+    // holds records that contradict each other.
+    const ProjectWhole::Places places = ProjectWhole::MakeProjectWhole();
+    if (mended) *mended = {places.addresses, false, places.groups};
     Prepare(setting);
     try {
         // A fresh file that replaces the old one only once every key is in it.

@@ -32,8 +32,9 @@ void ApplyAlarmFloor(DeviceRecord& r);
 
 // Writes the project in the shared data to usrDataPath & ProjectName & ".HV6". The new file
 // replaces the old one only when it is complete: on failure the old file is as it was, the result
-// is false and `error` holds the reason. Raises the alarm floor in the shared device table.
-bool Write(CSetting& setting, const Header& header, QString* error);
+// is false and `error` holds the reason. Raises the alarm floor in the shared device table, and
+// first makes the shared project whole (core/ProjectWhole); `mended` names what that changed.
+bool Write(CSetting& setting, const Header& header, QString* error, Replaced* mended = nullptr);
 
 // What the file holds besides the shared data.
 struct Contents {

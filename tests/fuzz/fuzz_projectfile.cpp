@@ -9,6 +9,7 @@
 #include "core/Conv.h"
 #include "core/CSetting.h"
 #include "core/FieldRanges.h"
+#include "core/ProjectWhole.h"
 #include "panellink/UploadCheck.h"
 #include "projectfile/ProjectFile.h"
 
@@ -20,9 +21,8 @@ void RequireAProjectThePanelTakes()
 {
     fuzz::Require(!FirstUnencodableRecord().has_value());
     fuzz::Require(ValInt(NumOfDevices) == AddressesInUse());
-    int active = 0;
-    for (int g = 1; g <= MaxGroups; ++g) active += ValInt(OutGrpArray[g].OutCount) != 0;
-    fuzz::Require(NumOfActiveGroups == active);
+    // Whole: records agree with each other, and the counts are recounts.
+    fuzz::Require(!ProjectWhole::CheckProject().any());
     fuzz::Require(MaxNumOfDevices == 50 || MaxNumOfDevices == 126);
     for (int a = 1; a <= MaxAddress; ++a) {
         const DeviceRecord& r = DeviceDataArray[a];

@@ -124,6 +124,11 @@ SEEDS = {
     "historyblock": [records(0, [event(12, "FIRE 12", 0x30, 0x14, 0x05, 0x03, 0x24),
                                  event(0, "\u05ea\u05e7\u05dc\u05d4", 0x01, 0x02, 0x28, 0x02, 0x24)])],
     "systemblock": [records(0, [B2]), records(2, [BC])],
+    # A whole download: system block, remote units, devices, names and groups (empty records
+    # between the blocks); the groups name addresses that hold no output.
+    "download": [records(0, [B2, BC, SMOKE_12, OUTPUT_2, RELAY_40, FOURZONE_20, INPUT_5, b"",
+                             bytes([12, 0x20]) + panel_name("001 SMOKE DET  #"), b""] + groups_reply()),
+                 records(1, [B2, BC, INPUT_5, b"", b""] + [group(g, 0, []) for g in range(1, 33)])],
     "projectfile": [BASE_PROJECT, empty_project(), BASE_PROJECT.replace(b"MaxNumOfDevices=126", b"MaxNumOfDevices=50")],
     "settings": [settings(b"[General]\r\nSiteName=A.HV6\r\n[01]\r\nPanel 01=1\r\n",
                           bytes([0, 0, 0]) + bytes([1, 3, 4]) + value("01-2-1[005/000]") + bytes([0, 3, 4, 5, 3, 0, 6, 0, 0])),

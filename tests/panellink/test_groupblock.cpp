@@ -70,6 +70,15 @@ TEST_F(GroupBlockTest, DecodesByPositionAndCountsGroupsInUse)
     reply[6] = H("06 01 01 C9 00 00 00 00 00");
     ReceiveAll(reply);
     OutGrpArray[5].GrpName = "KEEP";
+    // The devices come before the groups: one input in groups 2, 5 and 7, which makes them in use.
+    DeviceRecord& in = DeviceDataArray[1];
+    in.Exist = "1";
+    in.ExtType = "16";
+    in.BaseType = "7";
+    in.NumOfGroups = "03";
+    in.Grp[1] = "02";
+    in.Grp[2] = "05";
+    in.Grp[3] = "07";
     ASSERT_TRUE(fillOutGrpArray_rcv());
     EXPECT_EQ(OutGrpArray[5].GrpNo, "05");
     EXPECT_EQ(OutGrpArray[5].Trigger, "3");

@@ -35,8 +35,12 @@ protected:
     {
         OperationsTest::SetUp();
         AddDevice(7, DeviceKind::InputDevice, QStringLiteral("MINE"));
+        AddDevice(8, DeviceKind::Output, QStringLiteral("BELL"));
+        DeviceDataArray[7].NumOfGroups = "01";
+        DeviceDataArray[7].Grp[1] = "03";
+        DeviceDataArray[7].WithAlarmGroup = "1";
         OutGrpArray[3].OutCount = "1";
-        OutGrpArray[3].OutAddr[1] = "007";
+        OutGrpArray[3].OutAddr[1] = "008";
         NumOfActiveGroups = 1;
         VerSoftNum = "0150";
         ProjectLoaded = true;
@@ -66,7 +70,7 @@ protected:
         ASSERT_EQ(prompter.Calls().size(), 3u) << Prompts().join(" | ").toStdString();
         EXPECT_TRUE(prompter.Calls()[2].prompt.endsWith("The project was not changed."));
         EXPECT_TRUE(ProjectState::Now() == before);
-        EXPECT_EQ(view.label4, "1");
+        EXPECT_EQ(view.label4, "2");
         EXPECT_EQ(view.label16, "1");
         EXPECT_EQ(ComSettings, "9600,N,8,1");
         EXPECT_EQ(view.enabled.back(), true);

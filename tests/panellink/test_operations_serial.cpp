@@ -50,6 +50,9 @@ TEST_F(SerialTransferTest, UploadAndDownloadAt57600)
 
     for (int a = 1; a <= 40; ++a)
         AddDevice(a, a % 3 == 0 ? DeviceKind::Output : DeviceKind::InputDevice, QStringLiteral("DEV %1").arg(a));
+    DeviceDataArray[1].NumOfGroups = "01";
+    DeviceDataArray[1].Grp[1] = "01";
+    DeviceDataArray[1].WithAlarmGroup = "1";
     OutGrpArray[1].Trigger = "1";
     OutGrpArray[1].OutCount = "1";
     OutGrpArray[1].OutAddr[1] = "003";

@@ -182,13 +182,19 @@ TEST_F(SystemBlocksTest, B2KeepsTheAsymmetriesOfTheWire)
         {"22 0C 05 5B 00 1E 16 00 06", "05", "2230"},
         {"22 0C 0C 5B 00 1E 16 00 06", "00", "2230"},   // 0x0C reads by hex digits: "00"
         {"22 0C 12 5B 00 1E 16 00 06", "12", "2230"},
-        {"22 0C 00 5B 00 22 30 00 00", "00", "4834"},   // BCD in the reply reads as binary
+        // BCD in the reply reads as binary: "4834" is no time of day, and would stop the next
+        // upload's encoder, so it takes the reset value.
+        {"22 0C 00 5B 00 22 30 00 00", "00", "0000"},
+        {"22 0C 00 5B 00 4E 00 00 00", "00", "0000"},   // hour 78
     };
     for (const auto& c : cases) {
         Receive({B2("32 01 71 01 50 01", c.rest)});
         ASSERT_TRUE(fillDataSysArray_rcv()) << c.rest;
         EXPECT_EQ(DataSysByte1, c.byte1) << c.rest;
         EXPECT_EQ(NightStart, c.nightStart) << c.rest;
+        EXPECT_EQ(PanelReplaced.system, QString(c.nightStart) == "0000") << c.rest;
+        EXPECT_TRUE(EncodeDataSys().has_value()) << c.rest;
+        PanelReplaced = {};
     }
 }
 

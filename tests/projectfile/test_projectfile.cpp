@@ -8,6 +8,7 @@
 #include "ProjectFixture.h"
 #include "core/CSetting.h"
 #include "core/Conv.h"
+#include "core/ProjectWhole.h"
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
 #include "projectfile/ProjectFile.h"
@@ -49,7 +50,7 @@ const QByteArray Golden =
     "[01-001]\r\n"
     "NAME=\xE2\xEC\xE0\xE9 1          \r\n"
     "FNAM=001 SMOKE DET  #\r\n"
-    "TYPE=001 0-00-005-1-1 00-00-00-0-1 01-00-0-0-0-0 000 000 050 045 000 000 000 000 000\r\n"
+    "TYPE=001 0-00-005-1-1 00-00-00-0-1 01-00-0-0-1-0 000 000 050 045 001 001 000 000 000\r\n"
     "[01-002]\r\n"
     "NAME=\r\n"
     "FNAM=002 OUTPUT     #\r\n"
@@ -84,6 +85,9 @@ protected:
         smoke.PreAlarmValue = "45";
         smoke.DeviceName = QStringLiteral("גלאי 1");
         smoke.FactoryName = "001 SMOKE DET  #";
+        smoke.WithAlarmGroup = "1";
+        smoke.NumOfGroups = "01";
+        smoke.Grp[1] = "01";
 
         DeviceRecord& out = DeviceDataArray[2];
         out.ExtType = "08";
@@ -181,12 +185,21 @@ TEST_F(ProjectFileTest, AnEmptyProjectWritesNoDeviceOrGroupSection)
 TEST_F(ProjectFileTest, SavedProjectReadsBackWhole)
 {
     FillGoldenProject();
-    DeviceDataArray[40] = DeviceDataArray[1];
-    DeviceDataArray[40].Address = "040";
+    // Three more inputs in group 32, and five more outputs for it.
+    for (int a : {40, 41, 42}) {
+        DeviceDataArray[a] = DeviceDataArray[1];
+        DeviceDataArray[a].Address = ZeroPad(a, 3);
+        DeviceDataArray[a].NumOfGroups = "02";
+        DeviceDataArray[a].Grp[2] = "32";
+    }
     DeviceDataArray[40].OutOnTimes = "15";
+    for (int a = 43; a <= 47; ++a) {
+        DeviceDataArray[a] = DeviceDataArray[2];
+        DeviceDataArray[a].Address = ZeroPad(a, 3);
+    }
     OutGrpArray[32].Trigger = "3";
     OutGrpArray[32].OutCount = "6";
-    for (int o = 1; o <= 6; ++o) OutGrpArray[32].OutAddr[o] = ZeroPad(o, 3);
+    for (int o = 1; o <= 6; ++o) OutGrpArray[32].OutAddr[o] = ZeroPad(o == 1 ? 2 : 41 + o, 3);
     OutGrpArray[32].GrpName = QStringLiteral("קבוצה אחרונה");
     NumOfActiveGroups = 2;
     ASSERT_TRUE(Save());
@@ -201,7 +214,7 @@ TEST_F(ProjectFileTest, SavedProjectReadsBackWhole)
     EXPECT_EQ(c.FileSiteName, "Golden.HV6");
     EXPECT_DOUBLE_EQ(c.FileSoftwareVersion, 1.32);
     EXPECT_EQ(ProjectDetails.Addr, "") << "the details go to the window, not to the shared record";
-    EXPECT_EQ(NumOfDevices.str(), "003") << "the addresses in use (1, 2 and 40), not the stale key";
+    EXPECT_EQ(NumOfDevices.str(), "010") << "the addresses in use (1, 2, 40-47), not the stale key";
     EXPECT_EQ(NumOfActiveGroups, 2);
     EXPECT_EQ(RemoteUnits.Panel[1], "1");
     EXPECT_EQ(DeviceDataArray[1].DeviceName, devices[1].DeviceName);
@@ -286,8 +299,11 @@ TEST_F(ProjectFileTest, OpensAHandMadeFile)
     EXPECT_EQ(DeviceDataArray[60].Exist.str(), "0") << "beyond the model";
     EXPECT_EQ(DeviceDataArray[100].Exist.str(), "0") << "every address not in the file is reset";
 
-    EXPECT_EQ(OutGrpArray[5].OutCount.str(), "2");
-    EXPECT_EQ(OutGrpArray[5].OutAddr[2].str(), "201");
+    // Address 7 is an input: a group cannot switch it, so it is no output of the group.
+    EXPECT_EQ(OutGrpArray[5].OutCount.str(), "1");
+    EXPECT_EQ(OutGrpArray[5].OutAddr[1].str(), "201");
+    EXPECT_EQ(OutGrpArray[5].OutAddr[2].str(), "000");
+    EXPECT_EQ(c.replaced.groups, QList<int>{5});
     EXPECT_EQ(OutGrpArray[5].GrpName.trimmed(), QStringLiteral("כניסה"));
     EXPECT_EQ(OutGrpArray[6].GrpNo.str(), "06") << "a line of another group leaves the group empty";
     EXPECT_EQ(OutGrpArray[6].OutCount.str(), "0");
@@ -326,7 +342,7 @@ TEST_F(ProjectFileTest, DamagedFilesReadWhatTheyCanWithoutFailing)
              EXPECT_EQ(DeviceDataArray[1].Exist.str(), "1");
              EXPECT_EQ(KindOf(DeviceDataArray[1]), 5);
              EXPECT_EQ(DeviceDataArray[1].CardAddr.str(), "01");
-             EXPECT_EQ(OutGrpArray[1].Trigger.str(), "2");
+             EXPECT_EQ(OutGrpArray[1].Trigger.str(), "0") << "no input is linked to the group";
              EXPECT_EQ(OutGrpArray[1].OutCount.str(), "0");
          }},
         {"no system block keeps the reset one", "[01]\r\nPanel 01=1\r\n",
@@ -380,21 +396,26 @@ TEST_F(ProjectFileTest, AFailedSaveKeepsTheOldFile)
 
 TEST_F(ProjectFileTest, AFullProjectRoundTrips)
 {
+    // Inputs on 1..94, each in a group; outputs on 95..126, one for each group.
+    constexpr int firstOutput = 95;
     for (int a = 1; a <= 126; ++a) {
         DeviceRecord& r = DeviceDataArray[a];
-        r.ExtType = "16";
-        r.BaseType = "7";
+        const bool input = a < firstOutput;
+        r.ExtType = input ? "16" : "08";
+        r.BaseType = input ? "7" : "1";
+        r.DeviceIsIn = input ? "1" : "0";
         r.Exist = "1";
         r.DeviceName = QStringLiteral("כניסה %1").arg(a);
-        r.FactoryName = ZeroPad(a, 3) + " INPUT      #";
-        r.NumOfGroups = "1";
-        r.Grp[1] = ZeroPad((a - 1) % 32 + 1, 2);
+        r.FactoryName = ZeroPad(a, 3) + (input ? " INPUT      #" : " OUTPUT     #");
+        r.NumOfGroups = input ? "1" : "0";
+        r.Grp[1] = input ? ZeroPad((a - 1) % 32 + 1, 2) : QStringLiteral("00");
     }
     for (int g = 1; g <= 32; ++g) {
         OutGrpArray[g].Trigger = "1";
         OutGrpArray[g].OutCount = "1";
-        OutGrpArray[g].OutAddr[1] = ZeroPad(g, 3);
+        OutGrpArray[g].OutAddr[1] = ZeroPad(firstOutput - 1 + g, 3);
     }
+    ASSERT_TRUE(ProjectWhole::CheckProject().tablesWhole());
     ASSERT_TRUE(Save());
     const auto devices = DeviceDataArray;
     const auto groups = OutGrpArray;

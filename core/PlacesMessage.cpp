@@ -1,0 +1,75 @@
+#include "core/PlacesMessage.h"
+
+#include <algorithm>
+#include <array>
+
+#include <QStringList>
+
+#include "platform/Ui.h"
+
+namespace {
+
+const QString NL = QStringLiteral("\r\n");
+
+void Merge(QList<int>& into, const QList<int>& more)
+{
+    for (int n : more)
+        if (!into.contains(n)) into << n;
+    std::sort(into.begin(), into.end());
+}
+
+struct Heading {
+    const char16_t* hebrew;
+    const char* english;
+};
+const std::array<Heading, 3> Headings{{
+    {u"חלק מהערכים בקובץ הפרויקט לא היו תקינים או לא התאימו זה לזה, והוחלפו או הוסרו:",
+     "Some values in the project file were invalid or did not agree with each other, and were replaced or "
+     "removed:"},
+    {u"חלק מהערכים שנקראו מהבקרה לא היו תקינים או לא התאימו זה לזה, והוחלפו או הוסרו:",
+     "Some values read from the system were invalid or did not agree with each other, and were replaced or "
+     "removed:"},
+    {u"חלק מנתוני הפרויקט לא התאימו זה לזה, ותוקנו לפני השמירה:",
+     "Some data of the project did not agree with each other, and were mended before the save:"},
+}};
+
+}  // namespace
+
+void PlacesList::Add(const QList<int>& moreAddresses, const QList<int>& moreGroups)
+{
+    Merge(addresses, moreAddresses);
+    Merge(groups, moreGroups);
+}
+
+QString NumberList(const QList<int>& numbers)
+{
+    QStringList parts;
+    for (qsizetype i = 0; i < numbers.size();) {
+        qsizetype j = i;
+        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
+        if (j - i >= 2) {
+            parts << QStringLiteral("%1-%2").arg(numbers[i]).arg(numbers[j]);
+        } else {
+            for (qsizetype k = i; k <= j; ++k) parts << QString::number(numbers[k]);
+        }
+        i = j + 1;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+Message PlacesMessage(int16_t lang, PlacesSource source, const PlacesList& r)
+{
+    const bool hebrew = lang == 1;
+    const Heading& h = Headings[size_t(source)];
+    QStringList lines;
+    lines << (hebrew ? QString::fromUtf16(h.hebrew) : QString::fromUtf8(h.english));
+    if (!r.addresses.isEmpty())
+        lines << (hebrew ? QStringLiteral("כתובות: ") : QStringLiteral("Addresses: ")) + NumberList(r.addresses);
+    if (r.system) lines << (hebrew ? QStringLiteral("הגדרות הבקרה") : QStringLiteral("System settings"));
+    if (!r.groups.isEmpty())
+        lines << (hebrew ? QStringLiteral("קבוצות הפעלה: ") : QStringLiteral("Groups: ")) + NumberList(r.groups);
+    lines << (hebrew ? QStringLiteral("נא לבדוק אותם לפני שליחת הפרויקט לבקרה.")
+                     : QStringLiteral("Please check them before the project is sent to the system."));
+    if (hebrew) return {lines.join(NL), Ui::vbOKOnly | Ui::vbExclamation | Ui::vbHebrew, QStringLiteral("אזהרה")};
+    return {lines.join(NL), Ui::vbOKOnly | Ui::vbExclamation, QStringLiteral("Warning")};
+}

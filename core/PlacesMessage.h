@@ -1,0 +1,28 @@
+#pragma once
+// The one warning that names the places of the project that were replaced or made whole: after a
+// read of the project file, after a download, and when a save had to make the project whole.
+#include <cstdint>
+
+#include <QList>
+#include <QString>
+
+#include "core/Message.h"
+
+// Where the values came from.
+enum class PlacesSource { ProjectFile, Panel, Save };
+
+struct PlacesList {
+    QList<int> addresses;  // ascending
+    bool system = false;   // the system settings or a remote unit
+    QList<int> groups;     // ascending
+
+    bool any() const { return system || !addresses.isEmpty() || !groups.isEmpty(); }
+    // Adds places, keeping both lists ascending and each number once.
+    void Add(const QList<int>& moreAddresses, const QList<int>& moreGroups);
+};
+
+// "1, 3-5, 9": ascending numbers, runs of three or more as a range.
+QString NumberList(const QList<int>& numbers);
+
+// One box in the interface language naming every place.
+Message PlacesMessage(int16_t lang, PlacesSource source, const PlacesList& places);
