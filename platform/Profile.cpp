@@ -102,7 +102,9 @@ SharedDocument LoadDocument(const QString& file, Error* error)
     if (g_cache.size() >= CacheLimit) g_cache.clear();
     CacheEntry& e = g_cache[key];
     e.bytes = bytes;
-    e.doc = std::make_shared<const Document>(Document::Parse(bytes));
+    // A file saved as UTF-8 is read as what it says, and held (and written again) as Windows-1255.
+    const auto utf8 = TextCodec::Utf8Text(bytes);
+    e.doc = std::make_shared<const Document>(Document::Parse(utf8 ? TextCodec::ToCp1255(*utf8) : bytes));
     return e.doc;
 }
 

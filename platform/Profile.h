@@ -11,7 +11,9 @@
 // - A key with an empty value reads as "" (not the default).
 // - Every read or write parses the file once and indexes its sections and names, so each
 //   operation takes time in proportion to the size of the file, however it is laid out.
-// - Text is Windows-1255 on disk; lines end in CR LF (LF-only and CR-only files are read).
+// - Text is Windows-1255 on disk; lines end in CR LF (LF-only and CR-only files are read). A file
+//   saved as UTF-8 (with or without a byte-order mark) is read as UTF-8; a write of it writes
+//   Windows-1255, where a character without a code becomes "?".
 // - A write replaces the file as a whole through a temporary file in the same folder, so a failed
 //   write leaves the old file untouched, and every failure is reported.
 // - CR and LF inside a written section name, key or value become blanks: one value stays one line.

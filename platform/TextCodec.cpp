@@ -1,7 +1,10 @@
 #include "platform/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
+
+#include <QStringDecoder>
 
 namespace {
 
@@ -58,6 +61,19 @@ const std::unordered_map<char16_t, unsigned char>& ReverseTable()
 }  // namespace
 
 namespace TextCodec {
+
+std::optional<QString> Utf8Text(const QByteArray& bytes)
+{
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii) return std::nullopt;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError()) return std::nullopt;
+    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    return text;
+}
+
+QString FromFileBytes(const QByteArray& bytes) { return Utf8Text(bytes).value_or(FromCp1255(bytes)); }
 
 QString FromCp1255(const QByteArray& bytes)
 {

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
+#include <QSet>
 
 #include "core/CSetting.h"
 #include "core/Conv.h"
@@ -122,10 +123,37 @@ void ResetForRead()
     NumOfActiveGroups = 0;
 }
 
+// The sections to read devices and groups from, by their names. A name holding NUL characters (a
+// damaged file) still names its address or group, unless a sound section of that name exists; its
+// device or group is read and named in the warning, instead of being dropped without a word.
+struct Sections {
+    QHash<QString, QString> damaged;  // the sound name -> the name as the file holds it
+
+    explicit Sections(CSetting& s)
+    {
+        const QStringList names = s.GetSectionNames();
+        QSet<QString> sound;
+        for (const QString& n : names)
+            if (!n.contains(QChar(0))) sound.insert(n.trimmed().toLower());
+        for (const QString& n : names) {
+            if (!n.contains(QChar(0))) continue;
+            const QString clean = QString(n).remove(QChar(0)).trimmed();
+            if (!sound.contains(clean.toLower()) && !damaged.contains(clean)) damaged.insert(clean, n);
+        }
+    }
+    // The section to read for `name`, and whether its name was damaged.
+    QString For(const QString& name, bool* wasDamaged) const
+    {
+        const auto it = damaged.constFind(name);
+        *wasDamaged = it != damaged.constEnd();
+        return *wasDamaged ? *it : name;
+    }
+};
+
 // One device section into its (reset) address; true when a value was replaced.
-bool ReadDevice(CSetting& s, int a)
+bool ReadDevice(CSetting& s, int a, const QString& section)
 {
-    const SectionKeys keys(s, DeviceSection(a));
+    const SectionKeys keys(s, section);
     if (!keys.has(QStringLiteral("TYPE"))) return false;  // not in use: stays an empty address
     DeviceRecord& r = DeviceDataArray[a];
     bool replaced = false;
@@ -143,9 +171,9 @@ bool ReadDevice(CSetting& s, int a)
 }
 
 // One group section into its (reset) group; true when a value was replaced.
-bool ReadGroup(CSetting& s, int g)
+bool ReadGroup(CSetting& s, int g, const QString& section)
 {
-    const SectionKeys keys(s, GroupSection(g));
+    const SectionKeys keys(s, section);
     const QString line = keys.get(QStringLiteral("GRPo"));
     // A missing section, or one holding another group's line, leaves the group empty.
     if (!keys.has(QStringLiteral("GRPo")) || ProjectLines::GrpLineNumber(line) != g) return false;
@@ -179,10 +207,16 @@ void ReadProject(CSetting& s, Contents& c)
     unit(QStringLiteral("PS 01"), RemoteUnits.PS[1]);
     unit(QStringLiteral("PS 02"), RemoteUnits.PS[2]);
 
-    for (int a = 1; a <= MaxNumOfDevices; ++a)
-        if (ReadDevice(s, a)) c.replaced.addresses << a;
-    for (int g = 1; g <= MaxGroups; ++g)
-        if (ReadGroup(s, g)) c.replaced.groups << g;
+    const Sections sections(s);
+    bool damagedName = false;
+    for (int a = 1; a <= MaxNumOfDevices; ++a) {
+        const QString section = sections.For(DeviceSection(a), &damagedName);
+        if (ReadDevice(s, a, section) || (damagedName && DeviceDataArray[a].Exist == "1")) c.replaced.addresses << a;
+    }
+    for (int g = 1; g <= MaxGroups; ++g) {
+        const QString section = sections.For(GroupSection(g), &damagedName);
+        if (ReadGroup(s, g, section) || damagedName) c.replaced.groups << g;
+    }
     // Records that do not agree with each other are made whole here, so every window, encoder and
     // report after the read may trust them. The counts are those of what the project now holds,
     // not the file's keys: an upload relies on NumOfDevices to refuse an empty device list.

@@ -1,6 +1,7 @@
 // Damaged project files: whatever a file holds, it opens, the file stays as it was, and what the
 // project holds afterwards passes every upload encoder, with counts that are those of the
 // project. Values out of range are listed by address; files that are no project are refused.
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -10,10 +11,13 @@
 #include <QStringEncoder>
 
 #include "ProjectFixture.h"
+#include "RandomProject.h"
+#include "core/CSetting.h"
 #include "core/Conv.h"
 #include "core/FieldRanges.h"
 #include "core/ProjectWhole.h"
 #include "panellink/UploadCheck.h"
+#include "platform/TextCodec.h"
 #include "projectfile/ProjectFile.h"
 #include "tests/common/ScriptedPrompter.h"
 
@@ -176,6 +180,37 @@ const std::vector<Case>& Cases()
         {"a value of 100,000 characters", With(Base, "NAME=BELL 2", "NAME=" + QByteArray(100000, 'B')), Nothing,
          [] { EXPECT_EQ(DeviceDataArray[2].DeviceName.str(), QString(16, u'B')); }},
         {"a blank file", "\r\n  \r\n", Nothing},
+        {"a NUL in a device section's name", With(Base, "[01-003]", QByteArray("[01-0\0" "03]", 9)), Addresses({3}),
+         [] { EXPECT_EQ(KindOf(DeviceDataArray[3]), DeviceKind::InputDevice) << "read, and named"; }},
+        {"a NUL in a group section's name", With(Base, "[01-Gr-02]", QByteArray("[01-Gr\0-02]", 11)), Groups({2}),
+         [] { EXPECT_EQ(OutGrpArray[2].OutAddr[1].str(), "205"); }},
+        // Records that contradict each other.
+        {"a relay's first half with its second address free",
+         With(Base, "TYPE=003 0-16-007-1-1 00-00-00-0-0 01", "TYPE=003 0-16-003-0-1 00-00-00-0-0 10"), Addresses({3}),
+         [] {
+             EXPECT_EQ(KindOf(DeviceDataArray[3]), DeviceKind::Relay);
+             EXPECT_EQ(DeviceDataArray[3].CardAddr.str(), "01") << "a single relay";
+         }},
+        {"a relay's second half with no first half",
+         With(Base, "TYPE=003 0-16-007-1-1 00-00-00-0-0 01", "TYPE=003 0-16-003-0-1 00-00-00-0-0 11"), Addresses({3}),
+         [] { EXPECT_EQ(DeviceDataArray[3].CardAddr.str(), "01"); }},
+        {"a four-zone card missing a part",
+         With(Base, "TYPE=003 0-16-007-1-1 00-00-00-0-0 01", "TYPE=003 0-16-004-1-1 00-00-00-0-0 10"), Addresses({3}),
+         [] { EXPECT_EQ(DeviceDataArray[3].Exist.str(), "0") << "a card of four addresses cannot stand on one"; }},
+        {"a group listing an input and a free address", With(Base, "GRPo=01-1-2[002/201", "GRPo=01-1-3[003/201/077"),
+         Groups({1}),
+         [] {
+             EXPECT_EQ(OutGrpArray[1].OutCount.str(), "1");
+             EXPECT_EQ(OutGrpArray[1].OutAddr[1].str(), "201");
+         }},
+        {"a group counting no outputs while it lists two", With(Base, "GRPo=01-1-2[002/201", "GRPo=01-1-0[002/201"),
+         Groups({1}),
+         [] {
+             EXPECT_EQ(OutGrpArray[1].OutCount.str(), "2") << "a save would have dropped them";
+             EXPECT_EQ(NumOfActiveGroups, 2);
+         }},
+        {"links of an output", With(Base, "120 024 064 064 000 000", "120 024 064 064 001 002"), Addresses({2}),
+         [] { EXPECT_EQ(ValInt(DeviceDataArray[2].NumOfGroups), 0); }},
         {"UTF-16 text", QStringEncoder(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom)(QString::fromLatin1(Base)),
          NotAProject},
         {"random bytes", RandomBytes(4096, 11), NotAProject},
@@ -315,4 +350,77 @@ TEST_F(DamagedFilesTest, NoFileAndAnEmptyFileOpenAsAnEmptyProject)
         EXPECT_EQ(AddressesInUse(), 0);
     }
     EXPECT_TRUE(prompter.Calls().empty());
+}
+
+// A project file saved as UTF-8 by a text editor, with and without a byte-order mark: its Hebrew
+// opens as written, and the next save writes the program's own Windows-1255.
+TEST_F(DamagedFilesTest, AUtf8FileOpensUngarbledAndIsSavedAsWindows1255)
+{
+    const QString address = QStringLiteral("רחוב הרצל 1");
+    const QString name = QStringLiteral("גלאי 1");
+    const QByteArray utf8 = With(With(Base, "Addr=Main St. 1", ("Addr=" + address).toUtf8()), "NAME=SMOKE 1",
+                                 ("NAME=" + name).toUtf8());
+    for (const QByteArray& file : {utf8, "\xEF\xBB\xBF" + utf8}) {
+        SCOPED_TRACE(file.startsWith('\xEF') ? "with a mark" : "without a mark");
+        ResetModule::ResetProject(false);
+        WriteBytes(ProjectPath(), file);
+        const ProjectFile::Contents c = ProjectFile::Read();
+        EXPECT_FALSE(c.replaced.any());
+        EXPECT_EQ(c.FileSiteName, "Site.HV6") << "[General] is found behind the mark";
+        EXPECT_EQ(c.details[0], address);
+        EXPECT_EQ(DeviceDataArray[1].DeviceName.trimmed(), name);
+
+        CSetting setting;
+        ASSERT_TRUE(ProjectFile::Write(setting, ProjectFile::CurrentHeader(), nullptr));
+        const QByteArray saved = Bytes(ProjectPath());
+        EXPECT_TRUE(saved.contains(TextCodec::ToCp1255("NAME=" + name))) << saved.toStdString();
+        EXPECT_FALSE(saved.contains(name.toUtf8()));
+    }
+}
+
+// Random whole projects with records made to contradict each other, written as a file as another
+// program might have written them: every such file opens whole, the upload check accepts it, the
+// warning names every address whose device was freed or moved to another position and every group
+// whose outputs changed, and a file of a whole project opens with no warning at all.
+TEST_F(DamagedFilesTest, FilesWhoseRecordsContradictEachOtherOpenWholeNamingEveryPlace)
+{
+    std::mt19937 rng(1255);
+    for (int run = 0; run < 150; ++run) {
+        ProjectWhole::DeviceTable devices;
+        ProjectWhole::GroupTable groups;
+        RandomProject::FillWhole(rng, devices, groups);
+        const bool damaged = run % 4 != 0;
+        if (damaged) RandomProject::Damage(rng, devices, groups, 1 + RandomProject::Pick(rng, 12));
+
+        QByteArray file = "[General]\r\nSiteName=Site.HV6\r\n[Hardware]\r\nMaxNumOfDevices=126\r\n";
+        for (int a = 1; a <= MaxAddress; ++a) {
+            if (devices[a].Exist != "1") continue;
+            file += "[" + ProjectFile::DeviceSection(a).toLatin1() + "]\r\nTYPE=" +
+                    ProjectLines::TypeLine(devices[a]).toLatin1() + "\r\n";
+        }
+        for (int g = 1; g <= MaxGroups; ++g)
+            file += "[" + ProjectFile::GroupSection(g).toLatin1() + "]\r\nGRPo=" +
+                    ProjectLines::GrpLine(groups[g]).toLatin1() + "\r\n";
+        ResetModule::ResetProject(false);
+        WriteBytes(ProjectPath(), file);
+        const ProjectFile::Contents c = ProjectFile::Read();
+        SCOPED_TRACE(run);
+        ASSERT_TRUE(c.ok);
+        ExpectAProjectThePanelTakes();
+        if (!damaged) EXPECT_FALSE(c.replaced.any());
+        for (int a = 1; a <= MaxAddress; ++a) {
+            const DeviceRecord& before = devices[a];
+            const DeviceRecord& now = DeviceDataArray[a];
+            if (before.Exist != "1") continue;
+            // The file holds a position as two binary digits: 0 to 3.
+            const bool changed = now.Exist != "1" || KindOf(now) != KindOf(before) ||
+                                 ValInt(now.CardAddr.str()) != std::clamp(ValInt(before.CardAddr.str()), 0LL, 3LL);
+            if (changed) EXPECT_TRUE(c.replaced.addresses.contains(a)) << "address " << a;
+        }
+        for (int g = 1; g <= MaxGroups; ++g)
+            for (int o = 1; o <= MaxOutputsPerGroup; ++o)
+                if (ValInt(OutGrpArray[g].OutAddr[o].str()) != ValInt(groups[g].OutAddr[o].str()))
+                    EXPECT_TRUE(c.replaced.groups.contains(g)) << "group " << g;
+        if (HasFailure()) break;
+    }
 }
