@@ -57,11 +57,10 @@ bool frm4Main::FileSave()
     QString error;
     ProjectFile::Replaced mended;
     const bool saved = ProjectFile::Write(Setting(), ProjectFile::CurrentHeader(), &error, &mended);
-    if (mended.any()) {
-        ShowMessage(PlacesMessage(UILanguage, PlacesSource::Save, mended));
-        Label4->setText(Str(ValInt(NumOfDevices.str())));
-        Label16->setText(Str(NumOfActiveGroups));
-    }
+    // The save recounts; the labels show what the file now holds.
+    Label4->setText(Str(ValInt(NumOfDevices.str())));
+    Label16->setText(Str(NumOfActiveGroups));
+    if (mended.any()) ShowMessage(PlacesMessage(UILanguage, PlacesSource::Save, mended));
     if (!saved)
         ShowMessage(MainTexts::SaveFailed(UILanguage, usrDataPath + ProjectName + ProjectFile::Extension, error));
     else if (!QuietSave)

@@ -1,5 +1,12 @@
 // The groups model's save (legality and what is written back) and the special dialer groups.
+#include <random>
+
 #include "GroupsFixture.h"
+#include "RandomProject.h"
+#include "core/CSetting.h"
+#include "core/ProjectWhole.h"
+#include "panellink/UploadCheck.h"
+#include "projectfile/ProjectFile.h"
 #include "configeditors/GroupsTexts.h"
 
 namespace {
@@ -236,3 +243,49 @@ TEST_F(GroupsTest, DialerWarningInBothLanguages)
 }
 
 }  // namespace
+
+// The count of groups in use is one rule: the same after the groups window's Yes, after the save
+// and after the same project is opened again; and what Yes writes is a whole project.
+TEST_F(GroupsTest, TheGroupCountIsTheSameAfterYesAndAfterReopening)
+{
+    SiteDevices();
+    Links(3, {1});
+    Links(12, {2});
+    StoredGroup(1, 1, {9});
+    StoredGroup(2, 1, {10, 201});
+    StoredGroup(7, 0, {14});  // outputs but no input: not in use, and emptied by Yes
+    Links(31, {5});           // the fault input of the card holds no link
+    StoredGroup(5, 1, {15});
+    auto saveAndReopen = [] {
+        CSetting setting;
+        ASSERT_TRUE(ProjectFile::Write(setting, ProjectFile::CurrentHeader(), nullptr));
+        ResetModule::ResetProject(false);
+        ASSERT_TRUE(ProjectFile::Read().ok);
+    };
+    saveAndReopen();
+    EXPECT_EQ(NumOfActiveGroups, 2);
+
+    GroupsModel m = Loaded();
+    m.Save();
+    EXPECT_EQ(NumOfActiveGroups, 2);
+    EXPECT_FALSE(ProjectWhole::CheckProject().any());
+    EXPECT_FALSE(FirstUnencodableRecord().has_value());
+
+    saveAndReopen();
+    EXPECT_EQ(NumOfActiveGroups, 2);
+}
+
+// Random whole projects through the groups window's load and Yes: the project stays whole and
+// the upload check accepts it.
+TEST_F(GroupsTest, YesOnARandomWholeProjectLeavesItWhole)
+{
+    std::mt19937 rng(532);
+    for (int run = 0; run < 60; ++run) {
+        SCOPED_TRACE(run);
+        RandomProject::FillWholeProject(rng);
+        GroupsModel m = Loaded();
+        m.Save();
+        ASSERT_FALSE(ProjectWhole::CheckProject().any());
+        ASSERT_FALSE(FirstUnencodableRecord().has_value());
+    }
+}

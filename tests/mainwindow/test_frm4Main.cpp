@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, UpdateSavesDetailsProjectAndSettings)
     w.UpDateCmd->click();
     EXPECT_EQ(ProjectDetails.Addr, QStringLiteral("רחוב הגפן 3"));
     EXPECT_EQ(ProjectDetails.Tel, "03-5555555");
-    EXPECT_EQ(w.Label4->text(), "12");
+    EXPECT_EQ(w.Label4->text(), "0") << "the count of what the file holds: no device";
     EXPECT_EQ(LastBox().title, "");
     const QByteArray file = Bytes(ProjectPath());
     EXPECT_TRUE(file.contains("Addr=\xF8\xE7\xE5\xE1 \xE4\xE2\xF4\xEF 3\r\n"));
@@ -239,6 +239,29 @@ TEST_F(MainWindowTest, UpdateSavesDetailsProjectAndSettings)
     EXPECT_EQ(prompter.Calls().size(), 1u);
     prompter.Expect("successfully saved", Ui::vbOK);
     w.UpDateCmd->click();
+}
+
+// The last guard: a project whose records contradict each other is made whole before it is
+// written, and the user is told where.
+TEST_F(MainWindowTest, UpdateWritesOnlyAWholeProjectAndSaysWhatItMended)
+{
+    frm4Main w;
+    DeviceRecord& half = DeviceDataArray[20];  // a relay's second half with no first half
+    half.Exist = "1";
+    half.ExtType = "16";
+    half.BaseType = "3";
+    half.DeviceIsIn = "0";
+    half.CardAddr = "03";
+    OutGrpArray[4].OutAddr[1] = "020";  // listed, but counted as none
+    prompter.Expect("Addresses: 20\r\nGroups: 4", Ui::vbOK);
+    prompter.Expect("successfully saved", Ui::vbOK);
+    w.UpDateCmd->click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(prompter.Calls()[0].title, "Warning");
+    EXPECT_EQ(w.Label4->text(), "1");
+    const QByteArray file = Bytes(ProjectPath());
+    EXPECT_TRUE(file.contains("TYPE=020 0-16-003-0-1 00-00-00-0-0 01")) << "a single relay";
+    EXPECT_TRUE(file.contains("GRPo=04-0-1[020/")) << file.toStdString();
 }
 
 TEST_F(MainWindowTest, UpdateWithoutAFileNameSaysSo)

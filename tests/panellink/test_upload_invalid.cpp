@@ -1,5 +1,5 @@
-// An upload whose project holds a value the panel cannot take sends nothing at all and says
-// where the value is; the empty-list refusal counts the addresses in use, not NumOfDevices.
+// An upload whose project holds a value the panel cannot take, or records that contradict each
+// other, sends nothing at all and says where; the empty-list refusal counts the addresses in use, not NumOfDevices.
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -46,6 +46,19 @@ TEST_F(UploadInvalidTest, ARecordThatCannotBeEncodedStopsTheUploadBeforeAnyByte)
         {"a system flag", [] { SysFlags2.NightEna = "2"; }, "the project holds an invalid value in the system settings"},
         {"a night time", [] { NightStart = "22:0"; }, "the project holds an invalid value in the system settings"},
         {"a remote unit", [] { RemoteUnits.PS[2] = "1e300"; }, "the project holds an invalid value in the system settings"},
+        // Records that encode one by one but contradict each other.
+        {"a relay's second half with no first half", [] { AddDevice(20, DeviceKind::Relay, "HALF", 3); },
+         "the project holds an invalid value at address 20"},
+        {"a four-zone card on the last address alone", [] { AddDevice(126, DeviceKind::FourZoneCard, "ZONE", 0); },
+         "the project holds an invalid value at address 126"},
+        {"an input listed as an output", [] { OutGrpArray[4].OutCount = "1"; OutGrpArray[4].OutAddr[1] = "003"; },
+         "the project holds an invalid value in operating group 4"},
+        {"outputs with a count of none", [] { OutGrpArray[6].OutAddr[1] = "007"; },
+         "the project holds an invalid value in operating group 6"},
+        {"a trigger above the inputs linked", [] { OutGrpArray[8].Trigger = "1"; },
+         "the project holds an invalid value in operating group 8"},
+        {"links of an output", [] { DeviceDataArray[7].NumOfGroups = "01"; DeviceDataArray[7].Grp[1] = "02"; },
+         "the project holds an invalid value at address 7"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
