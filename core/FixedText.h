@@ -1,5 +1,7 @@
 #pragma once
 // A record field of fixed width, counted in characters (QChar), as the project data holds it.
+#include <algorithm>
+
 #include <QString>
 
 template <int N>
@@ -7,10 +9,10 @@ class FixedText {
 public:
     FixedText() : v_(N, QLatin1Char(' ')) {}
     FixedText(const QString& s) { assign(s); }            // NOLINT: assignment semantics wanted
-    FixedText(const char* s) { assign(QString::fromUtf8(s)); }  // NOLINT
+    FixedText(const char* s) { assign(s); }                      // NOLINT
 
     FixedText& operator=(const QString& s) { assign(s); return *this; }
-    FixedText& operator=(const char* s) { assign(QString::fromUtf8(s)); return *this; }
+    FixedText& operator=(const char* s) { assign(s); return *this; }
 
     // The whole width, blanks included.
     const QString& str() const { return v_; }
@@ -37,10 +39,27 @@ public:
     }
 
 private:
+    // One allocation at most: records are reset and filled field by field, thousands at a time.
     void assign(const QString& s)
     {
-        v_ = s.left(N);
-        if (v_.size() < N) v_.append(QString(N - v_.size(), QLatin1Char(' ')));
+        if (s.size() >= N) {
+            v_ = s.left(N);  // the text itself, shared, when it has the width
+            return;
+        }
+        QString v(N, QLatin1Char(' '));
+        std::copy(s.begin(), s.end(), v.begin());
+        v_ = std::move(v);
+    }
+    void assign(const char* s)
+    {
+        QString v(N, QLatin1Char(' '));
+        QChar* d = v.data();
+        for (int i = 0; s[i] != '\0'; ++i) {
+            if (static_cast<unsigned char>(s[i]) >= 0x80) return assign(QString::fromUtf8(s));
+            if (i == N) break;
+            d[i] = QLatin1Char(s[i]);
+        }
+        v_ = std::move(v);
     }
     QString v_;
 };

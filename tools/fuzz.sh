@@ -41,6 +41,7 @@ for t in "${targets[@]}"; do
   # paths show.
   case "$t" in
     projectfile|settings) length=(-max_len=400000 -len_control=0) ;;
+    projectread) length=(-max_len=65536) ;;
     *) length=(-max_len=4096) ;;
   esac
   mkdir -p "$build/corpus/$t"

@@ -130,6 +130,7 @@ SEEDS = {
                              bytes([12, 0x20]) + panel_name("001 SMOKE DET  #"), b""] + groups_reply()),
                  records(1, [B2, BC, INPUT_5, b"", b""] + [group(g, 0, []) for g in range(1, 33)])],
     "projectfile": [BASE_PROJECT, empty_project(), BASE_PROJECT.replace(b"MaxNumOfDevices=126", b"MaxNumOfDevices=50")],
+    "projectread": [BASE_PROJECT, empty_project(), BASE_PROJECT.replace(b"MaxNumOfDevices=126", b"MaxNumOfDevices=50")],
     "settings": [settings(b"[General]\r\nSiteName=A.HV6\r\n[01]\r\nPanel 01=1\r\n",
                           bytes([0, 0, 0]) + bytes([1, 3, 4]) + value("01-2-1[005/000]") + bytes([0, 3, 4, 5, 3, 0, 6, 0, 0])),
                  settings(empty_project(), bytes([7, 0, 0, 1, 2, 2]) + value("x y") + bytes([8, 0, 0, 0, 2, 2]))],
