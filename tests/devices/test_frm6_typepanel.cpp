@@ -96,6 +96,25 @@ TEST_F(PanelWindowTest, SmokeDetectorAddedFromTheRows)
     EXPECT_EQ(NumOfDevices, "001");
 }
 
+// The panel's name box keeps nothing of a refused name when OK is pressed with it in the box.
+TEST_F(PanelWindowTest, ARefusedNameInThePanelIsNotStored)
+{
+    frm6NamesAndSettings w;
+    Rows(w);
+    w.EnableDevice[5]->click();
+    TypePanelControls& p = P(w);
+    TypeName(w, "a$");
+    prompter.Expect(Ui::vbOK);  // the check tells which characters are allowed
+    p.Command12->click();
+    ASSERT_FALSE(PanelShown(w));
+    EXPECT_EQ(w.NewName[5]->text(), "");
+    Close(w, prompter, Ui::vbYes);
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(DeviceDataArray[5].Exist, "1");
+    // Nothing of "a$" is stored: the commit gives the unnamed device its default name.
+    EXPECT_EQ(DeviceDataArray[5].DeviceName.trimmed(), "SMOKE DET   5");
+}
+
 TEST_F(PanelWindowTest, TwoAddressOutputAddedFromTheMap)
 {
     frm6NamesAndSettings w;
