@@ -3,15 +3,18 @@
 // caption is cut; the heat detector's temperatures read as one number per circle.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTest>
 
 #include "DevicesFixture.h"
 #include "devices/frm6NamesAndSettings.h"
@@ -72,6 +75,7 @@ protected:
     void TearDown() override
     {
         SmallDisplay = false;
+        QApplication::setLayoutDirection(Qt::LeftToRight);
         DevicesFixture::TearDown();
     }
 
