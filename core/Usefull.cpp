@@ -57,6 +57,13 @@ bool ChkAliasName(const QString& s)
     return result;
 }
 
+QString KeptName(const QString& s, bool* valid)
+{
+    const bool ok = ChkAliasName(s);
+    if (valid) *valid = ok;
+    return CleanName.size() == 1 ? QString() : CleanName.left(decltype(DeviceRecord::DeviceName)::width);
+}
+
 QString DeviceTypeName(double kind)
 {
     for (const DeviceKind::KindInfo& k : DeviceKind::All())

@@ -10,6 +10,11 @@ namespace Usefull {
 // is explained in a Hebrew message box.
 bool ChkAliasName(const QString& s);
 
+// What a name box keeps of a name: ChkAliasName's cleaned name cut to the 16 characters of a
+// device name, or "" when a single character is all that is left of it, since the panel takes no
+// one-character name. ChkAliasName's verdict goes to *valid when asked.
+QString KeptName(const QString& s, bool* valid = nullptr);
+
 // The Hebrew name of a device kind (in both interface languages); "" for a number that is no kind.
 QString DeviceTypeName(double kind);
 

@@ -40,8 +40,7 @@ void DevicesEditor::NewName_LostFocus(int Index)
     DeviceRow& row = rows_[size_t(Index)];
     // A refused name keeps what the check could clean of it rather than vanishing, unless what
     // is left is a single character, which the check refuses too.
-    Usefull::ChkAliasName(row.nameText);
-    row.nameText = CleanName.size() == 1 ? QString() : CleanName.left(MaxNameLength);
+    row.nameText = Usefull::KeptName(row.nameText);
     DeviceRecord& r = DeviceDataArrayEdit[size_t(Index)];
     r.NameExist = "1";
     r.DeviceName = row.nameText;

@@ -16,7 +16,6 @@
 namespace NamesImport {
 namespace {
 
-constexpr int NameWidth = 16;
 const QString kCrLf = QStringLiteral("\r\n");
 
 // A field as written, its surrounding blanks dropped and one pair of enclosing quotes removed
@@ -81,13 +80,13 @@ Outcome Import(const QString& text, NameBoxes& boxes)
         const int a = AddressOf(line.left(comma));
         if (a == 0 || DeviceDataArrayEdit[a].Exist != "1")
             continue;
-        const QString name = Unquote(line.mid(comma + 1)).left(NameWidth);
-        if (Usefull::ChkAliasName(name)) {
-            boxes[a] = name;
-        } else {
-            boxes[a] = CleanName.left(NameWidth);
-            invalid << Str(a);
-        }
+        // The whole name is checked, so a dropped character makes room for the next one.
+        const QString name = Unquote(line.mid(comma + 1));
+        bool valid = false;
+        const QString kept = Usefull::KeptName(name, &valid);
+        // A valid name goes in as written, lower case included, cut as the kept name is.
+        boxes[a] = valid ? name.left(kept.size()) : kept;
+        if (!valid) invalid << Str(a);
         ++o.pairsNamed;
     }
     NameCheckQuiet = quietBefore;

@@ -31,13 +31,14 @@ bool Matches(const OptionDef& o, const DeviceRecord& r)
     return true;
 }
 
-// The option a stored record selects; 0 when its value matches none, so nothing is chosen and
-// an apply leaves the stored value alone.
+// The option a stored record selects, else the frame's fallback; 0 when its value matches
+// neither, so nothing is chosen and an apply leaves the stored value alone.
 int ReadOption(const FrameDef& d, const DeviceRecord& r)
 {
     for (size_t i = 0; i < d.options.size(); ++i)
         if (Matches(d.options[i], r)) return int(i) + 1;
-    return 0;
+    const Fallback& f = d.fallback;
+    return f.option && Val(Get(r, f.field)) == f.value ? f.option : 0;
 }
 
 }  // namespace
@@ -207,8 +208,10 @@ void TypePanel::Select(int frame, int option)
     auto& opts = frames_[frame].options;
     if (option < 1 || option > int(opts.size()) || opts[size_t(option - 1)].selected) return;
     for (size_t i = 0; i < opts.size(); ++i) opts[i].selected = int(i) == option - 1;
+    // Any choice in the first frame runs the position note, which first clears the note: a
+    // detector's switch note goes once its sensitivity or temperature is chosen.
     const FrameRole role = frames_[frame].def->role;
-    if (IsAddressFrame(role)) PositionNote(option);
+    if (frame == 1) PositionNote(option);
     else if (role == FrameRole::OutputType) OutputTypeInterlock(option);
     else if (role == FrameRole::Silence) SilenceInterlock(option);
 }
@@ -275,8 +278,9 @@ void TypePanel::SetName(const QString& text)
 
 void TypePanel::CheckName()
 {
-    Usefull::ChkAliasName(name_);
-    // What the check keeps of a refused name stays, as in the rows' name boxes.
-    name_ = CleanName.left(16);
+    bool valid = false;
+    const QString kept = Usefull::KeptName(name_, &valid);
+    // Unlike a row's box, the panel's box keeps nothing of a refused name: it empties.
+    name_ = valid ? kept : QString();
     nameChecked_ = true;
 }

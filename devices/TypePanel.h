@@ -68,7 +68,8 @@ public:
     void ChooseSetting(int frame, int option);
 
     // The panel's name box (Text12): typed text, at most 16 characters, and its check when the
-    // box is left (the cleaned name stays in the box).
+    // box is left or the panel applied: a valid name is replaced by its cleaned form, a refused
+    // one empties the box.
     void SetName(const QString& text);
     void CheckName();
 

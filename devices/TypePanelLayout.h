@@ -26,11 +26,14 @@ inline QRect SettingsFrame(int f, bool small)
     const int h = FrameHeight(small);
     return {3300, 1000 + (f - 1) * (h + 150), 6900, h};
 }
-// Option k (1..n) of a settings frame, side by side across it (inside the frame).
-inline QRect SettingsOption(int k, int n, bool small)
+// Option k (1..n) of a settings frame, side by side across it (inside the frame), the first on
+// the left, or on the right in a right-to-left window.
+inline QRect SettingsOption(int k, int n, bool small, bool rightToLeft = false)
 {
     const int width = (6900 - 400) / n;
-    return small ? QRect(200 + (k - 1) * width, 300, width, 400) : QRect(200 + (k - 1) * width, 400, width, 500);
+    const int left = 200 + (k - 1) * width;
+    const QRect r = small ? QRect(left, 300, width, 400) : QRect(left, 400, width, 500);
+    return rightToLeft ? r.translated(6900 - 2 * left - width, 0) : r;
 }
 
 inline QRect Note() { return {3300, 150, 3000, 400}; }      // Label10

@@ -105,7 +105,7 @@ std::map<FrameRole, FrameDef> BuildFrames()
           {Both("General Fault", "מופעל מכל תקלה"), ReadRule::Fields, {{F::OutBehevior, 2}}, {W(F::OutBehevior, "02")}},
           {Both("General Alarm", "מופעל מכל אזעקה"), ReadRule::Fields, {{F::OutBehevior, 3}}, {W(F::OutBehevior, "03")}}}});
     add({FrameRole::Delay, Both("Delay (sec)", "השהייה לפני פעולה (שניות)"), 1,
-         Delays({"10", "35", "90", "120"}, {"01", "04", "11", "15"})});
+         Delays({"10", "35", "90", "120"}, {"01", "04", "11", "15"}), {F::DlyB4ON, 1, 1}});
     // Silencing keeps the output on until silenced; "NO" leaves the on-time to the next frame.
     add({FrameRole::Silence, Both("Silence device", "השתקת התקן"), 1,
          {{Both("NO", "לא"), ReadRule::Fields, {{F::offTypeAfterON, 0}}, {W(F::offTypeAfterON, "0"), W(F::OutOnTimes, "00")}},
@@ -117,9 +117,10 @@ std::map<FrameRole, FrameDef> BuildFrames()
     const char* captions[] = {"10", "35", "90", "120"};
     const char* codes[] = {"01", "04", "11", "15"};
     for (int i = 0; i < 4; ++i) times.push_back(Timed(captions[i], F::offTypeAfterON, F::OutOnTimes, codes[i]));
-    add({FrameRole::OperationTime, Both("Device operation time (sec)", "זמן פעולת התקן (שניות)"), 1, times});
+    add({FrameRole::OperationTime, Both("Device operation time (sec)", "זמן פעולת התקן (שניות)"), 1, times,
+         {F::offTypeAfterON, 1, 1}});
     add({FrameRole::ExtinguishDelay, Both("Delay before extinguish (sec)", "השהייה לפני כיבוי (שניות)"), 4,
-         Delays({"10", "20", "35", "60"}, {"01", "02", "04", "08"})});
+         Delays({"10", "20", "35", "60"}, {"01", "02", "04", "08"}), {F::DlyB4ON, 1, 4}});
     return m;
 }
 

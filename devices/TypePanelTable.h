@@ -87,11 +87,20 @@ enum class FrameRole {
     ExtinguishDelay,
 };
 
+// The option a stored record selects when it matches no option but holds this value in this
+// field: a timed choice whose code the panel does not offer. Option 0: none.
+struct Fallback {
+    Field field = Field::DlyB4ON;
+    int value = 0;
+    int option = 0;
+};
+
 struct FrameDef {
     FrameRole role;
     Caption caption;
     int defaultOption;  // chosen for a new device
     std::vector<OptionDef> options;
+    Fallback fallback{};
 };
 const FrameDef& Frame(FrameRole role);
 bool IsAddressFrame(FrameRole role);

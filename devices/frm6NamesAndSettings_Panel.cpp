@@ -18,6 +18,11 @@
 
 using namespace Controls;
 
+namespace {
+// The help's button stands this far above the help's bottom edge.
+constexpr int kHelpButtonFoot = 70;
+}  // namespace
+
 void frm6NamesAndSettings::BuildPanels()
 {
     // The type panel covers the rows and the window's buttons while it is shown.
@@ -37,7 +42,7 @@ void frm6NamesAndSettings::BuildPanels()
     Label18->setWordWrap(true);
     Label18->setLayoutDirection(Qt::RightToLeft);
     Label18->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
-    Command18 = Button(Picture8, QStringLiteral("Command18"), 40, 330, 250, 50, NamesHelp::FolderButton());
+    Command18 = Button(Picture8, QStringLiteral("Command18"), 40, 400 - kHelpButtonFoot, 250, 50, NamesHelp::FolderButton());
     connect(Command14, &QPushButton::clicked, this, &frm6NamesAndSettings::Command14_Click);
     connect(Command18, &QPushButton::clicked, this, &frm6NamesAndSettings::Command18_Click);
     // Command18_LostFocus: the help goes when its button loses the focus to the window's controls.
@@ -63,10 +68,16 @@ void frm6NamesAndSettings::DeviceSettings_Click(int Index)
 
 void frm6NamesAndSettings::Command14_Click()
 {
-    // The small window is shorter than the panel's place: it moves up so its button stays on screen.
+    // The help covers the rows only, never the tools and the counter under them: it moves up
+    // into the rows' view and, on the small screen, where the view is lower than the panel, it is
+    // as high as the view with its button at its foot.
+    const QRect view = Frame1->geometry();
     QRect place = TypePanelLayout::HelpPanel();
-    if (place.bottom() >= height()) place.moveBottom(std::max(place.height(), height()) - 1);
+    place.setHeight(std::min(place.height(), view.height()));
+    if (place.bottom() > view.bottom()) place.moveBottom(view.bottom());
     Picture8->setGeometry(place);
+    Command18->move(Command18->x(), place.height() - kHelpButtonFoot);
+    Label18->resize(Label18->width(), Command18->y() - 20 - Label18->y());  // 20 above the button
     if (!Picture8->isHidden()) {
         Picture8->hide();
         return;

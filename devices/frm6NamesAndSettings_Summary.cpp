@@ -1,6 +1,8 @@
 // The devices window's address summary: per type of the type panel, how many addresses of the
 // working table hold it, in the type's colour, under the totals of input and output addresses.
 // Its lines are made each time it opens and removed when it closes.
+#include <algorithm>
+
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -78,7 +80,9 @@ void frm6NamesAndSettings::Command9_Click()
     Picture4->show();
     Picture4->raise();
     Command17->hide();
-    Command17->setGeometry(Px(6525), Px(3000), Px(1500), Px(375));
+    // Under the output counts, clear of the lines: the large layout's lines reach past 3000.
+    const int outputsEnd = kTop + AddressSummary::OutputLines * (h + 150) + h;
+    Command17->setGeometry(Px(kColumns[2].left), Px(std::max(3000, outputsEnd + 150)), Px(kColumns[2].width), Px(375));
 
     std::vector<QLabel*>* arrays[] = {&Label12, &Label13, &Label14, &Label15};
     for (int c = 0; c < 4; ++c) (*arrays[c])[0]->setGeometry(Px(kColumns[c].left), Px(kTop), Px(kColumns[c].width), Px(h));

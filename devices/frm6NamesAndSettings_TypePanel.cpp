@@ -3,15 +3,18 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 #include "core/DataModel.h"
@@ -34,23 +37,70 @@ QRect Pixels(const QRect& twips)
     return {left, top, Px(twips.x() + twips.width()) - left, Px(twips.y() + twips.height()) - top};
 }
 
-// The font at `points` and, when the text is wider than `width` there, the largest smaller size
-// at which it fits (not below 6 points): a caption is never cut.
-QFont Fitted(QFont f, const QString& text, qreal points, bool bold, int width)
+// The font at `points` and, when `need` of it is more than `room`, the largest smaller size at
+// which it fits (not below 6 points): a caption is never cut.
+template <typename Need>
+QFont Fitted(QFont f, qreal points, bool bold, int room, Need need)
 {
     f.setBold(bold);
     for (qreal p = points;; p -= 0.5) {
         f.setPointSizeF(p);
-        if (p <= 6 || QFontMetrics(f).horizontalAdvance(text) <= width) return f;
+        if (p <= 6 || need(f) <= room) return f;
     }
 }
 
-// The room a radio button leaves for its caption beside its circle.
-int CaptionRoom(const QRadioButton* b)
+QFont FittedLabel(const QFont& f, const QString& text, int width)
 {
-    const QStyle* st = b->style();
-    return b->width() - st->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, b)
-           - st->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, b) - 2;
+    return Fitted(f, f.pointSizeF(), f.bold(), width, [&](const QFont& g) { return QFontMetrics(g).horizontalAdvance(text); });
+}
+
+// A radio button with its caption in a font at `points` or smaller, as wide as the button: its
+// circle, the spacing and the caption as the button's size hint reckons them.
+QFont FittedOption(const QRadioButton* b, const QFont& f, const QString& text, qreal points, bool bold)
+{
+    return Fitted(f, points, bold, b->width(), [&](const QFont& g) {
+        QStyleOptionButton o;
+        o.initFrom(b);
+        o.text = text;
+        o.fontMetrics = QFontMetrics(g);
+        const QSize textSize = b->style()->itemTextRect(QFontMetrics(g), QRect(), Qt::TextShowMnemonic, false, text).size();
+        return b->style()->sizeFromContents(QStyle::CT_RadioButton, &o, textSize, b).width();
+    });
+}
+
+// The settings options stand side by side, up to thirteen temperatures in one row: each caption
+// keeps close to its own circle, so the wider gap to the next option's circle tells them apart.
+class OptionRowStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override
+    {
+        return m == PM_RadioButtonLabelSpacing ? 2 : QProxyStyle::pixelMetric(m, o, w);
+    }
+};
+
+QStyle* OptionRow()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new OptionRowStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+constexpr uint32_t kGreyedText = 0x808080;
+
+// A type that is not offered shows so: its colour faded toward the frame's and its caption grey.
+void ShowOffered(QWidget* w, uint32_t back)
+{
+    QPalette p = w->palette();
+    const QColor frame = QApplication::palette().color(QPalette::Window);
+    const QColor c = VbColor::ToQColor(back);
+    const QColor faded((c.red() + frame.red()) / 2, (c.green() + frame.green()) / 2, (c.blue() + frame.blue()) / 2);
+    for (QPalette::ColorRole r : {QPalette::Button, QPalette::Window, QPalette::Base}) p.setColor(QPalette::Disabled, r, faded);
+    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        p.setColor(QPalette::Disabled, r, VbColor::ToQColor(kGreyedText));
+    if (p != w->palette()) w->setPalette(p);
 }
 
 // An option reacts to a click anywhere on it, not only on its circle and caption.
@@ -107,7 +157,8 @@ void ShowTypeOption(QRadioButton* b, const TypeOptionState& s, int group, int in
     if (VbColor::BackColor(b) != back || !b->property("vbBackColor").isValid()) VbColor::SetBackColor(b, back);
     const uint32_t fore = s.whiteText ? DeviceColors::White : DeviceColors::Black;
     if (VbColor::ForeColor(b) != fore) VbColor::SetForeColor(b, fore);
-    const QFont f = Fitted(b->font(), caption, s.fontSize, s.bold, CaptionRoom(b));
+    ShowOffered(b, back);
+    const QFont f = FittedOption(b, b->font(), caption, s.fontSize, s.bold);
     if (b->font() != f) b->setFont(f);
     b->show();
 }
@@ -241,6 +292,7 @@ QRadioButton* TypePanelControls::SettingOption(int frame, int option)
     while (int(v.size()) <= option) {
         const int k = int(v.size());
         QRadioButton* b = Radio(SettingsFrame[size_t(frame)], QStringLiteral("Option%1_%2").arg(frame + 2).arg(k));
+        b->setStyle(OptionRow());
         b->setFont(optionFont_);
         connect(b, &QRadioButton::clicked, this, [this, frame, k] { Forward([&] { model_.ChooseSetting(frame, k); }); });
         v.push_back(b);
@@ -259,7 +311,7 @@ void TypePanelControls::Show()
     ShowHeading();
     {
         const QString& t = model_.Note();
-        const QFont f = Fitted(headingFont_, t, headingFont_.pointSizeF(), headingFont_.bold(), Label10->contentsRect().width() - 2);
+        const QFont f = FittedLabel(headingFont_, t, Label10->contentsRect().width() - 2);
         if (Label10->font() != f) Label10->setFont(f);
         SetText(Label10, t);
     }
@@ -295,7 +347,7 @@ void TypePanelControls::ShowHeading()
     const int margin = model_.StepButtonsShown() ? Command16->width() + 2 : 0;
     if (Label9->contentsMargins().left() != margin) Label9->setContentsMargins(margin, 0, margin, 0);
     const QString& t = model_.Heading();
-    const QFont f = Fitted(headingFont_, t, headingFont_.pointSizeF(), headingFont_.bold(), Label9->width() - 2 * margin - 2);
+    const QFont f = FittedLabel(headingFont_, t, Label9->width() - 2 * margin - 2);
     if (Label9->font() != f) Label9->setFont(f);
     SetText(Label9, t);
 }
@@ -333,17 +385,26 @@ void TypePanelControls::ShowTypes()
 
 void TypePanelControls::ShowFrames()
 {
+    // The rows of options read in the window's direction, as each option's circle and caption do.
+    const bool rightToLeft = UILanguage == 1;
     for (int f = 1; f <= 5; ++f) {
         const SettingsFrameState& s = model_.Frame(f);
         QGroupBox* frame = SettingsFrame[size_t(f)];
+        frame->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         if (frame->title() != s.caption) frame->setTitle(s.caption);
         const int n = int(s.options.size());
+        // One size for the whole row, the one at which every caption fits.
+        QFont font = optionFont_;
         for (int k = 1; k <= n; ++k) {
             const SettingOptionState& o = s.options[size_t(k - 1)];
             QRadioButton* b = SettingOption(f, k);
-            b->setGeometry(Pixels(TypePanelLayout::SettingsOption(k, n, small_)));
+            b->setGeometry(Pixels(TypePanelLayout::SettingsOption(k, n, small_, rightToLeft)));
             if (b->text() != o.caption) b->setText(o.caption);
-            const QFont font = Fitted(optionFont_, o.caption, optionFont_.pointSizeF(), false, CaptionRoom(b));
+            font = FittedOption(b, font, o.caption, font.pointSizeF(), false);
+        }
+        for (int k = 1; k <= n; ++k) {
+            const SettingOptionState& o = s.options[size_t(k - 1)];
+            QRadioButton* b = SettingOption(f, k);
             if (b->font() != font) b->setFont(font);
             b->setEnabled(o.enabled);
             b->setChecked(o.selected);

@@ -74,7 +74,8 @@ TEST_F(ToolsSummaryTest, OpensOverTheMapWithItsCountsAndClosesBackToIt)
     // The close button is there each time the summary opens.
     EXPECT_FALSE(w.Command17->isHidden());
     EXPECT_EQ(w.Command17->text(), "Close");
-    EXPECT_EQ(w.Command17->geometry(), QRect(435, 200, 100, 25));
+    // Under the output counts, 150 twips below the last output line, which ends at 3100.
+    EXPECT_EQ(w.Command17->geometry(), QRect(463, 217, 100, 25));
 
     // Pressed again while open: the counts stay as they were.
     ResetModule::ResetDevices(1, 1, 2);

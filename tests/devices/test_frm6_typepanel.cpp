@@ -96,6 +96,25 @@ TEST_F(PanelWindowTest, SmokeDetectorAddedFromTheRows)
     EXPECT_EQ(NumOfDevices, "001");
 }
 
+// The panel's name box keeps nothing of a refused name when OK is pressed with it in the box.
+TEST_F(PanelWindowTest, ARefusedNameInThePanelIsNotStored)
+{
+    frm6NamesAndSettings w;
+    Rows(w);
+    w.EnableDevice[5]->click();
+    TypePanelControls& p = P(w);
+    TypeName(w, "a$");
+    prompter.Expect(Ui::vbOK);  // the check tells which characters are allowed
+    p.Command12->click();
+    ASSERT_FALSE(PanelShown(w));
+    EXPECT_EQ(w.NewName[5]->text(), "");
+    Close(w, prompter, Ui::vbYes);
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(DeviceDataArray[5].Exist, "1");
+    // Nothing of "a$" is stored: the commit gives the unnamed device its default name.
+    EXPECT_EQ(DeviceDataArray[5].DeviceName.trimmed(), "SMOKE DET   5");
+}
+
 TEST_F(PanelWindowTest, TwoAddressOutputAddedFromTheMap)
 {
     frm6NamesAndSettings w;
@@ -360,7 +379,8 @@ TEST_F(PanelWindowTest, NamesImportHelpAndTheProjectFolder)
     Rows(w);
     w.Command14->click();
     ASSERT_FALSE(w.Picture8->isHidden());
-    EXPECT_EQ(w.Picture8->geometry(), QRect(352, 135, 330, 400));
+    // Moved up from 135 into the rows' view, which ends at 524, so the tools under it stay in sight.
+    EXPECT_EQ(w.Picture8->geometry(), QRect(352, 125, 330, 400));
     EXPECT_TRUE(w.Label18->text().startsWith(QStringLiteral(u"שם הקובץ חייב להיות זהה לשם הפרוייקט\n")));
     EXPECT_TRUE(w.Label18->text().endsWith(QStringLiteral(u"השמות חייבים להרשם בעמודה B")));
     EXPECT_EQ(w.Command18->text(), QStringLiteral(u"מיקום שמירת קובץ השמות"));
@@ -378,13 +398,12 @@ TEST_F(PanelWindowTest, NamesImportHelpAndTheProjectFolder)
     Shell::SetTestMode(false);
     Shell::ClearRecordedCalls();
 
-    // On the small screen the help and its folder button stay inside the window.
+    // On the small screen the help is as high as the rows' view, with its folder button inside it.
     SmallDisplay = true;
     frm6NamesAndSettings small;
     Rows(small);
     small.Command14->click();
-    EXPECT_TRUE(small.rect().contains(small.Picture8->geometry()));
-    EXPECT_EQ(small.Picture8->size(), QSize(330, 400));
+    EXPECT_EQ(small.Picture8->geometry(), QRect(352, 25, 330, 375));
     EXPECT_TRUE(small.Picture8->rect().contains(small.Command18->geometry()));
     SmallDisplay = false;
 }

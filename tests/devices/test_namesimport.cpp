@@ -45,6 +45,10 @@ TEST_F(NamesImportTest, LinesTable)
          {{3, "LOBBY, EAST"}, {7, "SAY HI"}}},
         {"rest of line is the name", "12,NORTH,WING\r\n", 0, "", {{12, "NORTH,WING"}}},
         {"cut to 16", "50,ABCDEFGHIJKLMNOPQRST\r\n", 0, "", {{50, "ABCDEFGHIJKLMNOP"}}},
+        // Cleaned first, cut after: the dropped "$" leaves room for the "P".
+        {"cleaned before cut", "50,ABCDEFGHIJKLMNO$P\r\n", 4, "50", {{50, "ABCDEFGHIJKLMNOP"}}},
+        // What is left of a refused name is one character: nothing is kept, as in the rows.
+        {"one character left", "7,a?\r\n12,$B\r\n3,x\r\n", 4, "7,12,3", {{7, ""}, {12, ""}, {3, ""}}},
         {"blank lines and lone CR", "\r\n3, SPACED \r7,B2\r\n\r\n", 0, "", {{3, "SPACED"}, {7, "B2"}}},
         {"Hebrew", QStringLiteral(u"3,לובי מזרח\r\n"), 0, "", {{3, QStringLiteral(u"לובי מזרח")}}},
     };

@@ -30,10 +30,8 @@ TEST_F(TypePanelTest, StoredValueMatchingNoOptionIsShownUnchosenAndKept)
         {"input use 3", In, 10, [](DeviceRecord& r) { r.IsNotUseInAlarm = "3"; }, 1},
         {"two-input use 3", In, 11, [](DeviceRecord& r) { r.IsNotUseInAlarm = "3"; }, 2},
         {"output behaviour 1", Out, 1, [](DeviceRecord& r) { r.OutBehevior = "01"; }, 2},
-        {"output delay code 7", Out, 1, [](DeviceRecord& r) { r.DlyB4ON = "1", r.TimeDelayUp2ON = "07"; }, 3},
         {"output delay flag 2", Out, 3, [](DeviceRecord& r) { r.DlyB4ON = "2", r.TimeDelayUp2ON = "04"; }, 3},
-        {"output on-time code 7", Out, 1, [](DeviceRecord& r) { r.offTypeAfterON = "1", r.OutOnTimes = "07"; }, 5},
-        {"extinguish delay code 3", Out, 2, [](DeviceRecord& r) { r.DlyB4ON = "1", r.TimeDelayUp2ON = "03"; }, 2},
+        {"extinguish delay flag 3", Out, 2, [](DeviceRecord& r) { r.DlyB4ON = "3", r.TimeDelayUp2ON = "04"; }, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -45,6 +43,44 @@ TEST_F(TypePanelTest, StoredValueMatchingNoOptionIsShownUnchosenAndKept)
         EXPECT_EQ(SelectedIn(c.frame), 0);
         panel.Apply();
         EXPECT_EQ(Rec(30), stored);
+    }
+}
+
+// A timed choice whose code the panel does not offer reads as the frame's fallback, and the apply
+// stores that choice.
+TEST_F(TypePanelTest, UnknownTimedCodesSelectTheFallback)
+{
+    struct Case {
+        const char* name;
+        G group;
+        int index;
+        std::function<void(DeviceRecord&)> store;
+        int frame, option;
+        const char* caption;
+        std::function<void(const DeviceRecord&)> stored;
+    };
+    const std::vector<Case> cases{
+        {"output delay code 7", Out, 1, [](DeviceRecord& r) { r.DlyB4ON = "1", r.TimeDelayUp2ON = "07"; }, 3, 1, "0",
+         [](const DeviceRecord& r) { EXPECT_EQ(r.DlyB4ON, "0"); EXPECT_EQ(r.TimeDelayUp2ON, "00"); }},
+        {"relay delay code 0", Out, 3, [](DeviceRecord& r) { r.DlyB4ON = "1", r.TimeDelayUp2ON = "00"; }, 3, 1, "0",
+         [](const DeviceRecord& r) { EXPECT_EQ(r.DlyB4ON, "0"); }},
+        {"output on-time code 7", Out, 1, [](DeviceRecord& r) { r.offTypeAfterON = "1", r.OutOnTimes = "07"; }, 5, 1,
+         "Upto Reset", [](const DeviceRecord& r) { EXPECT_EQ(r.offTypeAfterON, "0"); EXPECT_EQ(r.OutOnTimes, "00"); }},
+        {"line relay on-time code 2", Out, 4, [](DeviceRecord& r) { r.offTypeAfterON = "1", r.OutOnTimes = "02"; }, 5, 1,
+         "Upto Reset", [](const DeviceRecord& r) { EXPECT_EQ(r.offTypeAfterON, "0"); }},
+        {"extinguish delay code 3", Out, 2, [](DeviceRecord& r) { r.DlyB4ON = "1", r.TimeDelayUp2ON = "03"; }, 2, 4, "35",
+         [](const DeviceRecord& r) { EXPECT_EQ(r.DlyB4ON, "1"); EXPECT_EQ(r.TimeDelayUp2ON, "04"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetModule::ResetDevices(1, MaxAddress, 2);
+        AddDevice(30, c.group, c.index);
+        c.store(Rec(30));
+        panel.DeviceSettings(30);
+        ASSERT_EQ(SelectedIn(c.frame), c.option);
+        EXPECT_EQ(panel.Frame(c.frame).options[size_t(c.option - 1)].caption, c.caption);
+        panel.Apply();
+        c.stored(Rec(30));
     }
 }
 
@@ -236,4 +272,37 @@ TEST_F(TypePanelTest, AddressChoiceAndPositionNotes)
     panel.Apply();
     EXPECT_EQ(Rec(30).CardAddr, "02");
     EXPECT_EQ(Rec(31).Exist, "0");
+}
+
+// Every choice in the first frame runs the position note afresh: the detectors' switch notes go,
+// a card's note follows its number of addresses. Choices in later frames leave it.
+TEST_F(TypePanelTest, EveryChoiceInTheFirstFrameRunsThePositionNote)
+{
+    struct Case {
+        G group;
+        int index;
+        int frame, option;
+        const char* before;
+        const char* after;
+    };
+    const Case cases[] = {
+        {In, 1, 1, 1, "Dip switch 8 OFF", ""},  // sensitivity Low
+        {In, 1, 2, 2, "Dip switch 8 OFF", "Dip switch 8 OFF"},  // verification ON
+        {In, 2, 1, 7, "Dip switch 8 ON", ""},   // temperature 64
+        {In, 10, 1, 2, "", ""},
+        {In, 7, 1, 2, "", "First address from 2 addresses"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.index << " frame " << c.frame << " option " << c.option);
+        panel.EnableDevice(20);
+        panel.ChooseType(c.group, c.index);
+        EXPECT_EQ(panel.Note(), c.before);
+        panel.ChooseSetting(c.frame, c.option);
+        EXPECT_EQ(panel.Note(), c.after);
+        if (c.index == 7) {
+            panel.ChooseSetting(1, 1);
+            EXPECT_EQ(panel.Note(), "");
+        }
+        panel.Cancel();
+    }
 }
