@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QStringConverter>
-#include <QStringDecoder>
 #include <QStringList>
 
 #include "core/Conv.h"
@@ -41,25 +40,7 @@ int AddressOf(const QString& field)
 
 }  // namespace
 
-QString DecodeFile(const QByteArray& bytes)
-{
-    bool nonAscii = false;
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            nonAscii = true;
-            break;
-        }
-    if (nonAscii) {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        QString text = utf8.decode(bytes);
-        if (!utf8.hasError()) {
-            if (text.startsWith(QChar(0xFEFF)))
-                text.remove(0, 1);
-            return text;
-        }
-    }
-    return TextCodec::FromCp1255(bytes);
-}
+QString DecodeFile(const QByteArray& bytes) { return TextCodec::FromFileBytes(bytes); }
 
 Outcome Import(const QString& text, NameBoxes& boxes)
 {
