@@ -1,5 +1,8 @@
 // The program's text files: Windows-1255 with CR LF, written whole through a temporary file, and
 // read back line by line the way the printout reads them.
+#include <csignal>
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -67,6 +70,49 @@ TEST(TextFileTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
 
     EXPECT_TRUE(TextFile::WriteLines(path, {"new"}));
     EXPECT_EQ(Read(path), QByteArray("new\r\n"));
+}
+
+// A file-size limit stops the write halfway through the temporary file, as a full disk does.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old {};
+    void (*m_oldHandler)(int);
+};
+
+TEST(TextFileTest, AWriteThatFailsMidwayKeepsTheOldFileAndReportsTheFullDisk)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.txt");
+    ASSERT_TRUE(TextFile::WriteLines(path, {"old"}));
+    const QStringList lines(2000, QStringLiteral("a line longer than the limit lets through"));
+
+    TextFile::Error e;
+    bool written = true;
+    {
+        const FileSizeLimit limit(4096);
+        written = TextFile::WriteLines(path, lines, &e);
+    }
+    EXPECT_FALSE(written) << "a write the system cut short is a failure";
+    EXPECT_EQ(e.number, TextFile::ErrorNumber::DiskFull);
+    EXPECT_EQ(Read(path), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"r.txt"})) << "no temporary file stays";
+
+    EXPECT_TRUE(TextFile::WriteLines(path, lines)) << "without the limit the same lines are written";
+    EXPECT_EQ(Read(path), TextFile::LinesBytes(lines));
 }
 
 }  // namespace
