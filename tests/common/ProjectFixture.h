@@ -9,6 +9,7 @@
 
 #include "core/DataModel.h"
 #include "core/ResetModule.h"
+#include "core/languages.h"
 #include "platform/Environment.h"
 #include "platform/Profile.h"
 
@@ -27,6 +28,7 @@ protected:
         Environment::SetDocuments(QString());
         Environment::SetConfigFolder(tmp.path() + "/config/");
         UILanguage = 2;
+        languages::SetLanguage(2);  // the labels too, so no test leans on one run before it
         MaxNumOfDevices = 126;
         AdminMode = false;
         SmallDisplay = false;

@@ -123,4 +123,22 @@ TEST_F(GroupsReportTest, InputsOfGroupsWithoutOutputsOrTriggerStandAlone)
         << "outputs of a group whose trigger is 0 appear in the file only";
 }
 
+TEST_F(GroupsReportTest, MembersAndOutputsOutsideTheAddressTableNameNoDevice)
+{
+    // Records the reader never makes, but the report must survive them without reading past the table.
+    Put({7, DeviceKind::RedCallPoint, 1, "IN 7", {5}});
+    for (const char* self : {"000", "127", "999", "-01"}) {
+        SCOPED_TRACE(self);
+        Put({20, DeviceKind::RedCallPoint, 1, "STRAY", {5}}).Address = self;
+        Group(5, 1, {127, 0, 201}, "G");
+        OutGrpArray[5].OutAddr[2] = "-01";
+        const QStringList screen = Screen();
+        EXPECT_EQ(screen.filter(" I "), QStringList({"IN 7            \t007 RED BUTTON #\t I "})) << "a member whose own address is outside names nothing";
+        EXPECT_EQ(screen.filter(" O "), QStringList({QString(32, u'-') + "\tAlarm1 (201)    \t O "}));
+        EXPECT_TRUE(screen.contains("OUTPUTS: 3\tINPUTS: 001\tTRIGGER: 1")) << "outputs outside the table are counted all the same";
+        EXPECT_EQ(File().filter("\t I \t").size(), 1);
+        EXPECT_EQ(File().filter("\t O \t").size(), 1);
+    }
+}
+
 }  // namespace

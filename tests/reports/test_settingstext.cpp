@@ -40,6 +40,12 @@ TEST_F(SettingsTextTest, GroupsAddressesAndNames)
     r.NumOfGroups = "04";
     r.Grp = {"00", "29", "30", "31", "32"};
     EXPECT_EQ(Col(3), " 29,30,31,32");
+    for (const char* count : {"05", "99"}) {
+        r.NumOfGroups = count;
+        EXPECT_EQ(Col(3), " 29,30,31,32") << count << ": a count above the record's four slots shows the four";
+    }
+    r.NumOfGroups = "-1";
+    EXPECT_EQ(Col(3), "   Not found");
     r.NumOfGroups = "02";
     r.Grp[1] = "01";
     r.Grp[2] = "12";
