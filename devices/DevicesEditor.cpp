@@ -5,6 +5,7 @@
 #include "core/Conv.h"
 #include "core/ResetModule.h"
 #include "core/languages.h"
+#include "devices/DevicesPaging.h"
 #include "devices/DevicesTexts.h"
 #include "platform/Ui.h"
 
@@ -57,6 +58,7 @@ void DevicesEditor::Form_Load()
     languages::SetLanguage(UILanguage);
     for (int g = 1; g <= MaxGroups; ++g) OutGrpArrayEdit[g] = OutGrpArray[g];
     NameCheckQuiet = false;
+    keptNames_ = {};
     FormCreate();
     for (int a = 1; a <= count_; ++a) DeviceDataArrayEdit[a] = DeviceDataArray[a];
     FormOrLineCreateFromVaribles(1, count_);
@@ -93,11 +95,26 @@ QString DevicesEditor::LabelOfRow(int kind, int position) const
     }
 }
 
+ProjectWhole::Span DevicesEditor::SpanOf(int a) const
+{
+    ProjectWhole::Span span = ProjectWhole::DeviceAt(DeviceDataArrayEdit, a);
+    span.last = std::min(span.last, count_);
+    return span;
+}
+
+QString DevicesEditor::BoxName(const QString& name)
+{
+    QString box = name.left(MaxNameLength);
+    while (box.endsWith(QLatin1Char(' '))) box.chop(1);
+    return box;
+}
+
 void DevicesEditor::FormOrLineCreateFromVaribles(int first, int last)
 {
     first = std::max(first, 1);
     last = std::min(last, count_);
     int lastKind = 0;
+    ProjectWhole::Span span;  // the device of the row being filled; one look-up per device
     for (int i = first; i <= last; ++i) {
         DeviceRow& row = rows_[size_t(i)];
         const DeviceRecord& r = DeviceDataArrayEdit[size_t(i)];
@@ -141,19 +158,18 @@ void DevicesEditor::FormOrLineCreateFromVaribles(int first, int last)
             row.settingsBack = LightGrey;
         }
 
-        row.nameText = r.NameExist.str() == QLatin1String("1") ? r.DeviceName.str() : QString();
+        row.nameText = r.NameExist.str() == QLatin1String("1") ? BoxName(r.DeviceName.str()) : QString();
         row.nameBack = White;
         row.nameEnabled = true;
+        keptNames_[size_t(i)].clear();  // the address holds a device again
 
         row.deleteEnabled = true;
         row.deleteCaption = WordDelete;
         row.deleteBack = Red;
-        switch (MultiAddrPos) {
-        case 1: row.deleteHeight = 50; break;
-        case 3: row.deleteHeight = 100; break;
-        case 2: case 4: case 5: case 6: row.deleteVisible = false; break;
-        default: break;
-        }
+        // The first address's button covers the device's rows; the others have none.
+        if (i < span.first || i > span.last) span = SpanOf(i);
+        row.deleteVisible = span.first == i;
+        row.deleteHeight = DevicesPaging::RowPitch * (row.deleteVisible ? span.last - i + 1 : 1);
     }
 
     int captured = 0;
@@ -186,6 +202,8 @@ void DevicesEditor::ResetLineOrAll(int first, int last)
         row.nameText.clear();
         row.deleteCaption.clear();
         row.settingsEnabled = row.nameEnabled = row.deleteEnabled = false;
+        row.deleteHeight = DevicesPaging::RowPitch;
+        row.deleteVisible = true;
         CurrentRow = int16_t(i);
         ResetModule::ResetDevices(i, i, 2);
     }
@@ -240,6 +258,7 @@ int DevicesEditor::Commit()
     for (int g = 1; g <= MaxGroups; ++g) OutGrpArray[size_t(g)] = OutGrpArrayEdit[size_t(g)];
     DataChanged = true;
     NumOfDevices = ZeroPad(count, 3);
+    ProjectWhole::Recount();
     return count;
 }
 
