@@ -14,6 +14,8 @@
 #include "DevicesFixture.h"
 #include "ScriptedPrompter.h"
 #include "core/CSetting.h"
+#include "core/ProjectWhole.h"
+#include "panellink/UploadCheck.h"
 #include "devices/frm6NamesAndSettings.h"
 #include "devices/frm6NamesAndSettings_Controls.h"
 #include "devices/frm6NamesAndSettings_TypePanel.h"
@@ -136,6 +138,27 @@ TEST_F(RowsWindowTest, AfterACancelledSecondPanelTheDeleteOfOneDeviceKeepsItsNei
     w.close();
     EXPECT_EQ(DeviceDataArray[41].Exist, "1");
     EXPECT_EQ(NumOfDevices, "001");
+}
+
+// Yes leaves counts that are recounts: the device count and the groups still in use.
+TEST_F(RowsWindowTest, YesLeavesAWholeProjectThatTheUploadCheckAccepts)
+{
+    Put(3, DeviceKind::SmokeDetector, 1, {1, 2});
+    Put(8, DeviceKind::Output);
+    Put(9, DeviceKind::Relay);
+    Group(1, 1, {8});
+    Group(2, 1, {9, 201});
+    ProjectWhole::Recount();
+    ASSERT_EQ(NumOfActiveGroups, 2);
+    frm6NamesAndSettings w;
+    w.Command11->click();
+    Delete(w, 8, "You are about to delete addresses 8");  // group 1 loses its only output
+    prompter.Expect("Save data ?", Ui::vbYes);
+    w.close();
+    EXPECT_EQ(NumOfDevices, "002");
+    EXPECT_EQ(NumOfActiveGroups, 1);
+    EXPECT_FALSE(ProjectWhole::CheckProject().any());
+    EXPECT_FALSE(FirstUnencodableRecord().has_value());
 }
 
 TEST_F(RowsWindowTest, NamesShowWithoutTheirPaddingAndTypingAtTheEndAppends)
