@@ -79,6 +79,9 @@ void DevicesEditor::Form_Load()
     keptNames_ = {};
     FormCreate();
     for (int a = 1; a <= count_; ++a) DeviceDataArrayEdit[a] = DeviceDataArray[a];
+    // Addresses the model has not are free: nothing of an earlier window on a larger model
+    // reaches into the devices of this one.
+    ResetModule::ResetDevices(count_ + 1, MaxAddress, 2);
     FormOrLineCreateFromVaribles(1, count_);
 }
 
