@@ -1,7 +1,9 @@
 // Random sequences of the devices window's operations, through its controls, on random whole
 // projects: after every step each row shows what a fresh opening shows for the working table as it
 // stands, and after Yes the project is whole and the upload check accepts it.
+#include <memory>
 #include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
