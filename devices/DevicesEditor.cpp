@@ -5,6 +5,7 @@
 #include "core/Conv.h"
 #include "core/ResetModule.h"
 #include "core/languages.h"
+#include "devices/DevicesPaging.h"
 #include "devices/DevicesTexts.h"
 #include "platform/Ui.h"
 
@@ -48,6 +49,24 @@ Position PositionOf(int kind, long long cardAddr)
     return {QStringLiteral("-1-"), 0};
 }
 
+// The device whose scan starts at s, as ProjectWhole::DeviceAt finds it. DeviceAt reads the table
+// from address 1, but an address after a free one or after a device is a place its reading starts
+// afresh, and from there what it finds depends on the next four records alone: it is asked on a
+// table holding only those, at a fraction of the cost of a full table for each device.
+ProjectWhole::Span DeviceStartingAt(int s)
+{
+    static ProjectWhole::DeviceTable scratch = [] {
+        ProjectWhole::DeviceTable t;
+        for (int a = 0; a <= MaxAddress; ++a) ResetModule::ResetRecord(t[size_t(a)], a);
+        return t;
+    }();
+    const int end = std::min(s + 3, MaxAddress);
+    for (int a = s; a <= end; ++a) scratch[size_t(a)] = DeviceDataArrayEdit[size_t(a)];
+    const ProjectWhole::Span span = ProjectWhole::DeviceAt(scratch, s);
+    for (int a = s; a <= end; ++a) scratch[size_t(a)] = scratch[0];  // free again
+    return span;
+}
+
 bool IsSixteenBlanks(const QString& s) { return s == QString(DevicesEditor::MaxNameLength, QLatin1Char(' ')); }
 
 }  // namespace
@@ -57,8 +76,12 @@ void DevicesEditor::Form_Load()
     languages::SetLanguage(UILanguage);
     for (int g = 1; g <= MaxGroups; ++g) OutGrpArrayEdit[g] = OutGrpArray[g];
     NameCheckQuiet = false;
+    keptNames_ = {};
     FormCreate();
     for (int a = 1; a <= count_; ++a) DeviceDataArrayEdit[a] = DeviceDataArray[a];
+    // Addresses the model has not are free: nothing of an earlier window on a larger model
+    // reaches into the devices of this one.
+    ResetModule::ResetDevices(count_ + 1, MaxAddress, 2);
     FormOrLineCreateFromVaribles(1, count_);
 }
 
@@ -93,17 +116,34 @@ QString DevicesEditor::LabelOfRow(int kind, int position) const
     }
 }
 
+ProjectWhole::Span DevicesEditor::SpanOf(int a) const
+{
+    ProjectWhole::Span span = ProjectWhole::DeviceAt(DeviceDataArrayEdit, a);
+    span.last = std::min(span.last, count_);
+    return span;
+}
+
+QString DevicesEditor::BoxName(const QString& name)
+{
+    QString box = name.left(MaxNameLength);
+    while (box.endsWith(QLatin1Char(' '))) box.chop(1);
+    return box;
+}
+
 void DevicesEditor::FormOrLineCreateFromVaribles(int first, int last)
 {
     first = std::max(first, 1);
     last = std::min(last, count_);
     int lastKind = 0;
+    ProjectWhole::Span span;  // the device of the row being filled; one look-up per device
+    int scanStart = 1;        // an address where DeviceAt's reading starts afresh (address 1 is one)
     for (int i = first; i <= last; ++i) {
         DeviceRow& row = rows_[size_t(i)];
         const DeviceRecord& r = DeviceDataArrayEdit[size_t(i)];
         row.numberBack = LightGrey;
         if (r.Exist.str() != QLatin1String("1")) {
             ResetLineOrAll(i, i);
+            scanStart = i + 1;
             continue;
         }
         const int kind = KindOf(r);
@@ -141,19 +181,21 @@ void DevicesEditor::FormOrLineCreateFromVaribles(int first, int last)
             row.settingsBack = LightGrey;
         }
 
-        row.nameText = r.NameExist.str() == QLatin1String("1") ? r.DeviceName.str() : QString();
+        row.nameText = r.NameExist.str() == QLatin1String("1") ? BoxName(r.DeviceName.str()) : QString();
         row.nameBack = White;
         row.nameEnabled = true;
+        keptNames_[size_t(i)].clear();  // the address holds a device again
 
         row.deleteEnabled = true;
         row.deleteCaption = WordDelete;
         row.deleteBack = Red;
-        switch (MultiAddrPos) {
-        case 1: row.deleteHeight = 50; break;
-        case 3: row.deleteHeight = 100; break;
-        case 2: case 4: case 5: case 6: row.deleteVisible = false; break;
-        default: break;
+        // The first address's button covers the device's rows; the others have none.
+        if (i < span.first || i > span.last) {
+            span = i == scanStart ? DeviceStartingAt(i) : ProjectWhole::DeviceAt(DeviceDataArrayEdit, i);
+            scanStart = span.last + 1;
         }
+        row.deleteVisible = span.first == i;
+        row.deleteHeight = DevicesPaging::RowPitch * (row.deleteVisible ? std::min(span.last, count_) - i + 1 : 1);
     }
 
     int captured = 0;
@@ -186,6 +228,8 @@ void DevicesEditor::ResetLineOrAll(int first, int last)
         row.nameText.clear();
         row.deleteCaption.clear();
         row.settingsEnabled = row.nameEnabled = row.deleteEnabled = false;
+        row.deleteHeight = DevicesPaging::RowPitch;
+        row.deleteVisible = true;
         CurrentRow = int16_t(i);
         ResetModule::ResetDevices(i, i, 2);
     }
@@ -240,6 +284,7 @@ int DevicesEditor::Commit()
     for (int g = 1; g <= MaxGroups; ++g) OutGrpArray[size_t(g)] = OutGrpArrayEdit[size_t(g)];
     DataChanged = true;
     NumOfDevices = ZeroPad(count, 3);
+    ProjectWhole::Recount();
     return count;
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 // The devices window's model: the working copy of the device table (DeviceDataArrayEdit, shared),
 // the window's own copy of the operating groups, what each row shows, and the rules of the rows:
-// refresh from the working table, the row mark, deletion with its group links, the name boxes and
-// the commit or discard on closing. The window shows the rows and forwards its events here.
+// refresh from the working table, the row mark, deletion with its group links, the name boxes,
+// the tools that change names or devices, and the commit or discard on closing. The window shows
+// the rows and forwards its events here; the type panel works on the rows through this model.
+//
+// What a row shows follows from its working record alone (and, for the delete button, from the
+// device the record belongs to): a refresh leaves nothing of earlier steps behind. The one state
+// of a row that the table does not hold is a name being typed and not yet left.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -11,7 +16,11 @@
 #include <QString>
 
 #include "core/DataModel.h"
+#include "core/ProjectWhole.h"
 #include "devices/DeviceColors.h"
+#include "devices/DeviceTools.h"
+#include "devices/NamesImport.h"
+#include "devices/TypePanel.h"
 
 // What the nine controls of one row show (element i of NumOfLine, ExistDeviceYesNo, EnableDevice,
 // FactoryName, InOROut, ColorOfDevice, DeviceSettings, NewName, DisableDevice). The name box's
@@ -40,7 +49,7 @@ struct DeviceRow {
     QString settingsCaption;
     bool settingsEnabled = false;
     uint32_t settingsBack = DeviceColors::LightGrey;
-    // NewName: at most 16 characters.
+    // NewName: at most 16 characters, without trailing blanks.
     QString nameText;
     bool nameEnabled = false;
     uint32_t nameBack = DeviceColors::Grey;
@@ -55,7 +64,7 @@ struct DeviceRow {
     bool operator==(const DeviceRow&) const = default;
 };
 
-class DevicesEditor {
+class DevicesEditor : public TypePanelHost {
 public:
     static constexpr int MaxNameLength = 16;
 
@@ -90,13 +99,19 @@ public:
     // The go-to mark: every number label back to its row's colour, then row (when not 0) red.
     void MarkGoToRow(int row);
 
-    // The addresses the delete button of row Index removes: Index to the returned last address
-    // (by the button's height; never past the last row).
+    // The last address the delete button of row Index removes: the last address of the device in
+    // the working table that Index belongs to (never past the last row); Index for a free address.
     int DeleteSpanEnd(int Index) const;
-    // Deletes the device of row Index after the two questions; takes its outputs out of the
-    // groups' output lists and recounts the triggers of the groups its inputs belonged to.
-    // Returns the row whose name box takes the focus afterwards (0: the focus stays).
+    // Deletes the device of row Index (all its addresses, as the working table holds them) after
+    // the two questions; takes its outputs out of the groups' output lists and recounts the
+    // triggers of the groups its inputs belonged to. No to the names keeps them for the next
+    // device put on those addresses (its type panel starts with the name). Returns the row whose
+    // name box takes the focus afterwards (0: the focus stays).
     int DisableDevice_Click(int Index);
+
+    // A name as a box shows it: at most 16 characters, without the blanks that pad it to the
+    // record's width.
+    static QString BoxName(const QString& name);
 
     // The name boxes. Leaving a box checks the name: the box and the working record get the cleaned
     // name, marked as set.
@@ -111,12 +126,26 @@ public:
     };
     KeyEffect NewName_KeyDown(int Index, int KeyCode, int Shift);
 
+    // The tools of the names view. Each stores the names it puts into boxes as typed names.
+    // Range fill: new devices on a free range, its rows refreshed.
+    DeviceTools::FillOutcome RangeFill(const QString& firstText, const QString& lastText, int type);
+    // Delete names: every name box emptied.
+    void DeleteNames();
+    // Names import: the names of the file's text in the boxes of occupied rows.
+    NamesImport::Outcome ImportNames(const QString& text);
+
+    // What the type panel reads and writes of the rows: the name box of an occupied row, or the
+    // name kept for a free one; and a refresh of rows first..last.
+    QString RowName(int address) const override;
+    void SetRowName(int address, const QString& name) override;
+    void RefreshRows(int first, int last) override { FormOrLineCreateFromVaribles(first, last); }
+
     // Closing: asks "Save data ?". Yes commits the working copy (the rows' factory names and
     // names, default names for empty boxes) and the group copy to the project; No empties the
     // working copy; Cancel keeps the window open.
     enum class Close { Stay, Discarded, Committed };
     Close Form_QueryUnload();
-    // The commit of Yes alone; returns the device count.
+    // The commit of Yes alone, with the project's counts recounted; returns the device count.
     int Commit();
     // The name a device with an empty name box is committed with: characters 5 to 15 of its
     // factory name (the label without its "#"), a blank and the address.
@@ -127,8 +156,14 @@ private:
     void RemoveOutputs(int first, int last);
     void RecountTriggers(int first, int last);
     int NameRowAbove(int Index) const;
+    // The device of address a in the working table, cut at the last row.
+    ProjectWhole::Span SpanOf(int a) const;
+    // Stores a name as a typed one: the box shows it, the working record holds it, marked as set.
+    void StoreName(int a, const QString& name);
 
     int count_ = 0;
     std::array<DeviceRow, MaxAddress + 1> rows_{};
+    // Names of deleted devices, kept for their free addresses (No to "Delete name/names ???").
+    std::array<QString, MaxAddress + 1> keptNames_{};
     QString label3_;
 };

@@ -2,7 +2,6 @@
 #include "devices/DevicesEditor.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "core/Conv.h"
 #include "core/languages.h"
@@ -20,9 +19,8 @@ int DevicesEditor::NameRowAbove(int Index) const
 
 int DevicesEditor::DeleteSpanEnd(int Index) const
 {
-    const int height = rows_[size_t(std::clamp(Index, 0, MaxAddress))].deleteHeight;
-    const int span = height == 100 ? 4 : height == 50 ? 2 : 1;
-    return std::min(Index + span - 1, count_);
+    const ProjectWhole::Span span = SpanOf(Index);
+    return span.first ? span.last : Index;
 }
 
 void DevicesEditor::RemoveOutputs(int first, int last)
@@ -77,27 +75,19 @@ int DevicesEditor::DisableDevice_Click(int Index)
     if (Index < 1 || Index > count_) return 0;
     MarkCurrentLine(Index);
     MultiAddrPos = 0;
-    const int last = DeleteSpanEnd(Index);
-    const DeviceRow& pressed = rows_[size_t(Index)];
-    if (ShowMessage(DevicesTexts::DeleteQuestion(UILanguage, Index, last)) == Ui::vbYes) {
-        const int height = pressed.deleteHeight;
-        if (pressed.inOutCaption == WordOut) RemoveOutputs(Index, last);
-        else if (pressed.inOutCaption == WordIn) RecountTriggers(Index, last);
-        if (ShowMessage(DevicesTexts::DeleteNamesQuestion(UILanguage)) == Ui::vbYes)
-            for (int a = Index; a <= last; ++a) rows_[size_t(a)].nameText.clear();
-        std::vector<QString> names(size_t(count_) + 1);
-        for (int a = 1; a <= count_; ++a) names[size_t(a)] = rows_[size_t(a)].nameText;
-        ResetLineOrAll(Index, last);
-        // The buttons of the device's other rows come back.
-        if (height == 100 || height == 50) {
-            rows_[size_t(Index)].deleteHeight = 25;
-            for (int a = Index + 1; a <= std::min(Index + (height == 100 ? 3 : 1), count_); ++a)
-                rows_[size_t(a)].deleteVisible = true;
-        }
-        FormOrLineCreateFromVaribles(Index, count_);
-        for (int a = 1; a <= count_; ++a) rows_[size_t(a)].nameText = names[size_t(a)];
+    // The device as the working table holds it, never as earlier steps left the buttons.
+    const ProjectWhole::Span span = SpanOf(Index);
+    if (span.first == 0) return NameRowAbove(Index);  // a free row's button does nothing
+    const int first = span.first, last = span.last;
+    if (ShowMessage(DevicesTexts::DeleteQuestion(UILanguage, first, last)) == Ui::vbYes) {
+        const long long in = ValInt(DeviceDataArrayEdit[size_t(first)].DeviceIsIn.str());
+        if (in == 0) RemoveOutputs(first, last);
+        else if (in == 1) RecountTriggers(first, last);
+        const bool names = ShowMessage(DevicesTexts::DeleteNamesQuestion(UILanguage)) == Ui::vbYes;
+        for (int a = first; a <= last; ++a) keptNames_[size_t(a)] = names ? QString() : rows_[size_t(a)].nameText;
+        ResetLineOrAll(first, last);
+        FormOrLineCreateFromVaribles(first, last);  // the count of the whole table too
     }
     MultiAddrPos = 0;
     return NameRowAbove(Index);
 }
-

@@ -1,4 +1,5 @@
-// The name boxes of the devices window: the check on leaving a box and the keys in it.
+// The name boxes of the devices window: the check on leaving a box, the keys in it, and the
+// tools that put names into the boxes.
 #include "devices/DevicesEditor.h"
 
 #include <algorithm>
@@ -33,15 +34,59 @@ DevicesEditor::KeyEffect DevicesEditor::NewName_KeyDown(int Index, int KeyCode, 
     return effect;
 }
 
+void DevicesEditor::StoreName(int a, const QString& name)
+{
+    DeviceRow& row = rows_[size_t(a)];
+    row.nameText = BoxName(name);
+    DeviceRecord& r = DeviceDataArrayEdit[size_t(a)];
+    r.NameExist = "1";
+    r.DeviceName = row.nameText;
+}
+
 void DevicesEditor::NewName_LostFocus(int Index)
 {
     if (Index < 1 || Index > count_) return;
     CurrentRow = int16_t(Index);
-    DeviceRow& row = rows_[size_t(Index)];
+    // A free row's box is empty and disabled: it holds no name to store.
+    if (!rows_[size_t(Index)].exist) return;
     // A refused name keeps what the check could clean of it rather than vanishing, unless what
     // is left is a single character, which the check refuses too.
-    row.nameText = Usefull::KeptName(row.nameText);
-    DeviceRecord& r = DeviceDataArrayEdit[size_t(Index)];
-    r.NameExist = "1";
-    r.DeviceName = row.nameText;
+    StoreName(Index, Usefull::KeptName(rows_[size_t(Index)].nameText));
+}
+
+QString DevicesEditor::RowName(int address) const
+{
+    if (address < 1 || address > count_) return QString();
+    return rows_[size_t(address)].exist ? rows_[size_t(address)].nameText : keptNames_[size_t(address)];
+}
+
+void DevicesEditor::SetRowName(int address, const QString& name)
+{
+    if (address < 1 || address > count_) return;
+    if (rows_[size_t(address)].exist) StoreName(address, name);
+    else keptNames_[size_t(address)] = BoxName(name);
+}
+
+DeviceTools::FillOutcome DevicesEditor::RangeFill(const QString& firstText, const QString& lastText, int type)
+{
+    const DeviceTools::FillOutcome out = DeviceTools::RangeFill(firstText, lastText, type);
+    if (out.result == DeviceTools::FillResult::Filled) FormOrLineCreateFromVaribles(out.first, out.last);
+    return out;
+}
+
+void DevicesEditor::DeleteNames()
+{
+    keptNames_ = {};
+    for (int a = 1; a <= count_; ++a)
+        if (rows_[size_t(a)].exist) StoreName(a, QString());
+}
+
+NamesImport::Outcome DevicesEditor::ImportNames(const QString& text)
+{
+    NamesImport::NameBoxes boxes;
+    for (int a = 1; a <= count_; ++a) boxes[size_t(a)] = rows_[size_t(a)].nameText;
+    const NamesImport::Outcome outcome = NamesImport::Import(text, boxes);
+    for (int a = 1; a <= count_; ++a)
+        if (rows_[size_t(a)].exist && boxes[size_t(a)] != rows_[size_t(a)].nameText) StoreName(a, boxes[size_t(a)]);
+    return outcome;
 }

@@ -16,7 +16,8 @@
 class TypePanelHost {
 public:
     virtual ~TypePanelHost() = default;
-    // The text of the row's name box (NewName) of an address.
+    // The name of an address: the text of its row's name box (NewName), or for a free address the
+    // name kept there for the next device; setting it on an occupied row stores it as typed.
     virtual QString RowName(int address) const = 0;
     virtual void SetRowName(int address, const QString& name) = 0;
     // Rows first..last show the working table again (and the captured/available count).

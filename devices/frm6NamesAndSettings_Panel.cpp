@@ -92,15 +92,11 @@ void frm6NamesAndSettings::Command14_Click()
 // The project folder, where the names file is looked for; opened as one argument, no shell.
 void frm6NamesAndSettings::Command18_Click() { Shell::OpenFolder(usrDataPath); }
 
-QString frm6NamesAndSettings::RowName(int address) const
-{
-    return address >= 1 && address <= editor_.Count() ? editor_.Row(address).nameText : QString();
-}
+QString frm6NamesAndSettings::RowName(int address) const { return editor_.RowName(address); }
 
 void frm6NamesAndSettings::SetRowName(int address, const QString& name)
 {
-    if (address < 1 || address > editor_.Count()) return;
-    editor_.Row(address).nameText = name;
+    editor_.SetRowName(address, name);
     ShowRows();
 }
 

@@ -88,13 +88,11 @@ void frm6NamesAndSettings::Command6_Click()
     int type = -1;
     for (int k = 0; k < 3; ++k)
         if (Option8[size_t(k)]->isChecked()) type = k;
-    const DeviceTools::FillOutcome out = DeviceTools::RangeFill(Text10->text(), Text11->text(), type);
+    const DeviceTools::FillOutcome out = editor_.RangeFill(Text10->text(), Text11->text(), type);
     if (out.result == DeviceTools::FillResult::NotEmpty) {
         if (const auto refusal = DeviceTools::RangeNotEmpty(UILanguage)) ShowMessage(*refusal);
     } else if (out.result == DeviceTools::FillResult::Filled) {
-        // Only the filled rows are read again: the other rows keep what their name boxes hold,
-        // names imported or emptied there included, which the working table does not know yet.
-        FormOrLineCreateFromVaribles(out.first, out.last);
+        ShowRows();
         NewName[size_t(out.last)]->setFocus(Qt::OtherFocusReason);
     }
     Text10->clear();
@@ -131,11 +129,10 @@ void frm6NamesAndSettings::Command21_Click()
     Label16->hide();
 }
 
-// The boxes only: the window takes the names from them when it commits.
 void frm6NamesAndSettings::Command8_Click()
 {
     if (!Confirmed(DeviceTools::DeleteNamesWarning(UILanguage))) return;
-    for (int i = 1; i <= editor_.Count(); ++i) editor_.Row(i).nameText.clear();
+    editor_.DeleteNames();
     ShowRows();
 }
 
@@ -158,10 +155,7 @@ void frm6NamesAndSettings::ImportNamesCsv()
     }
     file.close();
 
-    NamesImport::NameBoxes boxes;
-    for (int a = 1; a <= editor_.Count(); ++a) boxes[size_t(a)] = editor_.Row(a).nameText;
-    const NamesImport::Outcome outcome = NamesImport::Import(NamesImport::DecodeFile(bytes), boxes);
-    for (int a = 1; a <= editor_.Count(); ++a) editor_.Row(a).nameText = boxes[size_t(a)];
+    const NamesImport::Outcome outcome = editor_.ImportNames(NamesImport::DecodeFile(bytes));
     ShowRows();
     ShowMessage(NamesImport::Result(outcome));
 }

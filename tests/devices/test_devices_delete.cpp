@@ -88,14 +88,30 @@ TEST_F(DeleteTest, AFourZoneCardGoesAsOneAndItsRowsComeBackSingle)
     EXPECT_EQ(MultiAddrPos, 0);
 }
 
-TEST_F(DeleteTest, NoToTheNamesLeavesThemInTheFreedRows)
+// A freed row shows as free whatever the answer; No keeps the names for the next devices put on
+// those addresses, Yes forgets them.
+TEST_F(DeleteTest, NoToTheNamesKeepsThemForTheNextDeviceOnTheAddress)
 {
     Put(5, DeviceKind::SmokeDetector, 1, {}, "LOBBY");
+    Put(20, DeviceKind::Output, 2, {}, "BELL A");
+    Put(21, DeviceKind::Output, 3, {}, "BELL B");
     Open();
     EXPECT_EQ(Delete(5, Ui::vbNo), 0) << "no device above: the focus stays";
     EXPECT_FALSE(editor.Row(5).exist);
     EXPECT_FALSE(editor.Row(5).nameEnabled);
-    EXPECT_EQ(editor.Row(5).nameText, "LOBBY           ");
+    EXPECT_EQ(editor.Row(5).nameText, "");
+    EXPECT_EQ(editor.RowName(5), "LOBBY");
+    Delete(20, Ui::vbYes);
+    EXPECT_EQ(editor.RowName(20), "");
+    EXPECT_EQ(editor.RowName(21), "");
+
+    // The type panel on the freed address starts with the kept name and stores it.
+    TypePanel panel{editor};
+    panel.EnableDevice(5);
+    EXPECT_EQ(panel.Name(), "LOBBY");
+    panel.Apply();
+    EXPECT_EQ(editor.Row(5).nameText, "LOBBY");
+    EXPECT_EQ(DeviceDataArrayEdit[5].DeviceName.str(), "LOBBY           ");
 }
 
 TEST_F(DeleteTest, NoToTheConfirmationOnlyMovesTheFocus)
@@ -178,7 +194,7 @@ TEST_F(DeleteTest, ASpanNeverRunsPastTheLastAddress)
 {
     Put(126, DeviceKind::Output, 2);  // the first part of a two-address device on the last address
     Open();
-    EXPECT_EQ(editor.Row(126).deleteHeight, 50);
+    EXPECT_EQ(editor.Row(126).deleteHeight, 25) << "a part alone: its button covers its own row";
     EXPECT_EQ(editor.DeleteSpanEnd(126), 126);
     Delete(126);
     EXPECT_EQ(prompter.Calls()[0].prompt.section('\r', 0, 0), "You are about to delete addresses 126");

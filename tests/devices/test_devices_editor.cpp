@@ -51,7 +51,7 @@ TEST_F(EditorTest, OpeningCopiesTheProjectAndFillsEveryRow)
     EXPECT_EQ(smoke.settingsCaption, "settings");
     EXPECT_TRUE(smoke.settingsEnabled);
     EXPECT_EQ(smoke.settingsBack, Green);
-    EXPECT_EQ(smoke.nameText, "LOBBY           ") << "the stored name with its trailing blanks";
+    EXPECT_EQ(smoke.nameText, "LOBBY") << "the stored name without the blanks that pad it";
     EXPECT_TRUE(smoke.nameEnabled);
     EXPECT_EQ(smoke.nameBack, White);
     EXPECT_EQ(smoke.deleteCaption, "Delete");

@@ -62,8 +62,8 @@ TEST_F(NamesTest, CtrlDigitsCopyTheNameOfARowAbove)
         QString expected;
     };
     const Case cases[] = {
-        {4, 1, "OLD 3           "}, {4, 2, "OLD 2           "}, {4, 3, "OLD 1           "},
-        {1, 1, "OLD 1           "}, {2, 2, "OLD 2           "}, {3, 3, "OLD 3           "},  // no row that far up
+        {4, 1, "OLD 3"}, {4, 2, "OLD 2"}, {4, 3, "OLD 1"},
+        {1, 1, "OLD 1"}, {2, 2, "OLD 2"}, {3, 3, "OLD 3"},  // no row that far up
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.row * 10 + c.digit);
@@ -76,7 +76,7 @@ TEST_F(NamesTest, CtrlDigitsCopyTheNameOfARowAbove)
     // Only Ctrl alone, only the digits of the main keyboard.
     EXPECT_FALSE(editor.NewName_KeyDown(4, 49, 3).handled);
     EXPECT_FALSE(editor.NewName_KeyDown(4, 97, 2).handled);
-    EXPECT_EQ(editor.Row(4).nameText, "OLD 4           ");
+    EXPECT_EQ(editor.Row(4).nameText, "OLD 4");
     // A free row's box copies as empty.
     editor.NewName_KeyDown(6, 49, 2);
     EXPECT_EQ(editor.Row(6).nameText, "");

@@ -174,7 +174,7 @@ TEST_F(ToolsSummaryTest, TheStripDescribesTheCellUnderThePointer)
 
     // The pointer moved by the window system onto the first address of the relay.
     QTest::mouseMove(w.windowHandle(), w.Label4[9]->mapTo(&w, QPoint(20, 20)));
-    EXPECT_EQ(w.Label5->text(), "Factory name\n009 RELAY OUT  #\nDevice name\nBELL            ");
+    EXPECT_EQ(w.Label5->text(), "Factory name\n009 RELAY OUT  #\nDevice name\nBELL");
     EXPECT_EQ(w.Label6->text(), "Immediate activation\nUp to RESET");
     EXPECT_EQ(w.Label8->text(), "2 addresses device\nfirst address (9-10)");
     EXPECT_EQ(SwitchesOf(w), "10010001") << "address 9, and switch 8 for a device of two addresses";
@@ -251,7 +251,7 @@ TEST_F(ToolsSummaryTest, HebrewStripOnTheSmallScreen)
     w.Label4_MouseMove(62, 5, 5);
     ExpectStripReadable(w);
     w.Label4_MouseMove(3, 5, 5);
-    EXPECT_EQ(w.Label5->text(), QStringLiteral(u"שם ברירת המחדל\n") + w.FactoryName[3]->text() + QStringLiteral(u"\nשם של ההתקן\nDEVICE 3        "));
+    EXPECT_EQ(w.Label5->text(), QStringLiteral(u"שם ברירת המחדל\n") + w.FactoryName[3]->text() + QStringLiteral(u"\nשם של ההתקן\nDEVICE 3"));
     EXPECT_EQ(w.Label6->text(), QStringLiteral(u"רגישות גבוהה (H)"));
     EXPECT_EQ(w.Label8->text(), QStringLiteral(u"כרטיס בעל כתובות 1 בלבד"));
     w.Label4_MouseMove(110, 5, 5);

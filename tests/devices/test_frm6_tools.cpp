@@ -207,7 +207,7 @@ TEST_F(ToolsWindowTest, BulkEditsTouchOnlyAnalogueSmokeDetectorsAndOnlyOnYes)
     UILanguage = 2;
 }
 
-TEST_F(ToolsWindowTest, DeletingAllNamesEmptiesTheBoxesOnly)
+TEST_F(ToolsWindowTest, DeletingAllNamesEmptiesEveryName)
 {
     SiteProject();
     frm6NamesAndSettings w;
@@ -218,7 +218,8 @@ TEST_F(ToolsWindowTest, DeletingAllNamesEmptiesTheBoxesOnly)
     prompter.Expect(Ui::vbYes);
     w.Command8->click();
     for (int a : {1, 9, 60, 100}) EXPECT_EQ(w.NewName[size_t(a)]->text(), "") << a;
-    EXPECT_EQ(DeviceDataArrayEdit[5].DeviceName.str().trimmed(), "DEVICE 5");
+    // The emptied boxes are stored as names typed empty.
+    EXPECT_EQ(DeviceDataArrayEdit[5].DeviceName.str(), QString(16, ' '));
     EXPECT_EQ(DeviceDataArrayEdit[5].NameExist.str(), "1");
     // The commit gives every device its default name.
     prompter.Expect("Save data ?", Ui::vbYes);

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets (tests/fuzz/corpus/<target>/): small valid inputs
 of each target's format, so every decoder's success path is reached from the first run.
-Run it again after a change of an input format; the files it writes are kept in the repository."""
+Run it again after a change of an input format, naming the targets whose format changed (no name:
+all); the files it writes are kept in the repository."""
 import os
 import shutil
 
@@ -112,6 +113,17 @@ def value(text):
     return bytes([len(b)]) + bytes((c - 32) for c in b)
 
 
+def devices_ops(flags, seed, ops):
+    """The devices window's operations: flags (1: 50 addresses, 2: Hebrew, 4: administrator mode,
+    8: an empty project), the random project's seed, then operation bytes with their arguments
+    and the answers of the message boxes they show (fuzz_devices_ops.cpp)."""
+    return bytes([flags]) + seed.to_bytes(4, "little") + bytes(ops)
+
+
+ENABLE, SETTINGS, TYPE, SETTING, NAME, OK, CANCEL, STEP, DELETE, FILL, IMPORT, NAMES, CLOSE = range(13)
+YES, NO, CANCEL_ANSWER = 0, 1, 2
+OUTPUTS = 0x10
+
 SEEDS = {
     "frame": [frame(0xC6, SMOKE_12), frame(0xC5, group(1, 1, [2])), frame(0xB2, B2), h("AA 01 04 00 06 0B")],
     "deviceblock": [records(0, [SMOKE_12, OUTPUT_2, RELAY_40, FOURZONE_20]), records(3, [INPUT_5, SMOKE_12]),
@@ -136,14 +148,28 @@ SEEDS = {
                  settings(empty_project(), bytes([7, 0, 0, 1, 2, 2]) + value("x y") + bytes([8, 0, 0, 0, 2, 2]))],
     "devicerecord_roundtrip": [bytes([0]) + SMOKE_12, bytes([2]) + RELAY_40, bytes([1]) + FOURZONE_20,
                                bytes([0]) + OUTPUT_2],
+    # A relay's second panel cancelled, two single devices on its addresses, the first deleted; a
+    # mixed session on a random project; a 50-address Hebrew session closed with a panel open.
+    "devices_ops": [
+        devices_ops(8, 0, [ENABLE, 39, TYPE, OUTPUTS | 2, SETTING, 0, 1, OK, CANCEL, ENABLE, 39, OK, ENABLE, 40, OK,
+                           DELETE, 39, YES, YES, CLOSE, CANCEL_ANSWER]),
+        devices_ops(0, 1234, [FILL, 99, 5, 0, IMPORT, 3, 100, 0, 101, 3, 7, 6, NAMES, SETTINGS, 4, SETTING, 0, 0,
+                              NAME, 1, 1, STEP, 1, OK, DELETE, 9, YES, NO, ENABLE, 60, TYPE, OUTPUTS, SETTING, 0, 1,
+                              OK, OK]),
+        devices_ops(1 | 2 | 4, 7, [ENABLE, 20, TYPE, 10, OK, OK, ENABLE, 29, TYPE, 7, OK, ENABLE, 10, TYPE, OUTPUTS,
+                                   SETTING, 0, 1, OK, CLOSE, CANCEL_ANSWER, DELETE, 29, YES, NO]),
+        devices_ops(0, 99, [DELETE, 0, YES, YES, CLOSE, YES]),
+    ],
     "namerecord_roundtrip": [bytes([12, 0x20]) + panel_name("001 SMOKE DET  #"),
                              bytes([3, 0x20]) + panel_name("\u05d2\u05dc\u05d0\u05d9 3"),
                              "\u05d7\u05d3\u05e8 7 - A".encode("cp1255")],
 }
 
 
-def main():
+def main(targets):
     for target, seeds in SEEDS.items():
+        if targets and target not in targets:
+            continue
         folder = os.path.join(CORPUS, target)
         shutil.rmtree(folder, ignore_errors=True)
         os.makedirs(folder)
@@ -154,4 +180,5 @@ def main():
 
 
 if __name__ == "__main__":
-    main()
+    import sys
+    main(sys.argv[1:])  # the targets named, or all
