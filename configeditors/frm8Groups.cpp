@@ -64,11 +64,14 @@ void frm8Groups::WireControls()
             list->setProperty(GroupKey, g);
             list->setProperty(ListKey, n);
             list->installEventFilter(this);
-            connect(list, &QListWidget::itemSelectionChanged, this, [this, g, n = n] {
+            // A click on an item already selected changes no selection, yet points the line at it.
+            const auto clicked = [this, g, n = n] {
                 if (updating_) return;
                 if (n == SystemInputsList || n == GroupInputsList) ShowInputInfo(g, n == GroupInputsList ? 1 : 2);
                 else ShowOutputInfo(g, n == GroupOutputsList ? 1 : 2);
-            });
+            };
+            connect(list, &QListWidget::itemSelectionChanged, this, clicked);
+            connect(list, &QListWidget::itemClicked, this, clicked);
         }
         connect(SystemInputDevices[g], &QListWidget::itemDoubleClicked, Command3, &QPushButton::click);
         connect(GroupInputDevices[g], &QListWidget::itemDoubleClicked, Command4, &QPushButton::click);
@@ -158,7 +161,7 @@ void frm8Groups::GroupSelectted_Click(int Index)
         Text1[g]->setVisible(shown);
     }
     ColorGroupButtons();
-    SetInfo(QString());
+    RefreshInfo();
 }
 
 void frm8Groups::ColorGroupButtons()
@@ -186,7 +189,7 @@ void frm8Groups::ClearOtherSelections(int group, int keepList)
             if (n != keepList) ListOf(group, n)->clearSelection();
         updating_ = false;
     }
-    SetInfo(QString());
+    RefreshInfo();
 }
 
 void frm8Groups::ListGotFocus(int Index, int list)
@@ -211,7 +214,7 @@ void frm8Groups::RefillLists(int g)
     if (Text1[g]->text() != model_.GrpEditArray[g].GrpName) Text1[g]->setText(model_.GrpEditArray[g].GrpName);
 }
 
-void frm8Groups::SetInfo(const QString& text) { Label6->setText(Lines(text)); }
+void frm8Groups::RefreshInfo() { Label6->setText(Lines(GroupsTexts::InfoLine(model_))); }
 
 void frm8Groups::SaveAndExitBttn_Click() { close(); }
 void frm8Groups::ExitWithoutSave_Click() { close(); }

@@ -1,0 +1,154 @@
+// The groups window's information line through real clicks: it describes the device last
+// clicked, as the working tables hold it now, whatever happened since the click.
+#include <functional>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "GroupsWindowFixture.h"
+
+namespace {
+
+class GroupsInfoTest : public GroupsWindowTest {
+protected:
+    static void Show(frm8Groups& w)
+    {
+        w.show();
+        QApplication::setActiveWindow(&w);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    }
+    // The row of the item of `address` in `list` (-1: not there).
+    static int Row(const QListWidget* l, int address)
+    {
+        for (int i = 0; i < l->count(); ++i)
+            if (GroupsModel::ItemAddress(l->item(i)->text()) == address) return i;
+        return -1;
+    }
+    static QPoint ItemCentre(QListWidget* l, int row)
+    {
+        l->scrollToItem(l->item(row));
+        return l->visualItemRect(l->item(row)).center();
+    }
+    static void ClickItem(QListWidget* l, int address, Qt::KeyboardModifiers mods = {})
+    {
+        const int row = Row(l, address);
+        ASSERT_GE(row, 0) << address;
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, mods, ItemCentre(l, row));
+    }
+    static void DoubleClickItem(QListWidget* l, int address)
+    {
+        const int row = Row(l, address);
+        ASSERT_GE(row, 0) << address;
+        const QPoint p = ItemCentre(l, row);
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
+    }
+};
+
+// Input 003 in group 1 with output 009; outputs 10 and 201 free.
+void GroupOne()
+{
+    DeviceRecord& r = DeviceDataArray[3];
+    r.NumOfGroups = "01";
+    r.Grp[1] = "01";
+    r.WithAlarmGroup = "1";
+    OutGrpArray[1].Trigger = "1";
+    OutGrpArray[1].OutCount = "1";
+    OutGrpArray[1].OutAddr[1] = "009";
+}
+
+const QString In003 = "Device 003 Exist in one group of 4 groups\n1\nFactory name: 003 SMOKE DET  ";
+
+TEST_F(GroupsInfoTest, ClickingTheSelectedItemAgainAfterTheFocusWasElsewhere)
+{
+    GroupOne();
+    struct Case {
+        const char* where;
+        std::function<QWidget*(frm8Groups&)> target;
+    };
+    const std::vector<Case> cases{
+        {"name box", [](frm8Groups& w) -> QWidget* { return w.Text1[1]; }},
+        {"trigger option", [](frm8Groups& w) -> QWidget* { return w.Option1[1]; }},
+        {"listing button", [](frm8Groups& w) -> QWidget* { return w.Command10; }},
+        {"other list", [](frm8Groups& w) -> QWidget* { return w.SystemOutputDevices[1]->viewport(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        frm8Groups w;
+        Show(w);
+        ClickItem(w.GroupInputDevices[1], 3);
+        ASSERT_EQ(w.Label6->text(), In003);
+        QWidget* target = c.target(w);
+        // Below the last item of the other list: the focus goes there, no item is clicked.
+        const QPoint at = target == w.SystemOutputDevices[1]->viewport() ? QPoint(10, target->height() - 4)
+                                                                        : target->rect().center();
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        ASSERT_NE(QApplication::focusWidget(), w.GroupInputDevices[1]);
+        EXPECT_EQ(w.Label6->text(), In003) << "the focus elsewhere leaves the line";
+        ClickItem(w.GroupInputDevices[1], 3);
+        ASSERT_EQ(QApplication::focusWidget(), w.GroupInputDevices[1]);
+        EXPECT_TRUE(w.GroupInputDevices[1]->item(0)->isSelected());
+        EXPECT_EQ(w.Label6->text(), In003);
+    }
+}
+
+TEST_F(GroupsInfoTest, AfterAMoveTheLineDescribesTheDeviceAsItIsNow)
+{
+    GroupOne();
+    using Lists = std::vector<QListWidget*> frm8Groups::*;
+    struct Case {
+        const char* move;
+        Lists list;
+        int address;
+        std::function<void(frm8Groups&)> act;
+        QString line;
+    };
+    auto press = [](QPushButton* frm8Groups::*b) { return [b](frm8Groups& w) { QTest::mouseClick(w.*b, Qt::LeftButton); }; };
+    const std::vector<Case> cases{
+        {"add input", &frm8Groups::SystemInputDevices, 12, press(&frm8Groups::Command3),
+         "Device 012 Exist in one group of 4 groups\n1\nFactory name: 012 INPUT      "},
+        {"remove input", &frm8Groups::GroupInputDevices, 3, press(&frm8Groups::Command4),
+         "Device 003 not in groups\nFactory name: 003 SMOKE DET  "},
+        {"add output", &frm8Groups::SystemOutputDevices, 10, press(&frm8Groups::Command5),
+         "Device 010 nxist in one group:\n1\nFactory name: 010 OUTPUT     "},
+        {"add special output", &frm8Groups::SystemOutputDevices, 201, press(&frm8Groups::Command5),
+         "Device 201 nxist in one group:\n1"},
+        {"remove output", &frm8Groups::GroupOutputDevices, 9, press(&frm8Groups::Command6),
+         "Device 009 not exist in groups\nFactory name: 009 OUTPUT     "},
+        {"double-click", &frm8Groups::SystemInputDevices, 12,
+         [](frm8Groups& w) { DoubleClickItem(w.SystemInputDevices[1], 12); },
+         "Device 012 Exist in one group of 4 groups\n1\nFactory name: 012 INPUT      "},
+        {"delete group", &frm8Groups::GroupOutputDevices, 9,
+         [this](frm8Groups& w) {
+             prompter.Expect("Delete group ???", Ui::vbYes);
+             QTest::mouseClick(w.Command1, Qt::LeftButton);
+         },
+         "Device 009 not exist in groups\nFactory name: 009 OUTPUT     "},
+        {"delete all, seen from another group", &frm8Groups::GroupInputDevices, 3,
+         [this](frm8Groups& w) {
+             QTest::mouseClick(w.GroupSelectted[4], Qt::LeftButton);
+             prompter.Expect("Delete all groups ???", Ui::vbYes);
+             QTest::mouseClick(w.Command2, Qt::LeftButton);
+         },
+         "Device 003 not in groups\nFactory name: 003 SMOKE DET  "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.move);
+        frm8Groups w;
+        Show(w);
+        ClickItem((w.*c.list)[1], c.address);
+        ASSERT_TRUE(w.Label6->text().startsWith(QStringLiteral("Device %1 ").arg(c.address, 3, 10, QLatin1Char('0'))));
+        const QString before = w.Label6->text();
+        c.act(w);
+        EXPECT_EQ(w.Label6->text(), c.line);
+        EXPECT_NE(w.Label6->text(), before);
+        EXPECT_EQ(prompter.Pending(), 0);
+    }
+}
+
+}  // namespace
