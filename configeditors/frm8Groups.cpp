@@ -64,14 +64,12 @@ void frm8Groups::WireControls()
             list->setProperty(GroupKey, g);
             list->setProperty(ListKey, n);
             list->installEventFilter(this);
-            // A click on an item already selected changes no selection, yet points the line at it.
-            const auto clicked = [this, g, n = n] {
+            // The user's selection points the line; the window's own changes of selection leave it.
+            connect(list, &QListWidget::itemSelectionChanged, this, [this, g, n = n] {
                 if (updating_) return;
                 if (n == SystemInputsList || n == GroupInputsList) ShowInputInfo(g, n == GroupInputsList ? 1 : 2);
                 else ShowOutputInfo(g, n == GroupOutputsList ? 1 : 2);
-            };
-            connect(list, &QListWidget::itemSelectionChanged, this, clicked);
-            connect(list, &QListWidget::itemClicked, this, clicked);
+            });
         }
         connect(SystemInputDevices[g], &QListWidget::itemDoubleClicked, Command3, &QPushButton::click);
         connect(GroupInputDevices[g], &QListWidget::itemDoubleClicked, Command4, &QPushButton::click);
