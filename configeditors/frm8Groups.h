@@ -88,7 +88,7 @@ private:
     void RefillLists(int g);
     QListWidget* ListOf(int g, int list) const;
     // The information line about the model's device as the model holds it now. Every handler
-    // runs it once its edit is done (before any message box it shows).
+    // that edits or changes a selection runs it once its work is done (before any message box).
     void RefreshInfo();
 
     // frm8Groups_Edit.cpp

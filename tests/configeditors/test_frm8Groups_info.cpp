@@ -51,19 +51,14 @@ protected:
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, p);
         QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, p);
     }
+    // Input 003 in group 1 with output 009; outputs 10 and 201 free.
+    static void GroupOne()
+    {
+        Links(3, {1});
+        StoredGroup(1, 1, {9});
+    }
 };
 
-// Input 003 in group 1 with output 009; outputs 10 and 201 free.
-void GroupOne()
-{
-    DeviceRecord& r = DeviceDataArray[3];
-    r.NumOfGroups = "01";
-    r.Grp[1] = "01";
-    r.WithAlarmGroup = "1";
-    OutGrpArray[1].Trigger = "1";
-    OutGrpArray[1].OutCount = "1";
-    OutGrpArray[1].OutAddr[1] = "009";
-}
 
 const QString In003 = "Device 003 Exist in one group of 4 groups\n1\nFactory name: 003 SMOKE DET  ";
 
