@@ -46,6 +46,7 @@ void GroupsModel::LoadGroups()
     relay2_ = IsOne(SysFlags2.RlyA2NotSys);
     dialer_ = IsOne(SysFlags2.DialerANotSys);
     FocusGroup = 0;
+    info_ = 0;
 
     DevGrpArray.fill({});
     for (int d = 1; d <= last_; ++d) {
@@ -117,6 +118,11 @@ bool GroupsModel::IsOfferedOutput(int address) const
     case SpecialOutput::DialerAlarm: return dialer_;
     default: return IsLoopOutput(address);
     }
+}
+
+void GroupsModel::PointInfoAt(int address)
+{
+    info_ = IsOfferedInput(address) || IsOfferedOutput(address) ? address : 0;
 }
 
 QString GroupsModel::ItemText(int address) const

@@ -104,6 +104,12 @@ public:
     // No to the closing question: nothing written, DataChanged cleared.
     static void Discard();
 
+    // The device the information line describes: the one a click in a list last pointed at (the
+    // topmost item selected there), kept across every later edit; 0 for none. An address that
+    // the window does not list is none.
+    void PointInfoAt(int address);
+    int InfoDevice() const { return info_; }
+
     int16_t Language() const { return lang_; }
     int LastAddress() const { return last_; }
 
@@ -117,5 +123,6 @@ private:
 
     int16_t lang_ = 2;
     int last_ = 0;
+    int info_ = 0;
     bool relay1_ = false, relay2_ = false, dialer_ = false;
 };

@@ -203,4 +203,10 @@ QString OutputInfo(const GroupsModel& m, int address)
     return line + CR + FactoryLine(address, lang);
 }
 
+QString InfoLine(const GroupsModel& m)
+{
+    const int d = m.InfoDevice();
+    return m.IsOfferedInput(d) ? InputInfo(m, d) : OutputInfo(m, d);
+}
+
 }  // namespace GroupsTexts

@@ -51,5 +51,7 @@ Message DialerNoRoom(int g, const std::vector<int>& full, int16_t lang);
 // model holds it; "" for address 0 (nothing selected).
 QString InputInfo(const GroupsModel& m, int address);
 QString OutputInfo(const GroupsModel& m, int address);
+// The information line as it stands: about the model's InfoDevice as the model holds it now.
+QString InfoLine(const GroupsModel& m);
 
 }  // namespace GroupsTexts

@@ -64,6 +64,7 @@ void frm8Groups::WireControls()
             list->setProperty(GroupKey, g);
             list->setProperty(ListKey, n);
             list->installEventFilter(this);
+            // The user's selection points the line; the window's own changes of selection leave it.
             connect(list, &QListWidget::itemSelectionChanged, this, [this, g, n = n] {
                 if (updating_) return;
                 if (n == SystemInputsList || n == GroupInputsList) ShowInputInfo(g, n == GroupInputsList ? 1 : 2);
@@ -158,7 +159,7 @@ void frm8Groups::GroupSelectted_Click(int Index)
         Text1[g]->setVisible(shown);
     }
     ColorGroupButtons();
-    SetInfo(QString());
+    RefreshInfo();
 }
 
 void frm8Groups::ColorGroupButtons()
@@ -186,7 +187,7 @@ void frm8Groups::ClearOtherSelections(int group, int keepList)
             if (n != keepList) ListOf(group, n)->clearSelection();
         updating_ = false;
     }
-    SetInfo(QString());
+    RefreshInfo();
 }
 
 void frm8Groups::ListGotFocus(int Index, int list)
@@ -211,7 +212,7 @@ void frm8Groups::RefillLists(int g)
     if (Text1[g]->text() != model_.GrpEditArray[g].GrpName) Text1[g]->setText(model_.GrpEditArray[g].GrpName);
 }
 
-void frm8Groups::SetInfo(const QString& text) { Label6->setText(Lines(text)); }
+void frm8Groups::RefreshInfo() { Label6->setText(Lines(GroupsTexts::InfoLine(model_))); }
 
 void frm8Groups::SaveAndExitBttn_Click() { close(); }
 void frm8Groups::ExitWithoutSave_Click() { close(); }

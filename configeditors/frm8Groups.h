@@ -87,15 +87,18 @@ private:
     // The lists and the name box of group g as the model holds them, nothing selected.
     void RefillLists(int g);
     QListWidget* ListOf(int g, int list) const;
-    // The information line (its text's carriage returns break its lines).
-    void SetInfo(const QString& text);
+    // The information line about the model's device as the model holds it now. Every handler
+    // that edits or changes a selection runs it once its work is done (before any message box).
+    void RefreshInfo();
 
     // frm8Groups_Edit.cpp
     void SetTriggerOptions(int g);
     // The trigger options of group g and its trigger chosen (none without inputs).
     void ShowTriggerOptions(int g);
+    // A click or a selection in a list: the line describes the topmost item selected there.
     void ShowInputInfo(int g, int which);
     void ShowOutputInfo(int g, int which);
+    void ShowInfoOf(const QListWidget* list);
     void ShowListing(const QStringList& lines);
     static std::vector<int> SelectedAddresses(const QListWidget* list);
     static void ShowAll(const std::vector<Message>& messages);

@@ -35,10 +35,10 @@ void frm8Groups::Command3_Click()
 {
     const int g = ShownGroup();
     if (g == 0) return;
-    SetInfo(QString());
     const std::vector<Message> refused = model_.AddInputs(g, SelectedAddresses(SystemInputDevices[g]));
     RefillLists(g);
     ShowTriggerOptions(g);
+    RefreshInfo();
     ShowAll(refused);
 }
 
@@ -46,10 +46,10 @@ void frm8Groups::Command4_Click()
 {
     const int g = ShownGroup();
     if (g == 0) return;
-    SetInfo(QString());
     model_.RemoveInputs(g, SelectedAddresses(GroupInputDevices[g]));
     RefillLists(g);
     ShowTriggerOptions(g);
+    RefreshInfo();
 }
 
 void frm8Groups::Command5_Click()
@@ -60,11 +60,12 @@ void frm8Groups::Command5_Click()
         updating_ = true;
         SystemOutputDevices[g]->clearSelection();
         updating_ = false;
-        SetInfo(QString());
+        RefreshInfo();
         ShowMessage(*refused);
         return;
     }
     RefillLists(g);
+    RefreshInfo();
 }
 
 void frm8Groups::Command6_Click()
@@ -73,6 +74,7 @@ void frm8Groups::Command6_Click()
     if (g == 0) return;
     model_.RemoveOutputs(g, SelectedAddresses(GroupOutputDevices[g]));
     RefillLists(g);
+    RefreshInfo();
 }
 
 void frm8Groups::SetTriggerOptions(int g)
@@ -102,13 +104,13 @@ void frm8Groups::Option1_Click(int Index)
         f.setBold(k == Index);
         Option1[k]->setFont(f);
     }
+    RefreshInfo();
 }
 
 void frm8Groups::Command1_Click()
 {
     if (ShowMessage(GroupsTexts::DeleteGroupQuestion(model_.Language())) == Ui::vbYes) {
         const int g = ShownGroup();
-        SetInfo(QString());
         model_.EmptyGroup(g);
         if (g != 0) {
             RefillLists(g);
@@ -116,17 +118,18 @@ void frm8Groups::Command1_Click()
         }
     }
     ColorGroupButtons();
+    RefreshInfo();
 }
 
 void frm8Groups::Command2_Click()
 {
     if (ShowMessage(GroupsTexts::DeleteAllQuestion(model_.Language())) == Ui::vbYes) {
-        SetInfo(QString());
         model_.DeleteAll();
         for (int g = 1; g <= MaxGroups; ++g) RefillLists(g);
         if (const int g = ShownGroup()) ShowTriggerOptions(g);
     }
     ColorGroupButtons();
+    RefreshInfo();
 }
 
 void frm8Groups::Command11_Click()
@@ -136,21 +139,24 @@ void frm8Groups::Command11_Click()
         const std::vector<Message> messages = model_.SpecialDialer();
         RefillLists(31);
         RefillLists(32);
+        RefreshInfo();
         ShowAll(messages);
     }
     ShowGroup(1);
 }
 
-void frm8Groups::ShowInputInfo(int g, int which)
-{
-    const std::vector<int> selected = SelectedAddresses(which == 1 ? GroupInputDevices[g] : SystemInputDevices[g]);
-    SetInfo(selected.empty() ? QString() : GroupsTexts::InputInfo(model_, selected.front()));
-}
+void frm8Groups::ShowInputInfo(int g, int which) { ShowInfoOf(which == 1 ? GroupInputDevices[g] : SystemInputDevices[g]); }
 
 void frm8Groups::ShowOutputInfo(int g, int which)
 {
-    const std::vector<int> selected = SelectedAddresses(which == 1 ? GroupOutputDevices[g] : SystemOutputDevices[g]);
-    SetInfo(selected.empty() ? QString() : GroupsTexts::OutputInfo(model_, selected.front()));
+    ShowInfoOf(which == 1 ? GroupOutputDevices[g] : SystemOutputDevices[g]);
+}
+
+void frm8Groups::ShowInfoOf(const QListWidget* list)
+{
+    const std::vector<int> selected = SelectedAddresses(list);
+    model_.PointInfoAt(selected.empty() ? 0 : selected.front());
+    RefreshInfo();
 }
 
 void frm8Groups::ShowListing(const QStringList& lines)

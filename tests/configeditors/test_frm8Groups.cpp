@@ -162,7 +162,8 @@ TEST_F(GroupsWindowTest, RefusalsAreShownInMessageBoxes)
     w.Command5->click();
     EXPECT_EQ(w.GroupOutputDevices[9]->count(), 4);
     EXPECT_TRUE(w.SystemOutputDevices[9]->selectedItems().isEmpty());
-    EXPECT_EQ(w.Label6->text(), "");
+    EXPECT_EQ(w.Label6->text(), "Device 016 not exist in groups\nFactory name: " + DeviceDataArray[16].FactoryName.str().left(15))
+        << "the refused output as it still is";
     Select(w.SystemOutputDevices[9], {16, 205});
     w.Command5->click();
     EXPECT_EQ(w.GroupOutputDevices[9]->count(), 6);
@@ -228,18 +229,20 @@ TEST_F(GroupsWindowTest, InformationLineFollowsTheSelection)
 
     Select(w.GroupOutputDevices[3], {9});
     EXPECT_EQ(w.Label6->text(), "Device 009 exist in 2 groups:\n3, 7\nFactory name: 009 OUTPUT     ");
-    // Working in another list clears the selection of the others and the line.
+    // Working in another list clears the selection of the others; the line tells of the item
+    // clicked there.
     Select(w.SystemInputDevices[3], {4});
     Focus(w.SystemInputDevices[3]);
     EXPECT_TRUE(w.GroupOutputDevices[3]->selectedItems().isEmpty());
     EXPECT_EQ(w.SystemInputDevices[3]->selectedItems().size(), 1);
-    EXPECT_EQ(w.Label6->text(), "");
+    const QString in004 = "Device 004 not in groups\nFactory name: 004 SMOKE DET  ";
+    EXPECT_EQ(w.Label6->text(), in004);
     // Several selected: the topmost is described.
     Select(w.SystemInputDevices[3], {12, 5});
     EXPECT_TRUE(w.Label6->text().startsWith("Device 004 not in groups"));
     w.GroupSelectted[4]->click();
     EXPECT_TRUE(w.SystemInputDevices[3]->selectedItems().isEmpty());
-    EXPECT_EQ(w.Label6->text(), "");
+    EXPECT_EQ(w.Label6->text(), in004) << "another group shown, the device clicked is still described";
 }
 
 TEST_F(GroupsWindowTest, NameBoxSelectsItsTextOnEntry)
@@ -260,7 +263,8 @@ TEST_F(GroupsWindowTest, DoubleClickMovesTheItem)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
     EXPECT_EQ(Addresses(w.GroupInputDevices[1]), V({4}));
-    EXPECT_EQ(w.Label6->text(), "");
+    EXPECT_EQ(w.Label6->text(), "Device 004 Exist in one group of 4 groups\n1\nFactory name: 004 SMOKE DET  ")
+        << "the moved input as it is now";
 }
 
 }  // namespace

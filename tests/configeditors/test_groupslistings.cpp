@@ -123,6 +123,36 @@ TEST_F(GroupsTextsTest, InformationLineOfAnOutput)
                   Ui::LeftToRight(DeviceDataArray[15].FactoryName.str().left(15)));
 }
 
+// The line follows the device pointed at through every later edit; an address the window does
+// not list points at nothing.
+TEST_F(GroupsTextsTest, InformationLineOfTheDevicePointedAt)
+{
+    Flags(true, false, false);
+    GroupsModel m = Loaded();
+    EXPECT_EQ(GroupsTexts::InfoLine(m), "") << "nothing clicked yet";
+    const std::vector<std::pair<int, QString>> cases{
+        {12, "Device 012 Exist in one group of 4 groups\r3\rFactory name: 012 INPUT      "},
+        {10, "Device 010 exist in 2 groups:\r3, 7\rFactory name: 010 OUTPUT     "},
+        {201, "Device 201 exist in 2 groups:\r2, 9"},
+        {202, ""},  // a special output not offered
+        {31, ""},   // the fault part of the alarm/fault card
+        {50, ""},   // a free address
+        {0, ""},    {127, ""}, {-1, ""}, {999, ""},
+    };
+    for (const auto& [address, line] : cases) {
+        m.PointInfoAt(address);
+        EXPECT_EQ(GroupsTexts::InfoLine(m), line) << address;
+        EXPECT_EQ(m.InfoDevice(), line.isEmpty() ? 0 : address) << address;
+    }
+    m.PointInfoAt(12);
+    ASSERT_TRUE(m.AddInputs(5, {12}).empty());
+    EXPECT_TRUE(GroupsTexts::InfoLine(m).startsWith("Device 012 Exist in 2 groups of 4 gropus\r3 , 5\r"));
+    m.DeleteAll();
+    EXPECT_TRUE(GroupsTexts::InfoLine(m).startsWith("Device 012 not in groups\r"));
+    m.LoadGroups();
+    EXPECT_EQ(GroupsTexts::InfoLine(m), "") << "a new opening has nothing clicked";
+}
+
 TEST_F(GroupsTextsTest, CaptionsAndMessagesInBothLanguages)
 {
     EXPECT_EQ(GroupsTexts::CaptionOf("frm8Groups", 2), "Tessel126 - Operating groups");
