@@ -204,6 +204,7 @@ std::optional<Message> GroupsModel::AddOutputs(int g, const std::vector<int>& ad
     // Every output the group holds counts, also one that is not listed.
     if (int(staged.size()) + r.OutCount > MaxOutputsPerGroup) return GroupsTexts::TooManyOutputs(lang_);
     for (int a : staged) {
+        if (r.OutCount >= MaxOutputsPerGroup) break;  // the table holds six, whatever a caller asks
         r.GrpNo = int16_t(g);
         r.OutAddr[++r.OutCount] = int16_t(a);
     }

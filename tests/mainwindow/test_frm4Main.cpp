@@ -63,7 +63,16 @@ protected:
         MaxNumOfDevices = 126;
     }
 
-    const Ui::MsgBoxCall& LastBox() const { return prompter.Calls().back(); }
+    // The last message box; a named failure, not a crash, when none was shown.
+    const Ui::MsgBoxCall& LastBox() const
+    {
+        static const Ui::MsgBoxCall none{};
+        if (prompter.Calls().empty()) {
+            ADD_FAILURE() << "no message box was shown";
+            return none;
+        }
+        return prompter.Calls().back();
+    }
 
     ScriptedPrompter prompter;
     ModalDriver modal;

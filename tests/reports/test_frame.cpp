@@ -38,7 +38,16 @@ protected:
         languages::SetLanguage(2);
         FillSampleProject();
     }
-    const Ui::MsgBoxCall& LastBox() const { return prompter.Calls().back(); }
+    // The last message box; a named failure, not a crash, when none was shown.
+    const Ui::MsgBoxCall& LastBox() const
+    {
+        static const Ui::MsgBoxCall none{};
+        if (prompter.Calls().empty()) {
+            ADD_FAILURE() << "no message box was shown";
+            return none;
+        }
+        return prompter.Calls().back();
+    }
     QString ReportFile() const { return folder + "Site.txt"; }
 
     ScriptedPrompter prompter;
@@ -350,7 +359,10 @@ TEST_F(FrameTest, AFailedPrintSaysWhere)
     printer.ExpectPdf(pdf);
     prompter.Expect("The report could not be printed", Ui::vbOK);
     w.prnCmd->click();
+    ASSERT_EQ(prompter.Pending(), 0) << "a print that failed is said, not passed over";
+    ASSERT_EQ(prompter.Calls().size(), 1u);
     EXPECT_TRUE(LastBox().prompt.contains(pdf));
+    EXPECT_TRUE(LastBox().style & Ui::vbCritical);
 }
 
 TEST_F(FrameTest, ALongHebrewReportPrintsOnSeveralPagesAndReadsBack)
