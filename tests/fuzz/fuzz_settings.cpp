@@ -24,24 +24,27 @@ const QString Sections[] = {"General", "GENERAL", "Project Details", "01", "01-0
 const QString Keys[] = {"SiteName", "sitename", "TYPE", "Tel:", "Admin ", "NAME", "a", "A b",
                         QStringLiteral("שם"), "Panel 01"};
 
+// The engine's blanks are the space and the tab only: a vertical tab, a form feed or a CR at
+// the edge of a name or value from the file is part of it.
+QString TrimBlanks(const QString& v)
+{
+    qsizetype b = 0, e = v.size();
+    while (b < e && (v[b] == u' ' || v[b] == u'\t')) ++b;
+    while (e > b && (v[e - 1] == u' ' || v[e - 1] == u'\t')) --e;
+    return v.mid(b, e - b);
+}
+
 // Names match without regard to blanks around them and to ASCII letter case.
 QString Normal(const QString& name)
 {
-    QString n = name.trimmed();
+    QString n = TrimBlanks(name);
     for (QChar& c : n)
         if (c >= u'A' && c <= u'Z') c = QChar(c.unicode() + 32);
     return n;
 }
 
 // A value as it reads back: line breaks become blanks, blanks and tabs around it are dropped.
-QString AsRead(QString v)
-{
-    v.replace(u'\r', u' ').replace(u'\n', u' ');
-    qsizetype b = 0, e = v.size();
-    while (b < e && (v[b] == u' ' || v[b] == u'\t')) ++b;
-    while (e > b && (v[e - 1] == u' ' || v[e - 1] == u'\t')) --e;
-    return v.mid(b, e - b);
-}
+QString AsRead(QString v) { return TrimBlanks(v.replace(u'\r', u' ').replace(u'\n', u' ')); }
 
 class Input {
 public:

@@ -145,7 +145,9 @@ SEEDS = {
     "projectread": [BASE_PROJECT, empty_project(), BASE_PROJECT.replace(b"MaxNumOfDevices=126", b"MaxNumOfDevices=50")],
     "settings": [settings(b"[General]\r\nSiteName=A.HV6\r\n[01]\r\nPanel 01=1\r\n",
                           bytes([0, 0, 0]) + bytes([1, 3, 4]) + value("01-2-1[005/000]") + bytes([0, 3, 4, 5, 3, 0, 6, 0, 0])),
-                 settings(empty_project(), bytes([7, 0, 0, 1, 2, 2]) + value("x y") + bytes([8, 0, 0, 0, 2, 2]))],
+                 settings(empty_project(), bytes([7, 0, 0, 1, 2, 2]) + value("x y") + bytes([8, 0, 0, 0, 2, 2])),
+                 # A vertical tab before a key is part of its name: "SiteName" is written beside it.
+                 settings(b"[General]\r\n\x0bSiteName=old\r\n", bytes([1, 0, 0]) + value("new") + bytes([5, 0, 0, 0, 0, 0]))],
     "devicerecord_roundtrip": [bytes([0]) + SMOKE_12, bytes([2]) + RELAY_40, bytes([1]) + FOURZONE_20,
                                bytes([0]) + OUTPUT_2],
     # A relay's second panel cancelled, two single devices on its addresses, the first deleted; a
