@@ -24,4 +24,5 @@ build_dir=${VD_BUILD_DIR:-build}
 if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S . -B "$build_dir" -G Ninja
 fi
-cmake --build "$build_dir" -j "$(nproc)"
+# VD_JOBS: fewer parallel jobs on a small or shared machine.
+cmake --build "$build_dir" -j "${VD_JOBS:-$(nproc)}"
