@@ -14,6 +14,8 @@
 #include "GroupsWindowFixture.h"
 #include "RandomProject.h"
 #include "configeditors/GroupsTexts.h"
+#include "core/languages.h"
+#include "mainwindow/LayoutChecks.h"
 
 namespace {
 
@@ -264,6 +266,40 @@ TEST_F(GroupsInfoTest, TheLineAlwaysDescribesTheDeviceLastClickedAsItIsNow)
         }
     }
     Ui::SetPrompter(scripted);
+}
+
+// In each language and layout, right after a move the line describes the moved device in its
+// new state (and VD_SCREENSHOTS keeps a picture of it).
+TEST_F(GroupsInfoTest, TheLineAfterAMoveInEveryLook)
+{
+    GroupOne();
+    for (const int16_t lang : {int16_t(2), int16_t(1)}) {
+        for (const bool small : {false, true}) {
+            SCOPED_TRACE(std::to_string(lang) + (small ? " small" : " large"));
+            UILanguage = lang;
+            languages::SetLanguage(lang);
+            SmallDisplay = small;
+            QApplication::setLayoutDirection(lang == 1 ? Qt::RightToLeft : Qt::LeftToRight);
+            {
+                frm8Groups w;
+                Show(w);
+                ClickItem(w.SystemInputDevices[1], 12);
+                const QString before = w.Label6->text();
+                QTest::mouseClick(w.Command3, Qt::LeftButton);
+                EXPECT_NE(w.Label6->text(), before) << "the line follows the move";
+                EXPECT_TRUE(w.Label6->text().contains("012")) << w.Label6->text().toStdString();
+                LayoutChecks::Screenshot(w, QStringLiteral("groups-%1-%2").arg(lang == 1 ? "he" : "en", small ? "small" : "large"));
+                ASSERT_GE(Row(w.GroupInputDevices[1], 12), 0);
+                prompter.Expect(lang == 1 ? QStringLiteral("לשמור נתונים ?") : QStringLiteral("Save data ?"), Ui::vbNo);
+                w.close();
+            }
+            // Back to the English look, and group 1 as it was, for the next look.
+            QApplication::setLayoutDirection(Qt::LeftToRight);
+        }
+    }
+    UILanguage = 2;
+    languages::SetLanguage(2);
+    SmallDisplay = false;
 }
 
 }  // namespace
