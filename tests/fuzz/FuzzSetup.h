@@ -16,6 +16,7 @@
 #include <QString>
 
 #include "core/DataModel.h"
+#include "core/ProjectWhole.h"
 #include "core/ResetModule.h"
 #include "core/languages.h"
 #include "panellink/LinkState.h"
@@ -95,6 +96,8 @@ inline void Prepare(const uint8_t* data, size_t size)
     SysFlags = s.flags;
     SysFlags2 = s.flags2;
     RemoteUnits = s.units;
+    // The counts too: an input that leaves the project as it found it must not inherit the last one's.
+    ProjectWhole::Recount();
     LinkState::BeginBlock();
     TransferError = false;
     SendAllowed = false;
