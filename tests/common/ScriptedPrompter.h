@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <QString>
 
 #include "platform/FileDialog.h"
@@ -47,6 +49,16 @@ public:
 
     // Every box shown so far; its title is the one the program passed (empty: no title of its own).
     const std::vector<Ui::MsgBoxCall>& Calls() const { return calls_; }
+    // The last box shown; a named test failure (and an empty box), not a crash, when none was.
+    const Ui::MsgBoxCall& LastCall() const
+    {
+        static const Ui::MsgBoxCall none{};
+        if (calls_.empty()) {
+            ADD_FAILURE() << "no message box was shown";
+            return none;
+        }
+        return calls_.back();
+    }
     int Pending() const { return static_cast<int>(script_.size()); }
 
 private:
