@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QRegularExpression>
 #include <QTextItem>
 #include <QTransform>
 #include <QWidget>
@@ -14,7 +15,7 @@
 namespace DrawnText {
 
 struct TextRun {
-    QString text;                    // in reading order, as stored
+    QString text;                    // in reading order, as stored, without marks that take no room
     double left = 0, right = 0;      // the ink: blanks at either end left out
     double boxLeft = 0, boxRight = 0;  // the room it takes, blanks and all
     double baseline = 0;
@@ -62,7 +63,10 @@ private:
         void drawPath(const QPainterPath&) override {}
         void drawTextItem(const QPointF& p, const QTextItem& item) override
         {
-            const QString text = item.text();
+            // Marks that take no room (isolates around a stretch of the other direction) are not
+            // seen.
+            static const QRegularExpression marks(QStringLiteral("\\p{Cf}"));
+            const QString text = item.text().remove(marks);
             if (text.isEmpty()) return;
             // Blanks at the run's start and end take room but leave no ink; a run read right to
             // left has its start on the right.

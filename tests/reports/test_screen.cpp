@@ -60,7 +60,8 @@ std::vector<DrawnRow> DrawnRows(QListWidget& list)
     return rows;
 }
 
-QString WithoutBlanks(QString s) { return s.remove(QRegularExpression(QStringLiteral("\\s"))); }
+// What a reader sees of a text: no blanks, no marks that take no room.
+QString Visible(QString s) { return s.remove(QRegularExpression(QStringLiteral("[\\s\\p{Cf}]"))); }
 
 // The text of a field's runs read from the right: a stretch of touching runs that read left to
 // right (an English name, a number, a date) is read as one, from its left end.
@@ -122,7 +123,7 @@ std::vector<std::string> LayoutFaults(const std::vector<DrawnRow>& rows, bool ri
                 fault(int(i), "\"" + cell.text + "\" does not start at column " + QString::number(cell.column));
             if (!rightToLeft) continue;
             const QString read = ReadFromTheRight(inCell);
-            if (WithoutBlanks(read) != WithoutBlanks(cell.text))
+            if (Visible(read) != Visible(cell.text))
                 fault(int(i), "\"" + cell.text + "\" reads from the right as \"" + read + "\"");
         }
     }
@@ -189,29 +190,52 @@ TEST_F(ScreenTest, EveryReportReadsInItsDirectionWithItsColumnsLinedUp)
     }
 }
 
-// The date line of each report in Hebrew: the label at the right edge, the date to its left,
-// where the line drawn from the left would put the day before the label.
-TEST_F(ScreenTest, AHebrewLabelStandsRightOfItsValue)
+QString ReadFromTheLeft(std::vector<TextRun> runs)
+{
+    std::sort(runs.begin(), runs.end(), [](const TextRun& a, const TextRun& b) { return a.left < b.left; });
+    QString read;
+    for (const TextRun& r : runs) read += r.text;
+    return Visible(read);
+}
+
+// The project and date lines of each report in Hebrew, with a project name and a date that begin
+// with a number: the label at the right edge, its value to its left reading left to right (drawn
+// from the left, the day would stand before the label; read as Hebrew, the day after the month).
+// A device name that begins with a number reads so too.
+TEST_F(ScreenTest, NumbersAndDatesAmongTheHebrewReadLeftToRight)
 {
     Language(1);
+    ProjectName = "2 Towers";
+    DeviceDataArray[5].DeviceName = "12 AB";
     for (const Window& win : windows) {
         SCOPED_TRACE(win.name);
         const auto w = win.make();
         w->show();
         const std::vector<DrawnRow> rows = DrawnRows(*w->NewList);
-        const auto date = std::find_if(rows.begin(), rows.end(),
-                                       [](const DrawnRow& r) { return r.text.startsWith(QStringLiteral("תאריך: ")); });
-        ASSERT_NE(date, rows.end());
-        const std::vector<TextRun>& runs = date->runs;
-        const auto label = std::find_if(runs.begin(), runs.end(), [](const TextRun& r) { return r.text.contains(QStringLiteral("תאריך")); });
-        ASSERT_NE(label, runs.end());
-        for (const TextRun& r : runs) {
-            if (&r == &*label || r.Blank()) continue;
-            EXPECT_TRUE(QStringLiteral("10 Dec 2026").contains(r.text.trimmed())) << r.text.toStdString();
-            EXPECT_LE(r.right, label->left + Near) << r.text.toStdString() << " stands right of the label";
+        for (const auto& [label, value] : {std::pair{QStringLiteral("שם הפרוייקט: "), QStringLiteral("2 Towers")},
+                                           std::pair{QStringLiteral("תאריך: "), QStringLiteral("10 Dec 2026")}}) {
+            const auto row = std::find_if(rows.begin(), rows.end(), [&](const DrawnRow& r) { return r.text == label + value; });
+            ASSERT_NE(row, rows.end()) << value.toStdString();
+            const auto labelRun = std::find_if(row->runs.begin(), row->runs.end(),
+                                               [&](const TextRun& r) { return r.text.contains(label.left(3)); });
+            ASSERT_NE(labelRun, row->runs.end());
+            std::vector<TextRun> valueRuns;
+            for (const TextRun& r : row->runs)
+                if (&r != &*labelRun && !r.Blank()) valueRuns.push_back(r);
+            for (const TextRun& r : valueRuns) EXPECT_LE(r.right, labelRun->left + Near) << r.text.toStdString() << " right of the label";
+            EXPECT_EQ(ReadFromTheLeft(valueRuns).toStdString(), Visible(value).toStdString());
+            EXPECT_NEAR(labelRun->right, w->NewList->viewport()->width(), 8) << "at the right edge";
         }
-        EXPECT_NEAR(label->right, w->NewList->viewport()->width(), 8) << "at the right edge";
     }
+    frmView names;
+    names.show();
+    const std::vector<DrawnRow> rows = DrawnRows(*names.NewList);
+    const auto row = std::find_if(rows.begin(), rows.end(), [](const DrawnRow& r) { return r.text.contains("12 AB"); });
+    ASSERT_NE(row, rows.end());
+    std::vector<TextRun> name;
+    for (const TextRun& r : row->runs)
+        if (!r.Blank() && QStringLiteral("12 AB").contains(r.text.trimmed())) name.push_back(r);
+    EXPECT_EQ(ReadFromTheLeft(name).toStdString(), "12AB");
 }
 
 // English reports are drawn as they always were: from the left edge, the same whatever the
@@ -227,7 +251,7 @@ TEST_F(ScreenTest, AnEnglishReportReadsFromTheLeft)
     EXPECT_EQ(LayoutFaults(rows, false, w.NewList->font(), w.NewList->viewport()->width()), std::vector<std::string>());
     ASSERT_FALSE(rows[0].runs.empty());
     EXPECT_NEAR(rows[0].runs[0].left, 2, Near) << "two pixels from the left edge";
-    EXPECT_EQ(rows[0].runs[0].text, "Project name:Site");
+    EXPECT_EQ(rows[0].runs[0].text.toStdString(), "Project name:Site");
     EXPECT_GT(w.NewList->verticalScrollBar()->mapTo(&w, QPoint()).x(), w.NewList->x() + w.NewList->width() / 2);
 }
 
