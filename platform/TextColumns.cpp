@@ -12,10 +12,11 @@ namespace {
 bool RightToLeftLetter(QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; }
 bool LeftToRightAnchor(QChar c) { return c.isLetterOrNumber() && !RightToLeftLetter(c); }
 
-// A field read right to left keeps each stretch without a Hebrew letter that begins and ends with
-// a letter or digit (a date "10 Dec 2026", an English name, "12 34") reading left to right as one:
-// left alone, a number before a word would read after it ("Dec 2026 10"). The isolating marks
-// take no room.
+// A field read right to left keeps each phrase in letters of the other script (a date "10 Dec
+// 2026", a factory name "001 SMOKE DET", an English name) reading left to right as one: left
+// alone, a number before a word would read after it ("Dec 2026 10"). A phrase runs from a letter
+// or digit to the last one before the next Hebrew letter and holds a letter; numbers alone keep
+// their reading order ("ככתובת 1   : 5"). The isolating marks take no room.
 QString KeptLeftToRight(const QString& text)
 {
     QString out;
@@ -26,9 +27,13 @@ QString KeptLeftToRight(const QString& text)
             continue;
         }
         qsizetype last = i;
-        for (qsizetype j = i; j < text.size() && !RightToLeftLetter(text[j]); ++j)
+        bool letter = false;
+        for (qsizetype j = i; j < text.size() && !RightToLeftLetter(text[j]); ++j) {
             if (LeftToRightAnchor(text[j])) last = j;
-        out += QChar(0x2066) + text.mid(i, last - i + 1) + QChar(0x2069);
+            letter = letter || text[j].isLetter();
+        }
+        const QString phrase = text.mid(i, last - i + 1);
+        out += letter ? QChar(0x2066) + phrase + QChar(0x2069) : phrase;
         i = last + 1;
     }
     return out;

@@ -62,30 +62,60 @@ std::vector<DrawnRow> DrawnRows(QListWidget& list)
 
 // What a reader sees of a text: no blanks, no marks that take no room.
 QString Visible(QString s) { return s.remove(QRegularExpression(QStringLiteral("[\\s\\p{Cf}]"))); }
+bool HasLatinLetter(const QString& s) { return s.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))); }
 
-// The text of a field's runs read from the right: a stretch of touching runs that read left to
-// right (an English name, a number, a date) is read as one, from its left end.
-QString ReadFromTheRight(std::vector<TextRun> runs)
+// A field's runs as a reader of Hebrew takes them: from the right, a stretch of touching runs
+// that read left to right (an English name, a number, a date) as one, from its left end.
+struct Reading {
+    QString text;
+    QStringList leftToRight;  // the stretches holding a Latin letter, as seen
+};
+Reading ReadFromTheRight(std::vector<TextRun> runs)
 {
     std::sort(runs.begin(), runs.end(), [](const TextRun& a, const TextRun& b) { return a.boxRight > b.boxRight; });
-    QString read;
+    Reading read;
     for (size_t i = 0; i < runs.size();) {
         size_t j = i + 1;
-        if (!runs[i].rightToLeft)
+        if (runs[i].rightToLeft) {
+            read.text += runs[i].text;
+        } else {
             while (j < runs.size() && !runs[j].rightToLeft && std::abs(runs[j].boxRight - runs[j - 1].boxLeft) < Near) ++j;
-        if (runs[i].rightToLeft) read += runs[i].text;
-        else
-            for (size_t k = j; k-- > i;) read += runs[k].text;
+            QString stretch;
+            for (size_t k = j; k-- > i;) stretch += runs[k].text;
+            read.text += stretch;
+            if (HasLatinLetter(stretch)) read.leftToRight << Visible(stretch);
+        }
         i = j;
     }
     return read;
 }
 
+QString ReadFromTheLeft(std::vector<TextRun> runs)
+{
+    std::sort(runs.begin(), runs.end(), [](const TextRun& a, const TextRun& b) { return a.left < b.left; });
+    QString read;
+    for (const TextRun& r : runs) read += r.text;
+    return Visible(read);
+}
+
+// The phrases of a Hebrew field that a reader takes left to right as one: from a Latin letter or
+// a digit to the last one before the next Hebrew letter, holding a Latin letter.
+QStringList LeftToRightPhrases(const QString& field)
+{
+    static const QRegularExpression stretch(QStringLiteral("[A-Za-z0-9](?:[^\\x{05D0}-\\x{05EA}]*[A-Za-z0-9])?"));
+    QStringList out;
+    for (QRegularExpressionMatchIterator it = stretch.globalMatch(field); it.hasNext();)
+        if (const QString s = it.next().captured(); HasLatinLetter(s)) out << Visible(s);
+    return out;
+}
+
 // What breaks the layout rule in a drawn list, one text per fault: every field that begins with
 // something to see starts at its tab stop, counted from the one start edge of all lines (near
 // the list's right edge in Hebrew, its left edge in English); in a Hebrew list each field reads
-// from the right (its runs, taken from right to left, give its text, so a number or an English
-// name keeps its place after the Hebrew before it); nothing is drawn outside the list.
+// from the right (its runs, taken as a reader does, give its text, so a number or an English name
+// keeps its place after the Hebrew before it) and each phrase of English words and numbers in it
+// reads left to right as one ("10 Dec 2026", never "Dec 2026 10"); nothing is drawn outside the
+// list.
 std::vector<std::string> LayoutFaults(const std::vector<DrawnRow>& rows, bool rightToLeft, const QFont& font, int width)
 {
     std::vector<std::string> faults;
@@ -122,9 +152,11 @@ std::vector<std::string> LayoutFaults(const std::vector<DrawnRow>& rows, bool ri
                 std::none_of(inCell.begin(), inCell.end(), [&](const TextRun& r) { return !r.Blank() && std::abs(startEdge(r) - at) < Near; }))
                 fault(int(i), "\"" + cell.text + "\" does not start at column " + QString::number(cell.column));
             if (!rightToLeft) continue;
-            const QString read = ReadFromTheRight(inCell);
-            if (Visible(read) != Visible(cell.text))
-                fault(int(i), "\"" + cell.text + "\" reads from the right as \"" + read + "\"");
+            const Reading read = ReadFromTheRight(inCell);
+            if (Visible(read.text) != Visible(cell.text))
+                fault(int(i), "\"" + cell.text + "\" reads from the right as \"" + read.text + "\"");
+            if (read.leftToRight != LeftToRightPhrases(cell.text))
+                fault(int(i), "\"" + cell.text + "\" has the phrases read left to right \"" + read.leftToRight.join("\", \"") + "\"");
         }
     }
     return faults;
@@ -188,14 +220,6 @@ TEST_F(ScreenTest, EveryReportReadsInItsDirectionWithItsColumnsLinedUp)
             }
         }
     }
-}
-
-QString ReadFromTheLeft(std::vector<TextRun> runs)
-{
-    std::sort(runs.begin(), runs.end(), [](const TextRun& a, const TextRun& b) { return a.left < b.left; });
-    QString read;
-    for (const TextRun& r : runs) read += r.text;
-    return Visible(read);
 }
 
 // The project and date lines of each report in Hebrew, with a project name and a date that begin
