@@ -7,6 +7,39 @@
 #include <QTextOption>
 
 namespace TextColumns {
+namespace {
+
+bool RightToLeftLetter(QChar c) { return c.direction() == QChar::DirR || c.direction() == QChar::DirAL; }
+bool LeftToRightAnchor(QChar c) { return c.isLetterOrNumber() && !RightToLeftLetter(c); }
+
+// A field read right to left keeps each phrase in letters of the other script (a date "10 Dec
+// 2026", a factory name "001 SMOKE DET", an English name) reading left to right as one: left
+// alone, a number before a word would read after it ("Dec 2026 10"). A phrase runs from a letter
+// or digit to the last one before the next Hebrew letter and holds a letter; numbers alone keep
+// their reading order ("ככתובת 1   : 5"). The isolating marks take no room.
+QString KeptLeftToRight(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size();) {
+        if (!LeftToRightAnchor(text[i])) {
+            out += text[i++];
+            continue;
+        }
+        qsizetype last = i;
+        bool letter = false;
+        for (qsizetype j = i; j < text.size() && !RightToLeftLetter(text[j]); ++j) {
+            if (LeftToRightAnchor(text[j])) last = j;
+            letter = letter || text[j].isLetter();
+        }
+        const QString phrase = text.mid(i, last - i + 1);
+        out += letter ? QChar(0x2066) + phrase + QChar(0x2069) : phrase;
+        i = last + 1;
+    }
+    return out;
+}
+
+}  // namespace
 
 Row Cells(const QString& line)
 {
@@ -75,7 +108,8 @@ void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRec
         option.setTextDirection(rightToLeftLine ? Qt::RightToLeft : Qt::LeftToRight);
         option.setWrapMode(QTextOption::NoWrap);
         option.setFlags(QTextOption::IncludeTrailingSpaces);
-        painter.drawText(QRectF(x, line.top(), width, line.height()), c.text, option);
+        painter.drawText(QRectF(x, line.top(), width, line.height()), rightToLeftLine ? KeptLeftToRight(c.text) : c.text,
+                         option);
     }
 }
 

@@ -3,8 +3,9 @@
 // characters start at tab stops every 8 columns of a fixed-pitch font. Each field is drawn in a
 // rectangle of its own, so a Hebrew name never moves the columns around it; a line is laid out
 // from the left edge, or, when it reads right to left, from the right edge, and its fields read
-// in the line's direction (a Hebrew word inside them still reads right to left). Used by the
-// report lists on screen and by the printer.
+// in the line's direction (a Hebrew word inside them still reads right to left; in a line read
+// right to left, a date, number or English name inside a field reads left to right as one). Used
+// by the report lists on screen and by the printer.
 #include <vector>
 
 #include <QString>

@@ -22,9 +22,9 @@
 
 namespace {
 
-// Draws a report line in its tab columns, each field in a rectangle of its own; on screen every
-// line reads from the left, as the fixed-column text of the report file does (a Hebrew word inside
-// a field still reads right to left).
+// Draws a report line in its tab columns, each field in a rectangle of its own, as the printout
+// lays it out: in the list's direction (a Hebrew report from the right edge, an English one from
+// the left), so that a line mixing the scripts reads in order and its columns line up.
 class ReportLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -42,8 +42,9 @@ public:
         painter->setFont(option.font);
         const bool selected = option.state & QStyle::State_Selected;
         painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        TextColumns::DrawRow(*painter, TextColumns::Cells(line), false, QRectF(option.rect).adjusted(2, 0, 0, 0),
-                             CellWidth(option.font));
+        const bool rightToLeft = option.direction == Qt::RightToLeft;
+        const QRectF place = QRectF(option.rect).adjusted(rightToLeft ? 0 : Margin, 0, rightToLeft ? -Margin : 0, 0);
+        TextColumns::DrawRow(*painter, TextColumns::Cells(line), rightToLeft, place, CellWidth(option.font));
         painter->restore();
     }
 
@@ -51,10 +52,11 @@ public:
     {
         const QFontMetricsF metrics(option.font);
         const int width = TextColumns::Width(TextColumns::Cells(index.data().toString()));
-        return QSize(int(width * CellWidth(option.font)) + 6, int(metrics.lineSpacing()) + 1);
+        return QSize(int(width * CellWidth(option.font)) + 3 * Margin, int(metrics.lineSpacing()) + 1);
     }
 
 private:
+    static constexpr int Margin = 2;  // between the list's edge and a line's first column
     static double CellWidth(const QFont& f) { return QFontMetricsF(f).horizontalAdvance(QLatin1Char('M')); }
 };
 
@@ -95,7 +97,6 @@ frmReport::frmReport(ReportWindow window, QWidget* parent) : AskingDialog(parent
     NewList = Controls::Make<QListWidget>(this, QStringLiteral("NewList"));
     NewList->setFont(Printer::ReportFont(ReportFrameTexts::ListPoints(window)));
     NewList->setUniformItemSizes(true);
-    NewList->setLayoutDirection(Qt::LeftToRight);
     NewList->setItemDelegate(new ReportLineDelegate(NewList));
 
     Command1 = Button(this, QStringLiteral("Command1"), 5, 89);
@@ -125,6 +126,8 @@ void frmReport::Form_Load()
     // Right-to-left reading: the label reads from the right edge.
     Label2->setAlignment(Qt::AlignVCenter | (texts.label2RightToLeft ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft));
     Label2->setText(texts.label2);
+    // The lines read as the printout does: a Hebrew report from the right edge.
+    NewList->setLayoutDirection(lang_ == 1 ? Qt::RightToLeft : Qt::LeftToRight);
     const Buttons buttons = ButtonTexts(lang_);
     Command1->setText(buttons.excel);
     saveLogCmd->setText(buttons.save);

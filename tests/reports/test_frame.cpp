@@ -342,6 +342,28 @@ TEST_F(FrameTest, EveryPrintedLineReadsInTheReportsDirection)
     EXPECT_EQ(hePage.LineOf(kitchen[0]).back().text, "KITCHEN");
 }
 
+// A date that begins with a number reads left to right after its Hebrew label on the printout
+// too, as the list shows it: "10 Dec 2026", not "Dec 2026 10".
+TEST_F(FrameTest, APrintedHebrewDateReadsLeftToRight)
+{
+    Regional::SetForTests(Regional{QStringLiteral("10 Dec 2026"), QStringLiteral("09:30"), QStringLiteral(".")});
+    UILanguage = 1;
+    languages::SetLanguage(1);
+    frmView w;
+    w.show();
+    const QString pdf = tmp.path() + "/names.pdf";
+    printer.ExpectPdf(pdf);
+    w.prnCmd->click();
+    const Pdf::Page page = Pdf::Words(pdf);
+    const std::vector<Pdf::Word> day = page.Find("10"), month = page.Find("Dec"), year = page.Find("2026");
+    ASSERT_EQ(day.size(), 1u);
+    ASSERT_EQ(month.size(), 1u);
+    ASSERT_EQ(year.size(), 1u);
+    EXPECT_LT(day[0].xMax, month[0].xMin);
+    EXPECT_LT(month[0].xMax, year[0].xMin);
+    EXPECT_GT(page.LineOf(day[0]).back().xMax, page.width * 3 / 4) << "the line reads from the right margin";
+}
+
 TEST_F(FrameTest, AFailedPrintSaysWhere)
 {
     frmView w;
