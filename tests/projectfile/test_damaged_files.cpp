@@ -419,8 +419,9 @@ TEST_F(DamagedFilesTest, FilesWhoseRecordsContradictEachOtherOpenWholeNamingEver
         }
         for (int g = 1; g <= MaxGroups; ++g)
             for (int o = 1; o <= MaxOutputsPerGroup; ++o)
-                if (ValInt(OutGrpArray[g].OutAddr[o].str()) != ValInt(groups[g].OutAddr[o].str()))
+                if (ValInt(OutGrpArray[g].OutAddr[o].str()) != ValInt(groups[g].OutAddr[o].str())) {
                     EXPECT_TRUE(c.replaced.groups.contains(g)) << "group " << g;
+                }
         if (HasFailure()) break;
     }
 }
