@@ -54,8 +54,10 @@ TEST_F(FirmwareGateTest, AnalogueDetectorsAndAlarmVerification)
             SCOPED_TRACE(a);
             EXPECT_EQ(DeviceDataArray[a].DeviceNeedVer, flag);
             // Byte 3, bit 1 of the record the panel holds.
+            const QByteArray& record = panel->Memory().devices[a];
             if (!c.refused) {
-                EXPECT_EQ((uint8_t(panel->Memory().devices[a].at(2)) >> 1) & 1, c.verified ? 1 : 0);
+                ASSERT_EQ(record.size(), 14);
+                EXPECT_EQ((uint8_t(record[2]) >> 1) & 1, c.verified ? 1 : 0);
             }
         }
     }
