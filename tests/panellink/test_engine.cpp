@@ -90,6 +90,40 @@ TEST_F(EngineTest, RepliesThatAreNoAcknowledgement)
     }
 }
 
+TEST_F(EngineTest, AFrameCountsOnlyWhenReadBeforeTheDeadline)
+{
+    // The waits look at the port once a pause: an answer that came just in time, but is first
+    // seen by the look in which the time-out runs out, is as late as no answer at all; one
+    // seen by the look before is taken.
+    struct Case {
+        const char* what;
+        double arrival;  // seconds before the deadline
+        bool taken;
+    };
+    const std::vector<Case> cases = {
+        {"arrives half a second before the deadline", 0.5, true},
+        {"arrives at the deadline, seen after it", 0.0, false},
+    };
+    const double timeOut = timing.ReplyTimeout();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // An acknowledgement.
+        port.ClearQueue();
+        ASSERT_TRUE(OpenForWait());
+        port.QueueAt(Ack, clock.Now() + timeOut - c.arrival);
+        EXPECT_EQ(engine().wait4Ack(), c.taken);
+
+        // A record.
+        port.ClearQueue();
+        LinkState::BeginBlock();
+        ASSERT_TRUE(OpenForWait());
+        port.QueueAt(Record(Frame::B2, panelsim::SystemRecord({})), clock.Now() + timeOut - c.arrival);
+        engine().fillDataRcv(1, Frame::B2);
+        EXPECT_EQ(TransferError, !c.taken);
+        EXPECT_EQ(FrameArray[1].isEmpty(), !c.taken);
+    }
+}
+
 TEST_F(EngineTest, ReplySplitOverSeveralReadsIsOneFrame)
 {
     ASSERT_TRUE(OpenForWait());

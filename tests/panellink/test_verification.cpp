@@ -1,9 +1,12 @@
 #include "panellink/Verification.h"
 
+#include <set>
+
 #include <gtest/gtest.h>
 
 #include "panellink/LinkFixture.h"
 #include "common/ScriptedPrompter.h"
+#include "core/Conv.h"
 #include "core/Usefull.h"
 
 namespace {
@@ -97,6 +100,35 @@ TEST_F(VerificationTest, PositionConflictOnlyForOutputsCardsAndRelays)
     ASSERT_TRUE(fillDeviceDataArray4Verif_rcv());
     EXPECT_TRUE(LinkView.List1.isEmpty());
     EXPECT_TRUE(SendAllowed);
+}
+
+TEST_F(VerificationTest, PositionConflictOverEveryKind)
+{
+    // Every 5-bit type code, the same on both sides, the panel's position 3 against the
+    // project's 2. A kind of one position reads back from the panel as position 1, so it too
+    // differs from the project's: only the kinds whose position matters may say so.
+    const std::set<int> conflicting = {DeviceKind::Output, DeviceKind::AlarmFaultCard, DeviceKind::Relay};
+    for (int kind = 0; kind < 32; ++kind) {
+        SCOPED_TRACE(kind);
+        Fresh(2);
+        DeviceRecord& s = DeviceDataArray[40];
+        s.ExtType = ZeroPad(kind / 8 * 8, 2);
+        s.BaseType = Str(kind % 8);
+        s.Exist = "1";
+        s.CardAddr = "02";
+        QByteArray r = H("28 00 00 30 00 00 40 40 00 00 00 00 00 00");
+        r[1] = char(((kind / 8) << 5) | ((kind % 8) << 2) | 0x01);
+        Receive({r});
+        const bool conflict = conflicting.count(kind) > 0;
+        ScriptedPrompter prompter;
+        if (conflict) prompter.Expect(QStringLiteral("conflict/s"), Ui::vbOK);
+        ASSERT_TRUE(fillDeviceDataArray4Verif_rcv());
+        EXPECT_EQ(prompter.Pending(), 0);
+        ASSERT_EQ(KindOf(VerifyDeviceArray[40]), kind);
+        EXPECT_EQ(SendAllowed, !conflict);
+        EXPECT_EQ(LinkView.List1, conflict ? QStringList(QStringLiteral("Conflict at address 40: 3(System) - 2(Software) "))
+                                           : QStringList());
+    }
 }
 
 TEST_F(VerificationTest, HebrewLinesAndMessage)
