@@ -40,6 +40,15 @@ protected:
     }
     const Ui::MsgBoxCall& LastBox() const { return prompter.LastCall(); }
     QString ReportFile() const { return folder + "Site.txt"; }
+    // The first page of what PRINT sends to a PDF file named `name`.
+    Pdf::Page PrintedPage(frmReport& w, const QString& name)
+    {
+        w.show();
+        const QString pdf = tmp.path() + QLatin1Char('/') + name;
+        printer.ExpectPdf(pdf);
+        w.prnCmd->click();
+        return Pdf::Words(pdf);
+    }
 
     ScriptedPrompter prompter;
     ScriptedPrinter printer;
@@ -306,11 +315,7 @@ TEST_F(FrameTest, EveryPrintedLineReadsInTheReportsDirection)
 {
     // English: the event whose type is in Hebrew starts at the left margin like the others.
     frmHistory en;
-    en.show();
-    const QString enPdf = tmp.path() + "/history.pdf";
-    printer.ExpectPdf(enPdf);
-    en.prnCmd->click();
-    const Pdf::Page enPage = Pdf::Words(enPdf);
+    const Pdf::Page enPage = PrintedPage(en, "history.pdf");
     const std::vector<Pdf::Word> first = enPage.Find("001"), hebrew = enPage.Find("002"), last = enPage.Find("005");
     ASSERT_EQ(first.size(), 1u);
     ASSERT_EQ(hebrew.size(), 1u);
@@ -325,11 +330,7 @@ TEST_F(FrameTest, EveryPrintedLineReadsInTheReportsDirection)
     UILanguage = 1;
     languages::SetLanguage(1);
     frmGroups he;
-    he.show();
-    const QString hePdf = tmp.path() + "/groups.pdf";
-    printer.ExpectPdf(hePdf);
-    he.prnCmd->click();
-    const Pdf::Page hePage = Pdf::Words(hePdf);
+    const Pdf::Page hePage = PrintedPage(he, "groups.pdf");
     const std::vector<Pdf::Word> kitchen = hePage.Find("KITCHEN"), roof = hePage.Find("ROOF"), store = hePage.Find("004");
     ASSERT_EQ(kitchen.size(), 2u) << "groups 1 and 2";
     ASSERT_EQ(roof.size(), 1u);
@@ -350,11 +351,7 @@ TEST_F(FrameTest, APrintedHebrewDateReadsLeftToRight)
     UILanguage = 1;
     languages::SetLanguage(1);
     frmView w;
-    w.show();
-    const QString pdf = tmp.path() + "/names.pdf";
-    printer.ExpectPdf(pdf);
-    w.prnCmd->click();
-    const Pdf::Page page = Pdf::Words(pdf);
+    const Pdf::Page page = PrintedPage(w, "names.pdf");
     const std::vector<Pdf::Word> day = page.Find("10"), month = page.Find("Dec"), year = page.Find("2026");
     ASSERT_EQ(day.size(), 1u);
     ASSERT_EQ(month.size(), 1u);
