@@ -74,32 +74,6 @@ bool ShapeStandsAt(const DeviceTable& t, const Shape& shape, int a)
     return true;
 }
 
-// Every address's device, in one pass from address 1: a whole device takes its addresses; any
-// other record in use stands alone.
-std::array<Span, MaxAddress + 1> Devices(const DeviceTable& t)
-{
-    std::array<Span, MaxAddress + 1> spans{};
-    for (int a = 1; a <= MaxAddress;) {
-        const DeviceRecord& r = t[a];
-        if (!InUse(r)) {
-            ++a;
-            continue;
-        }
-        const int kind = KindOf(r);
-        const Shape* shape = ShapeOf(kind);
-        int parts = 1;
-        bool whole = false;
-        if (shape && Position(r) == shape->positions[0] && ShapeStandsAt(t, *shape, a)) {
-            parts = shape->parts;
-            whole = true;
-        } else if (MayBeSingle(kind) && Position(r) == 1) {
-            whole = true;
-        }
-        for (int i = 0; i < parts; ++i) spans[a + i] = {a, a + parts - 1, whole};
-        a += parts;
-    }
-    return spans;
-}
 
 // The links a device keeps: the group numbers of its first NumOfGroups places (all four when the
 // count is damaged), each once, in their order.
@@ -191,16 +165,43 @@ void Note(QList<int>& list, int n)
 
 }  // namespace
 
+// One pass from address 1: a whole device takes its addresses; any other record in use stands
+// alone.
+DeviceSpans DevicesOf(const DeviceTable& t)
+{
+    DeviceSpans spans{};
+    for (int a = 1; a <= MaxAddress;) {
+        const DeviceRecord& r = t[a];
+        if (!InUse(r)) {
+            ++a;
+            continue;
+        }
+        const int kind = KindOf(r);
+        const Shape* shape = ShapeOf(kind);
+        int parts = 1;
+        bool whole = false;
+        if (shape && Position(r) == shape->positions[0] && ShapeStandsAt(t, *shape, a)) {
+            parts = shape->parts;
+            whole = true;
+        } else if (MayBeSingle(kind) && Position(r) == 1) {
+            whole = true;
+        }
+        for (int i = 0; i < parts; ++i) spans[a + i] = {a, a + parts - 1, whole};
+        a += parts;
+    }
+    return spans;
+}
+
 Span DeviceAt(const DeviceTable& devices, int a)
 {
     if (a < 1 || a > MaxAddress || !InUse(devices[a])) return {};
-    return Devices(devices)[a];
+    return DevicesOf(devices)[a];
 }
 
 Places Check(const DeviceTable& devices, const GroupTable& groups)
 {
     Places p;
-    const auto spans = Devices(devices);
+    const auto spans = DevicesOf(devices);
     for (int a = 1; a <= MaxAddress; ++a) {
         const DeviceRecord& r = devices[a];
         if (!InUse(r)) continue;
@@ -216,7 +217,7 @@ Places MakeWhole(DeviceTable& devices, GroupTable& groups)
 {
     Places p;
     // Devices first: the links and outputs that follow depend on which devices remain.
-    const auto spans = Devices(devices);
+    const auto spans = DevicesOf(devices);
     for (int a = 1; a <= MaxAddress; ++a) {
         DeviceRecord& r = devices[a];
         if (!InUse(r) || (spans[a].whole && RecordAgrees(r))) continue;

@@ -47,8 +47,11 @@ struct Span {
     bool whole = false;  // false: a part that belongs to no whole device, standing alone
 };
 
+// The device of every address, element a for address a; {0, 0, false} for a free address.
+using DeviceSpans = std::array<Span, MaxAddress + 1>;
+DeviceSpans DevicesOf(const DeviceTable& devices);
 // The device that address a (in use) belongs to, read from the positions and kinds around it;
-// {0, 0, false} for a free address.
+// {0, 0, false} for a free address. (One address of DevicesOf.)
 Span DeviceAt(const DeviceTable& devices, int a);
 
 // Every place of the tables that is not whole. Pure: changes nothing.

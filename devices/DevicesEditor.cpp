@@ -49,24 +49,6 @@ Position PositionOf(int kind, long long cardAddr)
     return {QStringLiteral("-1-"), 0};
 }
 
-// The device whose scan starts at s, as ProjectWhole::DeviceAt finds it. DeviceAt reads the table
-// from address 1, but an address after a free one or after a device is a place its reading starts
-// afresh, and from there what it finds depends on the next four records alone: it is asked on a
-// table holding only those, at a fraction of the cost of a full table for each device.
-ProjectWhole::Span DeviceStartingAt(int s)
-{
-    static ProjectWhole::DeviceTable scratch = [] {
-        ProjectWhole::DeviceTable t;
-        for (int a = 0; a <= MaxAddress; ++a) ResetModule::ResetRecord(t[size_t(a)], a);
-        return t;
-    }();
-    const int end = std::min(s + 3, MaxAddress);
-    for (int a = s; a <= end; ++a) scratch[size_t(a)] = DeviceDataArrayEdit[size_t(a)];
-    const ProjectWhole::Span span = ProjectWhole::DeviceAt(scratch, s);
-    for (int a = s; a <= end; ++a) scratch[size_t(a)] = scratch[0];  // free again
-    return span;
-}
-
 bool IsSixteenBlanks(const QString& s) { return s == QString(DevicesEditor::MaxNameLength, QLatin1Char(' ')); }
 
 }  // namespace
@@ -123,27 +105,21 @@ ProjectWhole::Span DevicesEditor::SpanOf(int a) const
     return span;
 }
 
-QString DevicesEditor::BoxName(const QString& name)
-{
-    QString box = name.left(MaxNameLength);
-    while (box.endsWith(QLatin1Char(' '))) box.chop(1);
-    return box;
-}
+QString DevicesEditor::BoxName(const QString& name) { return FixedText<MaxNameLength>(name).trimmed(); }
 
 void DevicesEditor::FormOrLineCreateFromVaribles(int first, int last)
 {
     first = std::max(first, 1);
     last = std::min(last, count_);
     int lastKind = 0;
-    ProjectWhole::Span span;  // the device of the row being filled; one look-up per device
-    int scanStart = 1;        // an address where DeviceAt's reading starts afresh (address 1 is one)
+    // Each row's delete button follows the device the working table holds there, read in one pass.
+    const ProjectWhole::DeviceSpans spans = ProjectWhole::DevicesOf(DeviceDataArrayEdit);
     for (int i = first; i <= last; ++i) {
         DeviceRow& row = rows_[size_t(i)];
         const DeviceRecord& r = DeviceDataArrayEdit[size_t(i)];
         row.numberBack = LightGrey;
         if (r.Exist.str() != QLatin1String("1")) {
             ResetLineOrAll(i, i);
-            scanStart = i + 1;
             continue;
         }
         const int kind = KindOf(r);
@@ -190,10 +166,7 @@ void DevicesEditor::FormOrLineCreateFromVaribles(int first, int last)
         row.deleteCaption = WordDelete;
         row.deleteBack = Red;
         // The first address's button covers the device's rows; the others have none.
-        if (i < span.first || i > span.last) {
-            span = i == scanStart ? DeviceStartingAt(i) : ProjectWhole::DeviceAt(DeviceDataArrayEdit, i);
-            scanStart = span.last + 1;
-        }
+        const ProjectWhole::Span& span = spans[size_t(i)];
         row.deleteVisible = span.first == i;
         row.deleteHeight = DevicesPaging::RowPitch * (row.deleteVisible ? std::min(span.last, count_) - i + 1 : 1);
     }
