@@ -63,10 +63,9 @@ Outcome Import(const QString& text, NameBoxes& boxes)
             continue;
         // The whole name is checked, so a dropped character makes room for the next one.
         const QString name = Unquote(line.mid(comma + 1));
+        // Stored as a row stores a typed name (one name rule): cleaned, in upper case.
         bool valid = false;
-        const QString kept = Usefull::KeptName(name, &valid);
-        // A valid name goes in as written, lower case included, cut as the kept name is.
-        boxes[a] = valid ? name.left(kept.size()) : kept;
+        boxes[a] = Usefull::KeptName(name, &valid);
         if (!valid) invalid << Str(a);
         ++o.pairsNamed;
     }

@@ -28,8 +28,9 @@ QString DecodeFile(const QByteArray& bytes);
 
 // Writes the names of the file's lines into the boxes of occupied addresses (Exist "1" in
 // DeviceDataArrayEdit). A line with no comma, or whose address is not a whole number within
-// 1..MaxNumOfDevices, changes nothing and counts as a mismatch; a name is checked whole, then
-// cut to 16 characters; an invalid name is written as Usefull::KeptName keeps it.
+// 1..MaxNumOfDevices, changes nothing and counts as a mismatch; every name is written as
+// Usefull::KeptName keeps it (checked whole, cleaned and upper-cased, then cut to 16 characters),
+// as a row keeps a typed one.
 // NameCheckQuiet is as it was afterwards.
 Outcome Import(const QString& text, NameBoxes& boxes);
 

@@ -6,6 +6,19 @@
 #include "panellink/Operations.h"
 #include "panellink/SystemBlocks.h"
 
+namespace {
+
+// The identity boxes show the panel just read; the project's own identity stays as it was.
+void ShowPanelIdentity()
+{
+    LinkView.txtVerComNum = VersionText(VerComNum4Verif);
+    LinkView.txtVerSoftNum = VersionText(VerSoftNum4Verif);
+    LinkView.txtVerHardNum = VersionText(VerHardNum4Verif);
+    LinkView.txtTechCode = TechCode4Verif;
+}
+
+}  // namespace
+
 void PanelOperations::HISTORY_A_Click()
 {
     Run run(*this);
@@ -24,10 +37,15 @@ void PanelOperations::HISTORY_A_Click()
 bool PanelOperations::HistorySteps()
 {
     TransferPhase = 1;
-    VerifyMode = false;
+    // The history needs only the panel's identity: the system block is read as the clock update
+    // reads it, so the project's own settings (and the upload that may follow) keep the user's.
+    VerifyMode = true;
     engine_.GetDataSys();
+    VerifyMode = false;
     if (TransferError) return false;
-    const int soft = VersionValue(VerSoftNum);
+    ShowPanelIdentity();
+    view_.ShowLinkView();
+    const int soft = VersionValue(VerSoftNum4Verif);
     if (soft > 300) {
         Say(LinkMessages::ContactCompany);
         return false;

@@ -21,9 +21,13 @@ bool IsKept(int code)
            (code >= 'A' && code <= 'Z');
 }
 
+bool IsLowerLatin(int code) { return code >= 'a' && code <= 'z'; }
+
 QChar ToPanel(QChar c)
 {
-    const int code = TextCodec::CodeOf(c);
+    int code = TextCodec::CodeOf(c);
+    // A name of an older file may hold lower case: the panel shows its upper-case letter.
+    if (IsLowerLatin(code)) code -= 'a' - 'A';
     if (IsKept(code)) return QChar(code);
     if (code >= 224 && code <= 250) return QChar(code - HebrewShift);
     return QLatin1Char(' ');

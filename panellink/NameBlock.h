@@ -11,8 +11,8 @@
 constexpr int NameRecordBytes = 18;   // address, blank, 16 characters
 
 // Program text to panel code, always 16 characters for a non-empty text ("" gives ""). Kept:
-// blank ! # & ' ( ) * + , - . / digits A-Z; Hebrew letters (Windows-1255 224..250) become
-// 96..122; anything else (lower case included) becomes a blank.
+// blank ! # & ' ( ) * + , - . / digits A-Z; a-z become A-Z; Hebrew letters (Windows-1255
+// 224..250) become 96..122; anything else becomes a blank.
 QString OpsNames(const QString& s);
 // Panel code to program text, the same length as its input; 96..122 are read as Hebrew letters.
 QString rtrvHebName(const QString& s);

@@ -280,7 +280,7 @@ TEST_F(ToolsWindowTest, ImportFromSpreadsheetFilesInEitherEncoding)
         EXPECT_EQ(prompter.Calls().back().title, QStringLiteral(u"העברת שמות"));
         EXPECT_EQ(w.NewName[3]->text(), hebrew);
         EXPECT_EQ(w.NewName[4]->text(), "HALL, WEST");
-        EXPECT_EQ(w.NewName[5]->text(), "stairs") << "a valid lower-case name is kept as it is";
+        EXPECT_EQ(w.NewName[5]->text(), "STAIRS") << "stored as a typed name is, in upper case";
         EXPECT_EQ(w.NewName[6]->text().trimmed(), "DEVICE 6");
         prompter.Expect(Ui::vbNo);
         w.close();

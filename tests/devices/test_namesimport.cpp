@@ -32,8 +32,9 @@ struct ImportCase {
 TEST_F(NamesImportTest, LinesTable)
 {
     const ImportCase cases[] = {
-        {"three valid", "3,LOBBY EAST\r\n7,STAIRS\r\n12,lower case\r\n", 0, "",
-         {{3, "LOBBY EAST"}, {7, "STAIRS"}, {12, "lower case"}, {50, "OLD"}}},
+        // A valid name in lower or mixed case is stored upper-cased, as a row stores it.
+        {"three valid", "3,LOBBY EAST\r\n7,Stairs 2\r\n12,lower case\r\n", 0, "",
+         {{3, "LOBBY EAST"}, {7, "STAIRS 2"}, {12, "LOWER CASE"}, {50, "OLD"}}},
         {"free address", "3,A1\r\n4,NOBODY\r\n", 2, "", {{3, "A1"}, {4, "OLD"}}},
         {"invalid name", "7,BAD$NAME\r\n", 4, "7", {{7, "BADNAME"}}},
         {"both", "4,X1\r\n7,BAD$\r\n12,%%OK\r\n", 6, "7,12", {{7, "BAD"}, {12, "OK"}}},

@@ -79,6 +79,32 @@ TEST_F(DownloadWholeTest, AWholePanelsDownloadWarnsOfNothing)
     EXPECT_EQ(NumOfActiveGroups, 1);
 }
 
+// The warning names what this download changed, never what an earlier one did.
+TEST_F(DownloadWholeTest, ASoundPanelReadAfterAHostileOneWarnsOfNothing)
+{
+    Connect(HostilePanel());
+    prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+    prompter.Expect("Data transfer completed successfully", Ui::vbOK);
+    prompter.Expect("Addresses: 10, 20, 30", Ui::vbOK);
+    ops.Download2PC_Click();
+    ASSERT_EQ(prompter.Pending(), 0) << Prompts().join(" | ").toStdString();
+
+    PanelMemory m;
+    m.devices[3] = QByteArray::fromHex("035F001000004040010000000000");
+    m.devices[40] = QByteArray::fromHex("2825001000006363000000000000");
+    m.groups[1] = {1, 1, {40, 0, 0, 0, 0, 0}};
+    Connect(m);
+    const size_t before = prompter.Calls().size();
+    prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+    prompter.Expect("will replace the data in the project", Ui::vbOK);
+    prompter.Expect("Data transfer completed successfully", Ui::vbOK);
+    ops.Download2PC_Click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(prompter.Calls().size(), before + 3) << Prompts().join(" | ").toStdString();
+    EXPECT_EQ(DeviceDataArray[10].Exist.str(), "0");
+    EXPECT_EQ(NumOfActiveGroups, 1);
+}
+
 }  // namespace
 
 namespace {

@@ -71,6 +71,64 @@ TEST_F(HistoryDownloadTest, EventsKeepTheirDeviceNumbersAndTheProjectIsUntouched
     EXPECT_EQ(MaxNumOfDevices, 126);
 }
 
+TEST_F(HistoryDownloadTest, TheCardSettingsAndIdentityOfTheProjectStayAndThePanelsIdentityIsShown)
+{
+    // The user's settings, every one away from the panel's; the panel's own system block holds
+    // other values in every field, a night hour of no day among them.
+    DataSysByte1 = "07";
+    SysFlags = {"004", "1", "0", "1", "1", "0"};
+    SysFlags2 = {"1", "1", "0", "1", "0", "1", "1", "0"};
+    NightStart = "2230";
+    NightFinish = "0615";
+    NumOfSys = "01";
+    RemoteUnits.Panel[1] = "1";
+    RemoteUnits.PS[2] = "1";
+    VerComNum = "0101";
+    VerSoftNum = "0171";
+    VerHardNum = "0100";
+    TechCode = "1111";
+    AddDevice(4, DeviceKind::SmokeDetector, QStringLiteral("HALL"));
+    const QString byte1 = DataSysByte1.str(), start = NightStart.str(), finish = NightFinish.str();
+    const SysFlagsRecord flags = SysFlags;
+    const SysFlags2Record flags2 = SysFlags2;
+    const RemoteUnitsRecord units = RemoteUnits;
+
+    panelsim::PanelMemory m = Versions(250, 150);
+    m.com = 321;
+    m.techCode = 9876;
+    m.sysByte1 = 0x12;
+    m.sysFlags1 = 0x23;
+    m.sysFlags2 = 0x96;
+    m.nightStartHour = 78;
+    m.nightFinishHour = 0x05;
+    m.remote = {0, 1, 1, 0};
+    const panelsim::PanelMemory panelBefore = m;
+    Connect(m);
+    History();
+
+    EXPECT_EQ(DataSysByte1.str(), byte1);
+    EXPECT_EQ(SysFlags, flags);
+    EXPECT_EQ(SysFlags2, flags2);
+    EXPECT_EQ(NightStart.str(), start);
+    EXPECT_EQ(NightFinish.str(), finish);
+    EXPECT_EQ(RemoteUnits, units);
+    EXPECT_EQ(VerComNum, "0101");
+    EXPECT_EQ(VerSoftNum, "0171");
+    EXPECT_EQ(VerHardNum, "0100");
+    EXPECT_EQ(TechCode, "1111");
+    EXPECT_EQ(MaxNumOfDevices, 126);
+    EXPECT_FALSE(PanelReplaced.any()) << "nothing of the panel's system block entered the project";
+    // The boxes of the administrator area show the panel just read.
+    EXPECT_EQ(LinkView.txtVerComNum, "03.21");
+    EXPECT_EQ(LinkView.txtVerSoftNum, "02.50");
+    EXPECT_EQ(LinkView.txtVerHardNum, "01.50");
+    EXPECT_EQ(LinkView.txtTechCode, "9876");
+    // The panel was only read.
+    panelsim::PanelMemory after = panel->Memory();
+    after.speed = panelBefore.speed;
+    EXPECT_TRUE(after == panelBefore);
+}
+
 TEST_F(HistoryDownloadTest, AFullEventMemoryEndsWithFrame256)
 {
     // 255 events, each told apart by its device number and its time and date.

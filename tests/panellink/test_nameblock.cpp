@@ -1,5 +1,7 @@
 #include "panellink/NameBlock.h"
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "panellink/LinkFixture.h"
@@ -39,7 +41,10 @@ TEST_F(NameBlockTest, PanelCodeBothWays)
         {"12345", QString(11, ' ') + "12345", "12345" + QString(11, ' ')},
         {"A1B22C333", QString(7, ' ') + "333C22B1A", "A1B22C333" + QString(7, ' ')},
         {"!#&'()*+,-./", QString(4, ' ') + "/.-,+*)('&#!", "!#&'()*+,-./" + QString(4, ' ')},
-        {"A$B%Ca", QString(10, ' ') + " C B A", "A B C " + QString(10, ' ')},
+        {"A$B%C@", QString(10, ' ') + " C B A", "A B C " + QString(10, ' ')},
+        // Lower case (a name of an older file) reaches the panel as its upper-case letters.
+        {"Lobby East 2", QString(4, ' ') + "2 TSAE YBBOL", "LOBBY EAST 2" + QString(4, ' ')},
+        {"az09AZ", QString(10, ' ') + "ZA09ZA", "AZ09AZ" + QString(10, ' ')},
         {"LONGER THAN SIXTEEN", "TXIS NAHT REGNOL", "LONGER THAN SIXT"},
     };
     for (const auto& c : cases) {
@@ -66,10 +71,36 @@ TEST_F(NameBlockTest, HebrewLettersMoveDownBy128)
 
 TEST_F(NameBlockTest, CharactersOutsideTheClassesBecomeBlanks)
 {
-    const QString odd[] = {"a", "$", "%", ":", "@", "[", "_", "\"", QString(QChar(0x05B0)), QString(QChar(0x20AC))};
+    const QString odd[] = {"$", "%", ":", "@", "[", "_", "\"", QString(QChar(0x05B0)), QString(QChar(0x20AC))};
     for (const QString& c : odd) EXPECT_EQ(OpsNames(QStringLiteral("A") + c), QString(15, ' ') + 'A') << c.toStdString();
     for (int code : {0, 34, 36, 37, 58, 64, 91, 95, 123, 127, 200, 255})
         EXPECT_EQ(rtrvHebName(QString(QChar(code))), QStringLiteral(" ")) << code;
+}
+
+// Any name the window can hold, in either case, comes back from the panel with every letter, as
+// the window shows it (upper case), padded to the 16 places of the field; so does a name cut short.
+TEST_F(NameBlockTest, EveryNameOfThePanelsCharactersComesBackFromARecord)
+{
+    const QString pool = QStringLiteral(u"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 !#&'()*+,-./")
+                         + TextCodec::FromCp1255([] {
+                               QByteArray hebrew;
+                               for (int code = 224; code <= 250; ++code) hebrew.append(char(code));
+                               return hebrew;
+                           }());
+    std::mt19937 rng(3110);
+    for (int run = 0; run < 2000; ++run) {
+        QString name;
+        for (int n = int(rng() % 17); n > 0; --n) name += pool[int(rng() % pool.size())];
+        QString shown = name;
+        for (QChar& c : shown)
+            if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
+        SCOPED_TRACE(name.toStdString());
+        const auto back = DecodeNameRecord(EncodeNameRecord(9, name));
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(back->address, 9);
+        EXPECT_EQ(back->name, shown.leftJustified(16, u' '));
+        if (HasFailure()) break;
+    }
 }
 
 TEST_F(NameBlockTest, OneFramePerDeviceInUseInAddressOrder)

@@ -50,8 +50,9 @@ TEST_F(MoreTest, HistoryDownloadFillsTheEventsAndKeepsTheWindowDisabledToTheEnd)
     EXPECT_TRUE(HistoryLines[4].isEmpty());
     EXPECT_TRUE(view.blink);
     EXPECT_EQ(view.enabled, (std::vector<bool>{false, true}));
-    // The system block is the project's, as in a download.
-    EXPECT_EQ(VerSoftNum, "0200");
+    // The panel's identity is shown; the project's stays.
+    EXPECT_EQ(LinkView.txtVerSoftNum, "02.00");
+    EXPECT_EQ(VerSoftNum, "");
     EXPECT_EQ(Count(Frame::CD), 2);
     EXPECT_EQ(panel->Memory().speed, 9600);
     EXPECT_EQ(ComSettings, "9600,N,8,1");

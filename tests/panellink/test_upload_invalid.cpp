@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/ProjectWhole.h"
 #include "panellink/DeviceBlock.h"
+#include "panellink/GroupBlock.h"
 #include "panellink/Frame.h"
 #include "test_operations_support.h"
 
@@ -99,6 +101,78 @@ TEST_F(UploadInvalidTest, ARecordThatCannotBeEncodedStopsTheUploadBeforeAnyByte)
     ops.Upload2Sys_Click();
     EXPECT_EQ(prompter.Pending(), 0);
     EXPECT_EQ(panel->Memory().devices[7].toHex(), EncodeDeviceRecord(7, DeviceDataArray[7])->toHex());
+}
+
+// The last guard: records that every encoder takes but that contradict each other, as no entry
+// point (reader, download, editor) repaired them. Refused, nothing sent, nothing changed, and the
+// message names the first place.
+TEST_F(UploadInvalidTest, RecordsThatEncodeButContradictAreRefusedAtTheFirstPlace)
+{
+    auto linkTo32 = [] {
+        DeviceDataArray[3].NumOfGroups = "01";
+        DeviceDataArray[3].Grp[1] = "32";
+        DeviceDataArray[3].WithAlarmGroup = "1";
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> spoil;
+        const char* message;
+    };
+    const std::vector<Case> cases{
+        {"a detector marked as an output", [] { DeviceDataArray[3].DeviceIsIn = "0"; },
+         "the project holds an invalid value at address 3"},
+        {"an output marked as an input", [] { DeviceDataArray[7].DeviceIsIn = "1"; },
+         "the project holds an invalid value at address 7"},
+        {"group 32 listing an input as its output",
+         [&] { linkTo32(); OutGrpArray[32].Trigger = "1"; OutGrpArray[32].OutCount = "1"; OutGrpArray[32].OutAddr[1] = "003"; },
+         "the project holds an invalid value in operating group 32"},
+        {"group 32 waiting for two inputs where one is linked",
+         [&] { linkTo32(); OutGrpArray[32].Trigger = "2"; OutGrpArray[32].OutCount = "1"; OutGrpArray[32].OutAddr[1] = "007"; },
+         "the project holds an invalid value in operating group 32"},
+        {"group 32 listing a free address", [] { OutGrpArray[32].OutCount = "1"; OutGrpArray[32].OutAddr[1] = "099"; },
+         "the project holds an invalid value in operating group 32"},
+        {"two broken addresses, the later one broken first",
+         [] { AddDevice(110, DeviceKind::Relay, "HALF", 3); DeviceDataArray[7].DeviceIsIn = "1"; },
+         "the project holds an invalid value at address 7"},
+        {"two relay halves alone", [] { AddDevice(90, DeviceKind::Relay, "B", 3); AddDevice(20, DeviceKind::Relay, "A", 3); },
+         "the project holds an invalid value at address 20"},
+    };
+    const auto devices = DeviceDataArray;
+    const auto groups = OutGrpArray;
+    const QString count = NumOfDevices.str();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.spoil();
+        for (int a = 1; a <= MaxAddress; ++a) ASSERT_TRUE(EncodeDeviceRecord(a, DeviceDataArray[a])) << a;
+        for (int g = 1; g <= MaxGroups; ++g) ASSERT_TRUE(EncodeGroupRecord(OutGrpArray[g])) << g;
+        const auto spoiled = DeviceDataArray;
+        const auto spoiledGroups = OutGrpArray;
+        prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+        prompter.Expect(c.message, Ui::vbOK);
+        ops.Upload2Sys_Click();
+        EXPECT_EQ(prompter.Pending(), 0);
+        ExpectNothingSent();
+        EXPECT_TRUE(DeviceDataArray == spoiled) << "the check repairs nothing on its own";
+        EXPECT_TRUE(OutGrpArray == spoiledGroups);
+        DeviceDataArray = devices;
+        OutGrpArray = groups;
+        NumOfDevices = count;
+    }
+}
+
+// A whole project can still hold a group value that only the group encoder refuses: a group
+// number the whole-project rule reads past a no-break space, where the encoder's number reading
+// stops at it. The encoders' loop over the groups is the guard that refuses it.
+TEST_F(UploadInvalidTest, AWholeProjectWithAGroupValueOnlyTheEncoderRefusesSendsNothing)
+{
+    OutGrpArray[5].GrpNo = QString(QChar(0x00A0)) + QLatin1Char('5');
+    ASSERT_FALSE(ProjectWhole::Check(DeviceDataArray, OutGrpArray).any()) << "the project is whole";
+    ASSERT_FALSE(EncodeGroupRecord(OutGrpArray[5]).has_value());
+    prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
+    prompter.Expect("the project holds an invalid value in operating group 5", Ui::vbOK);
+    ops.Upload2Sys_Click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    ExpectNothingSent();
 }
 
 TEST_F(UploadInvalidTest, TheMessageIsInHebrewInTheHebrewInterface)
