@@ -3,9 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
-}
+bool IsValBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
 double Val(const QString& s)
 {
@@ -13,7 +11,7 @@ double Val(const QString& s)
     QString t;
     t.reserve(s.size());
     for (QChar c : s)
-        if (!isBlank(c)) t.append(c);
+        if (!IsValBlank(c)) t.append(c);
 
     int i = 0;
     const int n = t.size();

@@ -7,6 +7,9 @@
 // cannot continue the number. "" and text without a number give 0; a number too large for a
 // double ("1e400", "&H" and hundreds of digits) gives infinity with its sign.
 double Val(const QString& s);
+// The blanks Val skips: space, tab, carriage return, line feed. Every reading of a number field
+// trims exactly these, so a field that one reading accepts reads the same in the other.
+bool IsValBlank(QChar c);
 // Val rounded to a whole number (half to even, as the original's integer conversion does); a
 // value beyond the range of long long gives the nearer end of that range.
 long long ValInt(const QString& s);

@@ -1,5 +1,6 @@
 #include "core/FieldRanges.h"
 
+#include "core/Conv.h"
 #include "core/DataModel.h"
 
 namespace FieldRanges {
@@ -8,7 +9,12 @@ bool IsFlag(const QString& text) { return text == QLatin1String("0") || text == 
 
 std::optional<long long> Number(const QString& text, long long lo, long long hi)
 {
-    const QString t = text.trimmed();
+    // Only the blanks the encoders' number reading skips: a no-break space before a digit would
+    // pass a Unicode trim here and make the encoder read another value.
+    qsizetype b = 0, e = text.size();
+    while (b < e && IsValBlank(text[b])) ++b;
+    while (e > b && IsValBlank(text[e - 1])) --e;
+    const QStringView t = QStringView(text).mid(b, e - b);
     // Digits only, and few enough that the value cannot overflow.
     if (t.isEmpty() || t.size() > 18) return std::nullopt;
     long long v = 0;

@@ -160,13 +160,16 @@ TEST_F(UploadInvalidTest, RecordsThatEncodeButContradictAreRefusedAtTheFirstPlac
     }
 }
 
-// A whole project can still hold a group value that only the group encoder refuses: a group
-// number the whole-project rule reads past a no-break space, where the encoder's number reading
-// stops at it. The encoders' loop over the groups is the guard that refuses it.
-TEST_F(UploadInvalidTest, AWholeProjectWithAGroupValueOnlyTheEncoderRefusesSendsNothing)
+// No whole project holds a group value that only the group encoder refuses: the range check
+// reads a number field as the encoders do (the same blanks trimmed, digits only), and every value
+// it accepts lies in the encoders' ranges (FieldRangesNumber tests the reading over random
+// fields). A group number behind a no-break space, which a Unicode trim would have let through
+// as 5 while the encoder stops at it, is not whole: the whole-project check names the group
+// before any encoder runs, and nothing is sent.
+TEST_F(UploadInvalidTest, AGroupValueTheEncoderWouldReadApartIsNotWhole)
 {
     OutGrpArray[5].GrpNo = QString(QChar(0x00A0)) + QLatin1Char('5');
-    ASSERT_FALSE(ProjectWhole::Check(DeviceDataArray, OutGrpArray).any()) << "the project is whole";
+    ASSERT_EQ(ProjectWhole::Check(DeviceDataArray, OutGrpArray).groups, QList<int>{5});
     ASSERT_FALSE(EncodeGroupRecord(OutGrpArray[5]).has_value());
     prompter.Expect("Is the system in computer connection mode?", Ui::vbYes);
     prompter.Expect("the project holds an invalid value in operating group 5", Ui::vbOK);
