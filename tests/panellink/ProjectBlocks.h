@@ -4,6 +4,7 @@
 // records, their names, the groups, and the two counts that follow the tables.
 #include <array>
 #include <ostream>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -92,7 +93,7 @@ struct ProjectBlocks {
         return p;
     }
 
-    ProjectBlocks Without(std::initializer_list<ProjectBlock> blocks) const
+    ProjectBlocks Without(const std::vector<ProjectBlock>& blocks) const
     {
         ProjectBlocks p = *this;
         for (ProjectBlock b : blocks) p = p.Without(b);

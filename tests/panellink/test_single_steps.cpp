@@ -45,13 +45,6 @@ const GetStep DeviceStep{"GET_DEVICE_DATA", &PanelOperations::GET_DEVICE_DATA_Cl
 const GetStep NameStep{"GET_DEVICE_NAME", &PanelOperations::GET_DEVICE_NAME_Click, {ProjectBlock::Names}};
 const GetStep GroupStep{"GET_OUT_GRP", &PanelOperations::GET_OUT_GRP_Click, {ProjectBlock::Groups, ProjectBlock::Counts}};
 
-ProjectBlocks Without(const ProjectBlocks& p, const std::vector<ProjectBlock>& blocks)
-{
-    ProjectBlocks q = p;
-    for (ProjectBlock b : blocks) q = q.Without(b);
-    return q;
-}
-
 DeviceRecord EmptyRecord(int a)
 {
     DeviceRecord r;
@@ -335,7 +328,7 @@ TEST_F(SingleStepsTest, HostilePanelsLoseNothingInRangeAndTheWindowsStillWork)
             const auto shown = Run(*s);
             const bool failed = TransferError;
             const ProjectBlocks after = ProjectBlocks::Take();
-            EXPECT_EQ(Without(after, s->changes).Differences(Without(before, s->changes)), QStringList());
+            EXPECT_EQ(after.Without(s->changes).Differences(before.Without(s->changes)), QStringList());
             // One warning, when the step brought a value into range or left the tables disagreeing.
             const bool tables = s == &DeviceStep || s == &GroupStep;
             const bool say = PanelReplaced.any() || (tables && !ProjectWhole::CheckProject().tablesWhole());
