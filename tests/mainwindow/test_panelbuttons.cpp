@@ -375,7 +375,8 @@ TEST_P(SingleStepTest, EachButtonChangesItsOwnBlockOnly)
     c.check(w, *panel);
 }
 
-const auto Project = [](const frm4Main&, const panelsim::Panel&) {};
+// No more than the block test of every step.
+const auto NothingMore = [](const frm4Main&, const panelsim::Panel&) {};
 
 INSTANTIATE_TEST_SUITE_P(
     EveryButton, SingleStepTest,
@@ -425,7 +426,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The SET steps send the project as it stands, group 2 included, and change nothing.
         StepCase{"SET_TIME", &frm4Main::SET_TIME, Frame::CA, {}, "",
                  [](const frm4Main&, const panelsim::Panel& p) { EXPECT_EQ(p.Memory().clock.toHex(), "01010101010101"); }},
-        StepCase{"SET_BAUD_RATE", &frm4Main::SET_BAUD_RATE, Frame::CD, {}, "", Project},
+        StepCase{"SET_BAUD_RATE", &frm4Main::SET_BAUD_RATE, Frame::CD, {}, "", NothingMore},
         StepCase{"SET_DATA_SYS", &frm4Main::SET_DATA_SYS, Frame::C2, {}, "",
                  [](const frm4Main&, const panelsim::Panel& p) { EXPECT_EQ(p.Memory().sysFlags1 & 7, 3); }},
         StepCase{"SET_SUB_DATA", &frm4Main::SET_SUB_DATA, Frame::CC, {}, "",
@@ -444,8 +445,9 @@ INSTANTIATE_TEST_SUITE_P(
                  }}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// The groups read before the devices, with the issue's panel: the upload check refuses the
-// project, naming the group; Update makes it whole and says so; the upload then goes.
+// The groups read before the devices, group 3 listing an output the project does not hold yet:
+// the upload check refuses the project, naming the group; Update makes it whole and says so; the
+// upload then goes.
 TEST_F(PanelButtonsTest, GroupsReadFirstAreRefusedUntilUpdateMakesTheProjectWhole)
 {
     frm4Main& w = Open(State(R"(hardware 1.00
