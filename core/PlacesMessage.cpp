@@ -22,7 +22,7 @@ struct Heading {
     const char16_t* hebrew;
     const char* english;
 };
-const std::array<Heading, 3> Headings{{
+const std::array<Heading, 4> Headings{{
     {u"חלק מהערכים בקובץ הפרויקט לא היו תקינים או לא התאימו זה לזה, והוחלפו או הוסרו:",
      "Some values in the project file were invalid or did not agree with each other, and were replaced or "
      "removed:"},
@@ -31,6 +31,9 @@ const std::array<Heading, 3> Headings{{
      "removed:"},
     {u"חלק מנתוני הפרויקט לא התאימו זה לזה, ותוקנו לפני השמירה:",
      "Some data of the project did not agree with each other, and were mended before the save:"},
+    {u"חלק מהערכים שנקראו מהבקרה לא היו תקינים והוחלפו, או שאינם מתאימים לשאר הפרויקט:",
+     "Some values read from the system were invalid and were replaced, or do not agree with the rest of the "
+     "project:"},
 }};
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The one warning that names the places of the project that were replaced or made whole: after a
-// read of the project file, after a download, and when a save had to make the project whole.
+// read of the project file, after a download, and when a save had to make the project whole; and
+// after a single step of the administrator area, the places it replaced or left not whole.
 #include <cstdint>
 
 #include <QList>
@@ -8,8 +9,9 @@
 
 #include "core/Message.h"
 
-// Where the values came from.
-enum class PlacesSource { ProjectFile, Panel, Save };
+// Where the values came from. Step: one block read on its own, which makes nothing whole, so its
+// places may still disagree with the rest of the project.
+enum class PlacesSource { ProjectFile, Panel, Save, Step };
 
 struct PlacesList {
     QList<int> addresses;  // ascending

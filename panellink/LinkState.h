@@ -52,8 +52,9 @@ struct LinkWindowView {
 };
 extern LinkWindowView LinkView;
 
-// The places whose panel values the decoders brought into range since the download began; the
-// download names them, with what it made whole, in one warning.
+// The places whose panel values the decoders brought into range since the download or the single
+// step began; the download names them, with what it made whole, in one warning, and a single
+// step with the places it left disagreeing.
 extern PlacesList PanelReplaced;
 
 namespace LinkState {

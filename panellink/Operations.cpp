@@ -7,6 +7,7 @@
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
+#include "core/PlacesMessage.h"
 #include "core/ProjectWhole.h"
 #include "core/ResetModule.h"
 #include "panellink/LinkMessages.h"
@@ -194,16 +195,28 @@ void PanelOperations::Command9_Click() { PressPreset(38400); }
 void PanelOperations::Command10_Click() { PressPreset(57600); }
 
 // A step that another operation's run refuses, as the plain steps' buttons rely on.
-void PanelOperations::SingleStep(void (Engine::*step)())
+void PanelOperations::SingleStep(void (Engine::*step)(), StepReads reads)
 {
     if (port_.CommPort == 0) return;
     Run run(*this);
     if (!run) return;
     RunningOperation = PanelOperation::None;
+    PanelReplaced = PlacesList{};
     (engine_.*step)();
-    // A block read on its own must leave the project whole too (the records of the other blocks
-    // may no longer agree with it). The administrator's single steps ask and say nothing.
-    ProjectWhole::MakeProjectWhole();
+    SayStepPlaces(reads);
+}
+
+void PanelOperations::SayStepPlaces(StepReads reads)
+{
+    if (reads == StepReads::Nothing) return;
+    PlacesList places = PanelReplaced;
+    if (reads == StepReads::Table) {
+        // The counts follow the tables; the records stay as the panel sent them.
+        ProjectWhole::Recount();
+        const ProjectWhole::Places disagree = ProjectWhole::CheckProject();
+        places.Add(disagree.addresses, disagree.groups);
+    }
+    if (places.any()) ShowMessage(PlacesMessage(UILanguage, PlacesSource::Step, places));
 }
 
 void PanelOperations::GET_DATA_SYS_Click()
@@ -213,19 +226,19 @@ void PanelOperations::GET_DATA_SYS_Click()
     LinkView.txtTechCode = QStringLiteral("XXXX");
     VerComNum = VerSoftNum = VerHardNum = TechCode = QStringLiteral("0000");
     view_.ShowLinkView();
-    SingleStep(&Engine::GetDataSys);
+    SingleStep(&Engine::GetDataSys, StepReads::Block);
 }
 
-void PanelOperations::GET_SUB_DATA_Click() { SingleStep(&Engine::GetSubData); }
+void PanelOperations::GET_SUB_DATA_Click() { SingleStep(&Engine::GetSubData, StepReads::Block); }
 
 void PanelOperations::GET_DEVICE_DATA_Click()
 {
     if (running_) return;
     ResetModule::ResetDevices(1, MaxNumOfDevices, 1);
-    SingleStep(&Engine::GetDeviceData);
+    SingleStep(&Engine::GetDeviceData, StepReads::Table);
 }
 
-void PanelOperations::GET_DEVICE_NAME_Click() { SingleStep(&Engine::GetDeviceName); }
+void PanelOperations::GET_DEVICE_NAME_Click() { SingleStep(&Engine::GetDeviceName, StepReads::Block); }
 
 void PanelOperations::GET_OUT_GRP_Click()
 {
@@ -237,7 +250,7 @@ void PanelOperations::GET_OUT_GRP_Click()
         r.OutCount = "0";
         for (int o = 1; o <= 6; ++o) r.OutAddr[o] = "000";
     }
-    SingleStep(&Engine::GetOutGrp);
+    SingleStep(&Engine::GetOutGrp, StepReads::Table);
 }
 
 void PanelOperations::GET_HISTORY_A_Click() { SingleStep(&Engine::GetHistoryA); }

@@ -33,7 +33,10 @@ public:
     void Command10_Click();
 
     // Single steps: the preparation of each runs even without a port; the step runs only when
-    // a port is chosen.
+    // a port is chosen. A step changes its own block only: a GET step decodes as it does in a
+    // download, a SET step sends the project as it stands. Nothing is made whole here (the
+    // blocks read so far may disagree until the others are read); Update and the upload check
+    // see to that.
     void GET_DATA_SYS_Click();
     void GET_SUB_DATA_Click();
     void GET_DEVICE_DATA_Click();
@@ -99,7 +102,13 @@ private:
     bool SwitchPanelSpeed();
     bool ReturnPanelTo9600();
     void Finish(uint32_t indicator);
-    void SingleStep(void (Engine::*step)());
+    // What a single step does to the project: nothing (it sends, or reads the history), reads a
+    // block of the project, or reads one of the two tables that must agree (devices, groups).
+    enum class StepReads { Nothing, Block, Table };
+    void SingleStep(void (Engine::*step)(), StepReads reads = StepReads::Nothing);
+    // After a step that read a block: the counts recounted and one warning naming the places its
+    // decoder brought into range and, after a table, the places that disagree, if any.
+    void SayStepPlaces(StepReads reads);
     QString TimeNow() const;
     void ShowModel(int maxDevices);
 

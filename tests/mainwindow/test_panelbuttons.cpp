@@ -1,6 +1,8 @@
 // The main window's panel buttons against the simulator's panel: Upload, Download, History and
 // the clock, what the window shows while they run and after, the presets and a single step.
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -11,7 +13,9 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include "core/ProjectWhole.h"
 #include "panellink/Frame.h"
+#include "panellink/ProjectBlocks.h"
 #include "test_panelbuttons_fixture.h"
 
 namespace {
@@ -326,48 +330,161 @@ TEST_F(PanelButtonsTest, SingleStepsWithoutAPortOnlyPrepare)
     EXPECT_TRUE(port->outputs.empty()) << "nothing is sent";
 }
 
+// What a single step leaves: its own block as the panel holds it, every other block of the
+// project as it stood, and one warning naming the places where the project no longer agrees.
 struct StepCase {
     const char* name;
     QPushButton* frm4Main::*button;
     int command;  // what the panel receives from the button
+    std::vector<ProjectBlock> changes;  // the blocks of the project it may change
+    const char* places;  // the places line of its warning; "" for none
+    std::function<void(const frm4Main&, const panelsim::Panel&)> check;  // its own block afterwards
 };
 
 class SingleStepTest : public PanelButtonsTest, public ::testing::WithParamInterface<StepCase> {};
 
-TEST_P(SingleStepTest, EachButtonRunsItsStepWithoutQuestions)
+TEST_P(SingleStepTest, EachButtonChangesItsOwnBlockOnly)
 {
+    const StepCase& c = GetParam();
     // A 126-address panel: the project's model.
     panelsim::PanelMemory memory = State(Tessel50Site);
     memory.hardware = 100;
     frm4Main& w = Open(memory);
     SmallProject();
+    // Group 2 lists a free address: the project is not whole before any step.
+    OutGrpArray[2].OutCount = "1";
+    OutGrpArray[2].OutAddr[1] = "050";
+    OutGrpArray[2].GrpName = "STAIRS";
+    RemoteUnits.Panel[1] = "1";
     for (int i = 1; i <= 7; ++i) ClockFields[i] = "01";
-    (w.*GetParam().button)->click();
-    EXPECT_TRUE(prompter.Calls().empty());
+    const ProjectBlocks before = ProjectBlocks::Take();
+    if (*c.places) prompter.Expect(QStringLiteral("\r\n%1\r\n").arg(c.places), Ui::vbOK);
+
+    (w.*c.button)->click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(prompter.Calls().size(), *c.places ? 1u : 0u) << "no question, and one warning at most";
     EXPECT_FALSE(TransferError);
     const std::vector<uint8_t>& received = panel->CommandsReceived();
     ASSERT_FALSE(received.empty());
-    EXPECT_EQ(received.front(), GetParam().command);
+    EXPECT_EQ(received.front(), c.command);
     EXPECT_TRUE(w.TakesInput());
     EXPECT_EQ(w.ActivMsgLbl->text(), "");
+
+    const ProjectBlocks after = ProjectBlocks::Take();
+    EXPECT_EQ(after.Without(c.changes).Differences(before.Without(c.changes)), QStringList());
+    c.check(w, *panel);
 }
+
+// No more than the block test of every step.
+const auto NothingMore = [](const frm4Main&, const panelsim::Panel&) {};
 
 INSTANTIATE_TEST_SUITE_P(
     EveryButton, SingleStepTest,
-    ::testing::Values(StepCase{"GET_DATA_SYS", &frm4Main::GET_DATA_SYS, Frame::B2},
-                      StepCase{"GET_SUB_DATA", &frm4Main::GET_SUB_DATA, Frame::BC},
-                      StepCase{"GET_DEVICE_DATA", &frm4Main::GET_DEVICE_DATA, Frame::B6},
-                      StepCase{"GET_DEVICE_NAME", &frm4Main::GET_DEVICE_NAME, Frame::B7},
-                      StepCase{"GET_OUT_GRP", &frm4Main::GET_OUT_GRP, Frame::B5},
-                      StepCase{"GET_HISTORY_A", &frm4Main::GET_HISTORY_A, Frame::B8},
-                      StepCase{"SET_TIME", &frm4Main::SET_TIME, Frame::CA},
-                      StepCase{"SET_BAUD_RATE", &frm4Main::SET_BAUD_RATE, Frame::CD},
-                      StepCase{"SET_DATA_SYS", &frm4Main::SET_DATA_SYS, Frame::C2},
-                      StepCase{"SET_SUB_DATA", &frm4Main::SET_SUB_DATA, Frame::CC},
-                      StepCase{"SET_DEVICE_DATA", &frm4Main::SET_DEVICE_DATA, Frame::C6},
-                      StepCase{"SET_DEVICE_NAME", &frm4Main::SET_DEVICE_NAME, Frame::C7},
-                      StepCase{"SET_OUT_GRP", &frm4Main::SET_OUT_GRP, Frame::C5}),
+    ::testing::Values(
+        StepCase{"GET_DATA_SYS", &frm4Main::GET_DATA_SYS, Frame::B2, {ProjectBlock::System}, "",
+                 [](const frm4Main& w, const panelsim::Panel&) {
+                     EXPECT_EQ(w.txtVerSoftNum->text(), "02.00");
+                     EXPECT_EQ(TechCode, "4321");
+                     EXPECT_EQ(SysFlags.LF_NO, "1");
+                     EXPECT_EQ(SysFlags.LoopSysStat, "003");
+                 }},
+        StepCase{"GET_SUB_DATA", &frm4Main::GET_SUB_DATA, Frame::BC, {ProjectBlock::Remote}, "",
+                 [](const frm4Main&, const panelsim::Panel&) { EXPECT_EQ(RemoteUnits.Panel[1], "0"); }},
+        // The preparation empties the records, names included; the groups stay as they stand.
+        StepCase{"GET_DEVICE_DATA", &frm4Main::GET_DEVICE_DATA, Frame::B6,
+                 {ProjectBlock::Devices, ProjectBlock::Names, ProjectBlock::LoopClass, ProjectBlock::Counts}, "Groups: 1, 2",
+                 [](const frm4Main&, const panelsim::Panel&) {
+                     for (int a : {12, 13, 20}) EXPECT_EQ(DeviceDataArray[a].Exist, "1") << a;
+                     for (int a : {3, 7}) EXPECT_EQ(DeviceDataArray[a].Exist, "0") << a;
+                     EXPECT_EQ(DeviceDataArray[12].NumOfGroups, "02");
+                     DeviceRecord empty;
+                     ResetModule::ResetRecord(empty, 12);
+                     EXPECT_EQ(DeviceDataArray[12].DeviceName, empty.DeviceName) << "the names come with their own step";
+                     EXPECT_EQ(OutGrpArray[1].OutAddr[1], "007");
+                     EXPECT_EQ(NumOfDevices.str().trimmed(), "3");
+                 }},
+        StepCase{"GET_DEVICE_NAME", &frm4Main::GET_DEVICE_NAME, Frame::B7, {ProjectBlock::Names}, "",
+                 [](const frm4Main&, const panelsim::Panel&) {
+                     EXPECT_EQ(DeviceDataArray[12].DeviceName.str().trimmed(), "SMOKE 12");
+                     EXPECT_EQ(DeviceDataArray[20].DeviceName.str().trimmed(), "SIREN 20");
+                     EXPECT_EQ(DeviceDataArray[3].DeviceName.str().trimmed(), "DOOR 3");
+                 }},
+        // Group 1 now lists 20, which the project does not hold, and group 3 wants an input.
+        StepCase{"GET_OUT_GRP", &frm4Main::GET_OUT_GRP, Frame::B5, {ProjectBlock::Groups, ProjectBlock::Counts},
+                 "Groups: 1, 3",
+                 [](const frm4Main&, const panelsim::Panel&) {
+                     EXPECT_EQ(OutGrpArray[1].Trigger, "1");
+                     EXPECT_EQ(OutGrpArray[1].OutAddr[1], "020");
+                     EXPECT_EQ(OutGrpArray[3].Trigger, "1");
+                     EXPECT_EQ(OutGrpArray[3].OutAddr[1], "201");
+                     EXPECT_EQ(OutGrpArray[2].OutCount, "0");
+                     EXPECT_EQ(OutGrpArray[2].GrpName.str().trimmed(), "STAIRS");
+                     EXPECT_EQ(NumOfActiveGroups, 0);
+                 }},
+        StepCase{"GET_HISTORY_A", &frm4Main::GET_HISTORY_A, Frame::B8, {}, "",
+                 [](const frm4Main&, const panelsim::Panel&) { EXPECT_FALSE(HistoryLines[2].isEmpty()); }},
+        // The SET steps send the project as it stands, group 2 included, and change nothing.
+        StepCase{"SET_TIME", &frm4Main::SET_TIME, Frame::CA, {}, "",
+                 [](const frm4Main&, const panelsim::Panel& p) { EXPECT_EQ(p.Memory().clock.toHex(), "01010101010101"); }},
+        StepCase{"SET_BAUD_RATE", &frm4Main::SET_BAUD_RATE, Frame::CD, {}, "", NothingMore},
+        StepCase{"SET_DATA_SYS", &frm4Main::SET_DATA_SYS, Frame::C2, {}, "",
+                 [](const frm4Main&, const panelsim::Panel& p) { EXPECT_EQ(p.Memory().sysFlags1 & 7, 3); }},
+        StepCase{"SET_SUB_DATA", &frm4Main::SET_SUB_DATA, Frame::CC, {}, "",
+                 [](const frm4Main&, const panelsim::Panel& p) { EXPECT_EQ(p.Memory().remote[0], 1); }},
+        StepCase{"SET_DEVICE_DATA", &frm4Main::SET_DEVICE_DATA, Frame::C6, {}, "",
+                 [](const frm4Main&, const panelsim::Panel& p) {
+                     EXPECT_TRUE(p.Memory().DeviceInUse(7));
+                     EXPECT_FALSE(p.Memory().DeviceInUse(12));
+                 }},
+        StepCase{"SET_DEVICE_NAME", &frm4Main::SET_DEVICE_NAME, Frame::C7, {}, "",
+                 [](const frm4Main&, const panelsim::Panel& p) { EXPECT_EQ(p.Memory().names[3], "          3 ROOD"); }},
+        StepCase{"SET_OUT_GRP", &frm4Main::SET_OUT_GRP, Frame::C5, {}, "",
+                 [](const frm4Main&, const panelsim::Panel& p) {
+                     EXPECT_EQ(p.Memory().groups[1].outputs[0], 7);
+                     EXPECT_EQ(p.Memory().groups[2].outputs[0], 50) << "as it stands";
+                 }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The groups read before the devices, group 3 listing an output the project does not hold yet:
+// the upload check refuses the project, naming the group; Update makes it whole and says so; the
+// upload then goes.
+TEST_F(PanelButtonsTest, GroupsReadFirstAreRefusedUntilUpdateMakesTheProjectWhole)
+{
+    frm4Main& w = Open(State(R"(hardware 1.00
+device 9 09 25 00 10 00 00 63 63 00 00 00 00 00 00
+group 3 1 2 9 201 0 0 0 0
+)"));
+    AddDevice(4, DeviceKind::InputDevice, QStringLiteral("DOOR 4"));
+    DeviceDataArray[4].NumOfGroups = "01";
+    DeviceDataArray[4].Grp[1] = "03";
+    DeviceDataArray[4].WithAlarmGroup = "1";
+
+    prompter.Expect("Groups: 3", Ui::vbOK);
+    w.GET_OUT_GRP->click();
+    EXPECT_EQ(OutGrpArray[3].OutAddr[1], "009");
+    EXPECT_EQ(OutGrpArray[3].Trigger, "1");
+
+    const size_t received = panel->CommandsReceived().size();
+    ExpectConnectionQuestion();
+    prompter.Expect("the project holds an invalid value in operating group 3", Ui::vbOK);
+    w.Upload2Sys->click();
+    ASSERT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(panel->CommandsReceived().size(), received) << "nothing is sent";
+
+    prompter.Expect("were mended before the save:\r\nGroups: 3", Ui::vbOK);
+    prompter.Expect("The system data was successfully saved in the file", Ui::vbOK);
+    w.UpDateCmd->click();
+    ASSERT_EQ(prompter.Pending(), 0);
+    EXPECT_FALSE(ProjectWhole::CheckProject().any());
+    EXPECT_EQ(OutGrpArray[3].OutAddr[1], "201") << "the output the project does not hold is dropped";
+
+    ExpectConnectionQuestion();
+    prompter.Expect("Data transfer completed successfully", Ui::vbOK);
+    prompter.Expect("Do not forget", Ui::vbOK);
+    w.Upload2Sys->click();
+    ASSERT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(panel->Memory().groups[3].outputs[0], 201);
+}
 
 TEST_F(PanelButtonsTest, SetTimeSendsTheClockFieldsAsTheyStand)
 {

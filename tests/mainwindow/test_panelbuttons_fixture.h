@@ -51,6 +51,8 @@ protected:
         languages::SetLanguage(2);
         ResetModule::ResetHistory();
         NumOfActiveGroups = 0;
+        // The link as every operation leaves it, so a single step does not depend on the tests before.
+        ComSettings = "9600,N,8,1";
         previousMaker_ = frm4Main::SetSerialPortMaker([this] {
             auto p = std::make_unique<MemoryPort>();
             port = p.get();
