@@ -105,8 +105,8 @@ public:
     static void Discard();
 
     // The device the information line describes: the one a click in a list last pointed at (the
-    // topmost item selected there), kept across every later edit; 0 for none. An address that
-    // the window does not list is none.
+    // topmost item selected there), kept across later edits until the window points it elsewhere
+    // or at none (0). An address that the window does not list is none.
     void PointInfoAt(int address);
     int InfoDevice() const { return info_; }
 

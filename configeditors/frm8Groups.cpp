@@ -65,11 +65,15 @@ void frm8Groups::WireControls()
             list->setProperty(ListKey, n);
             list->installEventFilter(this);
             // The user's selection points the line; the window's own changes of selection leave it.
-            connect(list, &QListWidget::itemSelectionChanged, this, [this, g, n = n] {
+            // A click on an item already selected changes no selection, yet sets the line the
+            // list's focus has just emptied.
+            const auto clicked = [this, g, n = n] {
                 if (updating_) return;
                 if (n == SystemInputsList || n == GroupInputsList) ShowInputInfo(g, n == GroupInputsList ? 1 : 2);
                 else ShowOutputInfo(g, n == GroupOutputsList ? 1 : 2);
-            });
+            };
+            connect(list, &QListWidget::itemSelectionChanged, this, clicked);
+            connect(list, &QListWidget::itemClicked, this, clicked);
         }
         connect(SystemInputDevices[g], &QListWidget::itemDoubleClicked, Command3, &QPushButton::click);
         connect(GroupInputDevices[g], &QListWidget::itemDoubleClicked, Command4, &QPushButton::click);
@@ -159,7 +163,7 @@ void frm8Groups::GroupSelectted_Click(int Index)
         Text1[g]->setVisible(shown);
     }
     ColorGroupButtons();
-    RefreshInfo();
+    ClearInfo();
 }
 
 void frm8Groups::ColorGroupButtons()
@@ -187,7 +191,7 @@ void frm8Groups::ClearOtherSelections(int group, int keepList)
             if (n != keepList) ListOf(group, n)->clearSelection();
         updating_ = false;
     }
-    RefreshInfo();
+    ClearInfo();
 }
 
 void frm8Groups::ListGotFocus(int Index, int list)
@@ -213,6 +217,12 @@ void frm8Groups::RefillLists(int g)
 }
 
 void frm8Groups::RefreshInfo() { Label6->setText(Lines(GroupsTexts::InfoLine(model_))); }
+
+void frm8Groups::ClearInfo()
+{
+    model_.PointInfoAt(0);
+    RefreshInfo();
+}
 
 void frm8Groups::SaveAndExitBttn_Click() { close(); }
 void frm8Groups::ExitWithoutSave_Click() { close(); }

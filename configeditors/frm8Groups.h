@@ -87,9 +87,13 @@ private:
     // The lists and the name box of group g as the model holds them, nothing selected.
     void RefillLists(int g);
     QListWidget* ListOf(int g, int list) const;
-    // The information line about the model's device as the model holds it now. Every handler
-    // that edits or changes a selection runs it once its work is done (before any message box).
+    // The information line about the model's device as the model holds it now: a click in a
+    // list and the output moves run it once their work is done.
     void RefreshInfo();
+    // The information line emptied: it tells of no device until the next click in a list. The
+    // focus arriving in a list, another group shown, the input moves, a refused output move and
+    // the deletions empty it.
+    void ClearInfo();
 
     // frm8Groups_Edit.cpp
     void SetTriggerOptions(int g);

@@ -35,10 +35,10 @@ void frm8Groups::Command3_Click()
 {
     const int g = ShownGroup();
     if (g == 0) return;
+    ClearInfo();
     const std::vector<Message> refused = model_.AddInputs(g, SelectedAddresses(SystemInputDevices[g]));
     RefillLists(g);
     ShowTriggerOptions(g);
-    RefreshInfo();
     ShowAll(refused);
 }
 
@@ -46,10 +46,10 @@ void frm8Groups::Command4_Click()
 {
     const int g = ShownGroup();
     if (g == 0) return;
+    ClearInfo();
     model_.RemoveInputs(g, SelectedAddresses(GroupInputDevices[g]));
     RefillLists(g);
     ShowTriggerOptions(g);
-    RefreshInfo();
 }
 
 void frm8Groups::Command5_Click()
@@ -60,11 +60,12 @@ void frm8Groups::Command5_Click()
         updating_ = true;
         SystemOutputDevices[g]->clearSelection();
         updating_ = false;
-        RefreshInfo();
+        ClearInfo();
         ShowMessage(*refused);
         return;
     }
     RefillLists(g);
+    // The line keeps telling of its device, as the move has left it.
     RefreshInfo();
 }
 
@@ -104,13 +105,13 @@ void frm8Groups::Option1_Click(int Index)
         f.setBold(k == Index);
         Option1[k]->setFont(f);
     }
-    RefreshInfo();
 }
 
 void frm8Groups::Command1_Click()
 {
     if (ShowMessage(GroupsTexts::DeleteGroupQuestion(model_.Language())) == Ui::vbYes) {
         const int g = ShownGroup();
+        ClearInfo();
         model_.EmptyGroup(g);
         if (g != 0) {
             RefillLists(g);
@@ -118,30 +119,32 @@ void frm8Groups::Command1_Click()
         }
     }
     ColorGroupButtons();
-    RefreshInfo();
 }
 
 void frm8Groups::Command2_Click()
 {
     if (ShowMessage(GroupsTexts::DeleteAllQuestion(model_.Language())) == Ui::vbYes) {
+        ClearInfo();
         model_.DeleteAll();
         for (int g = 1; g <= MaxGroups; ++g) RefillLists(g);
         if (const int g = ShownGroup()) ShowTriggerOptions(g);
     }
     ColorGroupButtons();
-    RefreshInfo();
 }
 
 void frm8Groups::Command11_Click()
 {
-    if (model_.DialerOffered()) {
-        if (ShowMessage(GroupsTexts::DialerWarning(model_.Language())) != Ui::vbYes) return;
-        const std::vector<Message> messages = model_.SpecialDialer();
-        RefillLists(31);
-        RefillLists(32);
-        RefreshInfo();
-        ShowAll(messages);
+    if (!model_.DialerOffered()) {
+        GroupSelectted[1]->setChecked(true);  // on group 1 already, nothing runs
+        return;
     }
+    if (ShowMessage(GroupsTexts::DialerWarning(model_.Language())) != Ui::vbYes) return;
+    // Groups 31 and 32 are emptied and shown on the way, which empties the line.
+    ClearInfo();
+    const std::vector<Message> messages = model_.SpecialDialer();
+    RefillLists(31);
+    RefillLists(32);
+    ShowAll(messages);
     ShowGroup(1);
 }
 

@@ -162,8 +162,7 @@ TEST_F(GroupsWindowTest, RefusalsAreShownInMessageBoxes)
     w.Command5->click();
     EXPECT_EQ(w.GroupOutputDevices[9]->count(), 4);
     EXPECT_TRUE(w.SystemOutputDevices[9]->selectedItems().isEmpty());
-    EXPECT_EQ(w.Label6->text(), "Device 016 not exist in groups\nFactory name: " + DeviceDataArray[16].FactoryName.str().left(15))
-        << "the refused output as it still is";
+    EXPECT_EQ(w.Label6->text(), "") << "a refused output move empties the line";
     Select(w.SystemOutputDevices[9], {16, 205});
     w.Command5->click();
     EXPECT_EQ(w.GroupOutputDevices[9]->count(), 6);
@@ -229,11 +228,12 @@ TEST_F(GroupsWindowTest, InformationLineFollowsTheSelection)
 
     Select(w.GroupOutputDevices[3], {9});
     EXPECT_EQ(w.Label6->text(), "Device 009 exist in 2 groups:\n3, 7\nFactory name: 009 OUTPUT     ");
-    // Working in another list clears the selection of the others; the line tells of the item
-    // clicked there.
-    Select(w.SystemInputDevices[3], {4});
+    // Working in another list clears the selection of the others and empties the line; the
+    // line then tells of the item clicked there.
     Focus(w.SystemInputDevices[3]);
     EXPECT_TRUE(w.GroupOutputDevices[3]->selectedItems().isEmpty());
+    EXPECT_EQ(w.Label6->text(), "");
+    Select(w.SystemInputDevices[3], {4});
     EXPECT_EQ(w.SystemInputDevices[3]->selectedItems().size(), 1);
     const QString in004 = "Device 004 not in groups\nFactory name: 004 SMOKE DET  ";
     EXPECT_EQ(w.Label6->text(), in004);
@@ -242,7 +242,7 @@ TEST_F(GroupsWindowTest, InformationLineFollowsTheSelection)
     EXPECT_TRUE(w.Label6->text().startsWith("Device 004 not in groups"));
     w.GroupSelectted[4]->click();
     EXPECT_TRUE(w.SystemInputDevices[3]->selectedItems().isEmpty());
-    EXPECT_EQ(w.Label6->text(), in004) << "another group shown, the device clicked is still described";
+    EXPECT_EQ(w.Label6->text(), "") << "another group shown empties the line";
 }
 
 TEST_F(GroupsWindowTest, NameBoxSelectsItsTextOnEntry)
@@ -263,8 +263,7 @@ TEST_F(GroupsWindowTest, DoubleClickMovesTheItem)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, r.center());
     EXPECT_EQ(Addresses(w.GroupInputDevices[1]), V({4}));
-    EXPECT_EQ(w.Label6->text(), "Device 004 Exist in one group of 4 groups\n1\nFactory name: 004 SMOKE DET  ")
-        << "the moved input as it is now";
+    EXPECT_EQ(w.Label6->text(), "") << "an input move empties the line";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The groups window's commands through its controls: the deletions, the save's clean-up, the
 // special dialer, the listings, and activation.
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -93,6 +94,26 @@ TEST_F(GroupsWindowTest, SpecialDialerThroughItsWarning)
     EXPECT_EQ(OutGrpArray[31].GrpName.str(), "Fire Dprt.-(2)  ");
     EXPECT_EQ(OutGrpArray[32].Trigger.str(), "1");
     EXPECT_EQ(NumOfActiveGroups, 2);
+}
+
+// Without the dialer driven by groups the button only shows group 1: on group 1 already, nothing
+// runs, and its selection and the information line stay.
+TEST_F(GroupsWindowTest, SpecialDialerNotOfferedOnlyShowsGroupOne)
+{
+    Flags(true, false, false);
+    frm8Groups w;
+    w.GroupSelectted[5]->click();
+    w.Command11->click();
+    EXPECT_EQ(w.ShownGroup(), 1);
+    Focus(w.SystemInputDevices[1]);
+    Select(w.SystemInputDevices[1], {4});
+    const QString line = w.Label6->text();
+    ASSERT_TRUE(line.startsWith("Device 004 ")) << line.toStdString();
+    w.Command11->click();
+    EXPECT_EQ(w.ShownGroup(), 1);
+    EXPECT_EQ(w.SystemInputDevices[1]->selectedItems().size(), 1);
+    EXPECT_EQ(w.Label6->text(), line);
+    EXPECT_EQ(prompter.Pending(), 0);
 }
 
 TEST_F(GroupsWindowTest, SpecialDialerShortageInHebrew)
