@@ -92,6 +92,7 @@ void TypePanel::EnableDevice(int address)
         TypeOptionState& o = t.group == TypePanelTable::Inputs ? inputs_[t.index] : outputs_[t.index];
         o.whiteText = t.group == TypePanelTable::Outputs;
         o.enabled = !(t.needsNextFree && !nextAddrFree_) && !(t.needsNextThreeFree && !next3AddrFree_) && !(t.adminOnly && !AdminMode);
+        o.faded = !o.enabled;
     }
     ChooseTypeOption(TypePanelTable::Inputs, 1);
 }

@@ -32,6 +32,9 @@ struct TypeOptionState {
     bool chosen = false;
     TypeBack back = TypeBack::TypeColour;
     bool whiteText = false;
+    // A type not offered for a new device: drawn faded, its caption grey. An existing device's
+    // types, which are disabled too, show their colours as they are.
+    bool faded = false;
     bool bold = false;
     int fontSize = 12;
 };

@@ -172,6 +172,7 @@ void frm6NamesAndSettings::SetCaptions()
     for (const char* name : {"Command5", "Command6", "SaveBttn"})
         if (auto* w = findChild<QWidget*>(QLatin1String(name))) SetCaption(w, WordOK);
     SetCaption(ExitCmd, WordCancel);
+    PlaceRangeTypes();
 }
 
 void frm6NamesAndSettings::SaveBttn_Click() { close(); }

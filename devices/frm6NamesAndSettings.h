@@ -207,6 +207,7 @@ public:
 
 private:
     void BuildToolControls();
+    void PlaceRangeTypes();
     void BuildSummaryControls();
     void BuildHoverControls();
     void ImportNamesCsv();

@@ -1,11 +1,10 @@
 // The devices window's address summary: per type of the type panel, how many addresses of the
 // working table hold it, in the type's colour, under the totals of input and output addresses.
 // Its lines are made each time it opens and removed when it closes.
-#include <algorithm>
-
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRect>
 #include <QScrollBar>
 
 #include "core/DataModel.h"
@@ -38,6 +37,17 @@ void Format(QLabel* l, bool heading)
     f.setBold(heading);
     l->setFont(f);
     if (heading) VbColor::SetBackColor(l, DeviceColors::White);
+}
+
+// The close button's place (pixels): 6525, 3000, 1500 x 375 twips, unless the output lines reach
+// down to it, as the large layout's do; then under the output counts, 150 below the last line.
+QRect CloseButtonPlace(bool small)
+{
+    const int h = LineHeight(small);
+    const int outputsEnd = kTop + AddressSummary::OutputLines * (h + 150) + h;
+    constexpr int top = 3000, width = 1500, height = 375;
+    if (outputsEnd <= top) return {Px(6525), Px(top), Px(width), Px(height)};
+    return {Px(kColumns[2].left), Px(outputsEnd + 150), Px(kColumns[2].width), Px(height)};
 }
 
 }  // namespace
@@ -80,9 +90,7 @@ void frm6NamesAndSettings::Command9_Click()
     Picture4->show();
     Picture4->raise();
     Command17->hide();
-    // Under the output counts, clear of the lines: the large layout's lines reach past 3000.
-    const int outputsEnd = kTop + AddressSummary::OutputLines * (h + 150) + h;
-    Command17->setGeometry(Px(kColumns[2].left), Px(std::max(3000, outputsEnd + 150)), Px(kColumns[2].width), Px(375));
+    Command17->setGeometry(CloseButtonPlace(small));
 
     std::vector<QLabel*>* arrays[] = {&Label12, &Label13, &Label14, &Label15};
     for (int c = 0; c < 4; ++c) (*arrays[c])[0]->setGeometry(Px(kColumns[c].left), Px(kTop), Px(kColumns[c].width), Px(h));

@@ -1,5 +1,7 @@
 // The devices window's names-view tools on Picture7, beside the go-to box: the range fill, the
 // names import and the emptying of all names, and the bulk edits of the smoke detectors.
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QFile>
 #include <QLabel>
@@ -38,14 +40,13 @@ void frm6NamesAndSettings::BuildToolControls()
     Text11 = Make<QLineEdit>(Picture7, QStringLiteral("Text11"), 156, 26, 40, 24);
     Command6 = Button(Picture7, QStringLiteral("Command6"), 200, 26, 58, 24);
     auto* types = new QButtonGroup(this);
-    const int optionLeft[] = {112, 156, 204};
-    const int optionWidth[] = {44, 48, 54};
     for (int k = 0; k < 3; ++k) {
-        Option8[size_t(k)] = Make<QRadioButton>(Picture7, QStringLiteral("Option8_%1").arg(k), optionLeft[k], 52,
-                                                optionWidth[k], 20);
+        Option8[size_t(k)] = Make<QRadioButton>(Picture7, QStringLiteral("Option8_%1").arg(k));
+        Option8[size_t(k)]->setStyle(OptionRowStyle());
         types->addButton(Option8[size_t(k)], k);
     }
     Option8[0]->setChecked(true);
+    PlaceRangeTypes();
 
     // Names: the import and the emptying of every name box.
     Command7 = Button(Picture7, QStringLiteral("Command7"), 264, 4, 76, 24);
@@ -81,6 +82,34 @@ void frm6NamesAndSettings::BuildToolControls()
     connect(Command8, &QPushButton::clicked, this, &frm6NamesAndSettings::Command8_Click);
     connect(Command20, &QPushButton::clicked, this, &frm6NamesAndSettings::Command20_Click);
     connect(Command21, &QPushButton::clicked, this, &frm6NamesAndSettings::Command21_Click);
+}
+
+// The range's three types share the row under its boxes, from Text10's left to Command6's right:
+// each option as wide as its circle and caption, the room left over as blanks between them, so
+// that every circle stands by its own caption. Their captions differ by language; where they
+// leave too small a blank, they take a smaller size.
+void frm6NamesAndSettings::PlaceRangeTypes()
+{
+    constexpr int kLeastBlank = 4;
+    const int left = Text10->x(), room = Command6->x() + Command6->width() - left;
+    QFont f = font();
+    int need = 0;
+    for (qreal points = f.pointSizeF();; points -= 0.25) {
+        f.setPointSizeF(points);
+        need = 0;
+        for (QRadioButton* b : Option8) {
+            if (b->font() != f) b->setFont(f);
+            need += b->sizeHint().width();
+        }
+        if (need + 2 * kLeastBlank <= room || points <= 6) break;
+    }
+    const int blank = std::max(0, (room - need) / 2);
+    int x = left;
+    for (QRadioButton* b : Option8) {
+        const int width = b->sizeHint().width();
+        b->setGeometry(x, 52, width, 20);
+        x += width + blank;
+    }
 }
 
 void frm6NamesAndSettings::Command6_Click()

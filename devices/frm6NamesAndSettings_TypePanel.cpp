@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -68,38 +67,34 @@ QFont FittedOption(const QRadioButton* b, const QFont& f, const QString& text, q
     });
 }
 
-// The settings options stand side by side, up to thirteen temperatures in one row: each caption
-// keeps close to its own circle, so the wider gap to the next option's circle tells them apart.
-class OptionRowStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric m, const QStyleOption* o, const QWidget* w) const override
-    {
-        return m == PM_RadioButtonLabelSpacing ? 2 : QProxyStyle::pixelMetric(m, o, w);
-    }
-};
-
-QStyle* OptionRow()
-{
-    static QPointer<QStyle> style;
-    if (!style) {
-        style = new OptionRowStyle;
-        style->setParent(qApp);
-    }
-    return style;
-}
-
 constexpr uint32_t kGreyedText = 0x808080;
 
-// A type that is not offered shows so: its colour faded toward the frame's and its caption grey.
-void ShowOffered(QWidget* w, uint32_t back)
+// An option's circle, white with a black dot, whatever the option's colour: it shows on black,
+// blue and red as on the frame's own colour.
+void ShowCircle(QPalette& p)
+{
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(g, QPalette::Base, VbColor::ToQColor(DeviceColors::White));
+        p.setColor(g, QPalette::Text, VbColor::ToQColor(DeviceColors::Black));
+    }
+}
+
+// The rest of a type option's palette, once its colours are set: its circle and its disabled
+// look. A type not offered is faded toward the frame's colour with a grey caption; any other
+// disabled option shows its colours as they are.
+void ShowLook(QWidget* w, uint32_t back, uint32_t fore, bool faded)
 {
     QPalette p = w->palette();
-    const QColor frame = QApplication::palette().color(QPalette::Window);
-    const QColor c = VbColor::ToQColor(back);
-    const QColor faded((c.red() + frame.red()) / 2, (c.green() + frame.green()) / 2, (c.blue() + frame.blue()) / 2);
-    for (QPalette::ColorRole r : {QPalette::Button, QPalette::Window, QPalette::Base}) p.setColor(QPalette::Disabled, r, faded);
-    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
-        p.setColor(QPalette::Disabled, r, VbColor::ToQColor(kGreyedText));
+    ShowCircle(p);
+    QColor backColor = VbColor::ToQColor(back), foreColor = VbColor::ToQColor(fore);
+    if (faded) {
+        const QColor frame = QApplication::palette().color(QPalette::Window);
+        backColor = QColor((backColor.red() + frame.red()) / 2, (backColor.green() + frame.green()) / 2,
+                           (backColor.blue() + frame.blue()) / 2);
+        foreColor = VbColor::ToQColor(kGreyedText);
+    }
+    for (QPalette::ColorRole r : {QPalette::Button, QPalette::Window}) p.setColor(QPalette::Disabled, r, backColor);
+    for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::ButtonText}) p.setColor(QPalette::Disabled, r, foreColor);
     if (p != w->palette()) w->setPalette(p);
 }
 
@@ -157,7 +152,7 @@ void ShowTypeOption(QRadioButton* b, const TypeOptionState& s, int group, int in
     if (VbColor::BackColor(b) != back || !b->property("vbBackColor").isValid()) VbColor::SetBackColor(b, back);
     const uint32_t fore = s.whiteText ? DeviceColors::White : DeviceColors::Black;
     if (VbColor::ForeColor(b) != fore) VbColor::SetForeColor(b, fore);
-    ShowOffered(b, back);
+    ShowLook(b, back, fore, s.faded);
     const QFont f = FittedOption(b, b->font(), caption, s.fontSize, s.bold);
     if (b->font() != f) b->setFont(f);
     b->show();
@@ -292,7 +287,8 @@ QRadioButton* TypePanelControls::SettingOption(int frame, int option)
     while (int(v.size()) <= option) {
         const int k = int(v.size());
         QRadioButton* b = Radio(SettingsFrame[size_t(frame)], QStringLiteral("Option%1_%2").arg(frame + 2).arg(k));
-        b->setStyle(OptionRow());
+        // Up to thirteen temperatures share one row.
+        b->setStyle(Controls::OptionRowStyle());
         b->setFont(optionFont_);
         connect(b, &QRadioButton::clicked, this, [this, frame, k] { Forward([&] { model_.ChooseSetting(frame, k); }); });
         v.push_back(b);
@@ -408,8 +404,16 @@ void TypePanelControls::ShowFrames()
             if (b->font() != font) b->setFont(font);
             b->setEnabled(o.enabled);
             b->setChecked(o.selected);
-            if (o.backColor) VbColor::SetBackColor(b, o.backColor);
-            else ClearBackColor(b);
+            if (o.backColor) {
+                if (VbColor::BackColor(b) != o.backColor || !b->property("vbBackColor").isValid()) {
+                    VbColor::SetBackColor(b, o.backColor);
+                    QPalette p = b->palette();
+                    ShowCircle(p);
+                    b->setPalette(p);
+                }
+            } else {
+                ClearBackColor(b);
+            }
             b->show();
         }
         for (size_t k = size_t(n) + 1; k < SettingsOption[size_t(f)].size(); ++k) SettingsOption[size_t(f)][k]->hide();

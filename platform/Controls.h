@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRect>
 #include <QString>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 
@@ -114,6 +115,10 @@ inline QFont FixedFont(int pixelSize)
     f.setPixelSize(pixelSize);
     return f;
 }
+
+// The style of options that stand side by side in a row: each caption keeps close to its own
+// circle, so the wider blank before the next option tells them apart. One for the application.
+QStyle* OptionRowStyle();
 
 // Runs a function for the events of the objects it is installed on (double clicks, focus changes
 // of single controls) without a class of its own per control.

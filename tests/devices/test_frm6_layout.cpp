@@ -1,114 +1,62 @@
 // What a user sees of the devices window's panels in both languages and both layouts: the type
-// panel, the address summary and the names-import help. No control covers another and no
-// caption is cut; the heat detector's temperatures read as one number per circle.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <memory>
-
-#include <QApplication>
+// panel, the address summary, the names-import help and the range fill's types. No control covers
+// another and no caption is cut; each option's circle stands by its own caption.
 #include <QFrame>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 
-#include "DevicesFixture.h"
-#include "devices/frm6NamesAndSettings.h"
+#include "PanelLooksFixture.h"
 #include "devices/frm6NamesAndSettings_TypePanel.h"
-#include "mainwindow/LayoutChecks.h"
+#include "platform/Controls.h"
+
+using namespace PanelLooks;
+using LayoutChecks::Name;
 
 namespace {
 
-using LayoutChecks::Name;
-
-struct Look {
-    int lang;
-    bool small;
-    QString Tag() const { return QStringLiteral("%1-%2").arg(lang == 1 ? "he" : "en", small ? "small" : "large"); }
-};
-constexpr Look kLooks[] = {{2, false}, {2, true}, {1, false}, {1, true}};
-
-// The visible controls of a panel that must stand apart; the drawn boxes behind OK and Cancel
-// and around the bottom area frame other controls on purpose.
-std::vector<QWidget*> Controls(const QWidget* panel)
+// Where a label draws its text, in its parent.
+QRect TextOf(const QLabel* l)
 {
-    std::vector<QWidget*> out;
-    for (QWidget* c : LayoutChecks::VisibleChildren(panel))
-        if (!c->objectName().startsWith(QLatin1String("Shape"))) out.push_back(c);
-    return out;
+    const QSize size(l->fontMetrics().horizontalAdvance(l->text()), l->fontMetrics().height());
+    return QStyle::alignedRect(l->layoutDirection(), l->alignment(), size, l->contentsRect()).translated(l->pos());
 }
 
-// Where an option's circle and its caption are drawn, in its frame.
-struct Drawn {
-    QRect circle, caption;
-};
-Drawn DrawnParts(const QRadioButton* b)
-{
-    QStyleOptionButton o;
-    o.initFrom(b);
-    o.text = b->text();
-    const QStyle* st = b->style();
-    const QRect circle = st->subElementRect(QStyle::SE_RadioButtonIndicator, &o, b);
-    const QRect contents = st->subElementRect(QStyle::SE_RadioButtonContents, &o, b);
-    const int w = b->fontMetrics().horizontalAdvance(b->text());
-    const int left = b->isRightToLeft() ? contents.right() + 1 - w : contents.left();
-    return {circle.translated(b->pos()), QRect(left, contents.top(), w, contents.height()).translated(b->pos())};
-}
-
-// The blank between two rectangles side by side.
-int Apart(const QRect& a, const QRect& b) { return std::max(a.left() - b.right(), b.left() - a.right()) - 1; }
-
-class PanelLooksTest : public DevicesFixture {
-protected:
-    void SetUp() override
-    {
-        DevicesFixture::SetUp();
-        AdminMode = false;
-        Put(1, DeviceKind::HeatDetector).AlarmValue = "64";
-        Put(2, DeviceKind::Relay);
-        for (int a = 3; a <= 10; ++a) Put(a, DeviceKind::SmokeDetector);
-    }
-    void TearDown() override
-    {
-        SmallDisplay = false;
-        QApplication::setLayoutDirection(Qt::LeftToRight);
-        DevicesFixture::TearDown();
-    }
-
-    // The window in a look, shown, on its rows view.
-    std::unique_ptr<frm6NamesAndSettings> Open(const Look& look)
-    {
-        UILanguage = int16_t(look.lang);
-        SmallDisplay = look.small;
-        QApplication::setLayoutDirection(look.lang == 1 ? Qt::RightToLeft : Qt::LeftToRight);
-        auto w = std::make_unique<frm6NamesAndSettings>();
-        w->show();
-        w->Command11->click();
-        return w;
-    }
-
-    static void ExpectApartAndWhole(const QWidget* panel, const std::vector<std::string>& allowed = {})
-    {
-        for (const std::string& pair : LayoutChecks::Overlaps(Controls(panel)))
-            if (std::find(allowed.begin(), allowed.end(), pair) == allowed.end()) ADD_FAILURE() << "overlap " << pair;
-        for (const std::string& cut : LayoutChecks::CutCaptions(panel)) ADD_FAILURE() << "cut " << cut;
-        for (const std::string& b : LayoutChecks::ButtonsCut(panel->window())) ADD_FAILURE() << "partly hidden " << b;
-    }
-};
-
+// The close button keeps its designed place where the lines leave it free (the small layout), and
+// moves under the output counts only where the output lines reach down to it (the large layout).
+// Either way it covers no output line and no line's text.
 TEST_F(PanelLooksTest, TheAddressSummaryKeepsItsCloseButtonClearOfTheLines)
 {
+    using Controls::Px;
     for (const Look& look : kLooks) {
         SCOPED_TRACE(look.Tag().toStdString());
         auto w = Open(look);
         w->Command9->click();
         ASSERT_FALSE(w->Picture4->isHidden());
-        ExpectApartAndWhole(w->Picture4);
-        EXPECT_TRUE(w->Picture4->rect().contains(w->Command17->geometry()));
+        const QRect button = w->Command17->geometry();
+        const QRect designed(Px(6525), Px(3000), Px(1500), Px(375));
+        ASSERT_EQ(w->Label14.size(), 5u);
+        const QRect lastOutput = w->Label14[4]->geometry();
+        if (look.small) {
+            EXPECT_EQ(button, designed);
+        } else {
+            EXPECT_TRUE(designed.intersects(lastOutput)) << "the designed place would cover the last output line";
+            EXPECT_GT(button.top(), lastOutput.bottom());
+            EXPECT_GE(button.left(), lastOutput.left());
+            EXPECT_LE(button.right(), lastOutput.right());
+        }
+        for (const auto* column : {&w->Label14, &w->Label15})
+            for (const QLabel* l : *column) EXPECT_FALSE(button.intersects(l->geometry())) << Name(l);
+        for (const auto* column : {&w->Label12, &w->Label13, &w->Label14, &w->Label15})
+            for (const QLabel* l : *column) EXPECT_FALSE(button.intersects(TextOf(l))) << Name(l);
+        EXPECT_TRUE(w->Picture4->rect().contains(button));
+        // The designed place lies on the input words' right edge, clear of their centred text.
+        std::vector<std::string> onWordsEdge;
+        for (const QLabel* l : w->Label13) {
+            onWordsEdge.push_back("Command17 / " + Name(l));
+            onWordsEdge.push_back(Name(l) + " / Command17");
+        }
+        ExpectApartAndWhole(w->Picture4, onWordsEdge);
         LayoutChecks::Screenshot(*w, "summary-" + look.Tag());
     }
 }
@@ -134,52 +82,6 @@ TEST_F(PanelLooksTest, TheNamesHelpCoversOnlyTheRowsView)
     }
 }
 
-// How many pixels of an option as drawn are of the colour, or dark as a black caption is.
-int PixelsOf(QWidget* w, const QColor& c)
-{
-    const QImage img = w->grab().toImage();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) n += img.pixelColor(x, y) == c;
-    return n;
-}
-int DarkPixels(QWidget* w)
-{
-    const QImage img = w->grab().toImage();
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) n += qGray(img.pixel(x, y)) < 0x40;
-    return n;
-}
-
-// A type the panel does not offer looks so: neither its type colour nor a black caption, which
-// the offered ones show.
-TEST_F(PanelLooksTest, TypesNotOfferedLookDisabled)
-{
-    for (const Look& look : kLooks) {
-        SCOPED_TRACE(look.Tag().toStdString());
-        auto w = Open(look);
-        TypePanelControls& p = w->TypePanelView();
-        w->EnableDevice[20]->click();
-        QRadioButton* offered = p.Option1[6];     // Yellow Call Point, &H00FFFF
-        QRadioButton* notOffered = p.Option1[3];  // Smoke/Heat Detector, administrator mode only, &H80FFFF
-        ASSERT_TRUE(offered->isEnabled());
-        ASSERT_FALSE(notOffered->isEnabled());
-        EXPECT_GT(PixelsOf(offered, QColor(0xFF, 0xFF, 0x00)), 0);
-        EXPECT_GT(DarkPixels(offered), 0);
-        EXPECT_EQ(PixelsOf(notOffered, QColor(0xFF, 0xFF, 0x80)), 0);
-        EXPECT_EQ(DarkPixels(notOffered), 0);
-        LayoutChecks::Screenshot(*p.Frame2, "types-new-" + look.Tag());
-        p.Command13->click();
-        // An existing output's type cannot change: every type shows disabled, its own included.
-        w->DeviceSettings[2]->click();
-        for (int i = 1; i <= 11; ++i) EXPECT_EQ(DarkPixels(p.Option1[size_t(i)]), 0) << i;
-        for (int i = 1; i <= 4; ++i) EXPECT_EQ(DarkPixels(p.Option2[size_t(i)]), 0) << i;
-        LayoutChecks::Screenshot(*w, "typepanel-relay-" + look.Tag());
-        p.Command13->click();
-    }
-}
-
 // Thirteen temperatures share one row: each number stands by its own circle, clearly nearer to it
 // than to the next one, and the row runs in the window's direction, as each option does.
 TEST_F(PanelLooksTest, EachTemperatureStandsByItsOwnCircle)
@@ -200,6 +102,36 @@ TEST_F(PanelLooksTest, EachTemperatureStandsByItsOwnCircle)
             EXPECT_GE(nearestOther, 3 * Apart(own.caption, own.circle)) << options[size_t(k)]->text().toStdString();
         }
         p.Command13->click();
+    }
+}
+
+// The range fill's three types share a short row: each circle stands by its own caption, and a
+// clear blank parts it from the next option, in the window's reading direction as much as the other.
+TEST_F(PanelLooksTest, EachRangeTypeStandsByItsOwnCaption)
+{
+    for (const Look& look : kLooks) {
+        SCOPED_TRACE(look.Tag().toStdString());
+        auto w = Open(look);
+        ASSERT_TRUE(w->Picture7->isVisible());
+        for (int k = 0; k < 3; ++k) {
+            const QRadioButton* b = w->Option8[size_t(k)];
+            const Drawn own = DrawnParts(b);
+            const int ownGap = Apart(own.circle, own.caption);
+            // The caption follows its circle in the reading direction.
+            EXPECT_EQ(own.caption.left() > own.circle.left(), look.lang == 2) << Name(b);
+            for (int j = 0; j < 3; ++j) {
+                if (j == k) continue;
+                const Drawn other = DrawnParts(w->Option8[size_t(j)]);
+                const int toOther = std::min(Apart(own.circle, other.caption), Apart(own.caption, other.circle));
+                EXPECT_GE(toOther, 6) << Name(b) << " and " << Name(w->Option8[size_t(j)]);
+                EXPECT_GE(toOther, 2 * ownGap) << Name(b) << " and " << Name(w->Option8[size_t(j)]);
+            }
+            // Under the range boxes and their OK, clear of the bulk buttons beside them.
+            EXPECT_GE(b->x(), w->Text10->x()) << Name(b);
+            EXPECT_LE(b->geometry().right(), w->Command6->geometry().right()) << Name(b);
+        }
+        ExpectApartAndWhole(w->Picture7);
+        LayoutChecks::Screenshot(*w->Picture7, "tools-" + look.Tag());
     }
 }
 

@@ -166,6 +166,12 @@ TEST_F(TypePanelTest, TypesOfferedForAFreeAddress)
             EXPECT_EQ(panel.TypeOption(In, i).enabled, std::find(c.disabledInputs.begin(), c.disabledInputs.end(), i) == c.disabledInputs.end()) << "input " << i;
         for (int i = 1; i <= 4; ++i)
             EXPECT_EQ(panel.TypeOption(Out, i).enabled, std::find(c.disabledOutputs.begin(), c.disabledOutputs.end(), i) == c.disabledOutputs.end()) << "output " << i;
+        // Exactly the types not offered look so, also after another type is chosen.
+        for (int round = 0; round < 2; ++round, panel.ChooseType(Out, 1)) {
+            for (int i = 1; i <= 11; ++i) EXPECT_EQ(panel.TypeOption(In, i).faded, !panel.TypeOption(In, i).enabled) << "input " << i;
+            for (int i = 1; i <= 4; ++i) EXPECT_EQ(panel.TypeOption(Out, i).faded, !panel.TypeOption(Out, i).enabled) << "output " << i;
+        }
+        panel.ChooseType(In, 1);
         EXPECT_TRUE(panel.TypeOption(In, 1).chosen);
         panel.Cancel();
         EXPECT_FALSE(panel.NextAddrFree());
@@ -232,6 +238,11 @@ TEST_F(TypePanelTest, ExistingDeviceShowsOnlyItsOwnType)
 {
     AddDevice(5, Out, 1);
     rows.names[5] = "PUMP";
+    // After a new device's panel, whose types not offered look faded.
+    AdminMode = false;
+    panel.EnableDevice(6);
+    ASSERT_TRUE(panel.TypeOption(Out, 4).faded);
+    panel.Cancel();
     panel.DeviceSettings(5);
     EXPECT_TRUE(panel.PanelExisting());
     EXPECT_TRUE(panel.StepButtonsShown());
@@ -245,6 +256,9 @@ TEST_F(TypePanelTest, ExistingDeviceShowsOnlyItsOwnType)
     EXPECT_EQ(panel.TypeOption(Out, 1).back, TypeBack::White);
     EXPECT_EQ(panel.TypeOption(Out, 2).back, TypeBack::Grey);
     EXPECT_FALSE(panel.TypeOption(Out, 2).whiteText);
+    // Disabled, yet shown in the colours above, not faded as a type not offered.
+    for (int i = 1; i <= 11; ++i) EXPECT_FALSE(panel.TypeOption(In, i).faded) << "input " << i;
+    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(panel.TypeOption(Out, i).faded) << "output " << i;
     EXPECT_FALSE(panel.SmokeHeatSwitch());
     // The address choice of an existing device cannot change.
     EXPECT_FALSE(panel.Frame(1).options[0].enabled);
