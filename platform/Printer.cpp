@@ -82,7 +82,7 @@ Result PrintLines(const QStringList& lines, const QString& documentName, Qt::Lay
                     row = 0;
                 }
                 const QRectF place(area.left(), area.top() + row * lineHeight, area.width(), lineHeight);
-                TextColumns::DrawRow(painter, r, rightToLeft, place, cellWidth);
+                TextColumns::DrawRow(painter, r, rightToLeft, place, cellWidth, TextColumns::Surface::Paper);
                 ++row;
             }
         }

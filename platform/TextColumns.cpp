@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QTextOption>
 
+#include "platform/TextColumnsPaper.h"
+
 namespace TextColumns {
 namespace {
 
@@ -99,7 +101,7 @@ std::vector<Row> Wrap(const Row& cells, int columns, int indent)
     return rows;
 }
 
-void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRectF& line, double cellWidth)
+void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRectF& line, double cellWidth, Surface surface)
 {
     for (const Cell& c : row) {
         const double width = c.width() * cellWidth;
@@ -108,8 +110,10 @@ void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRec
         option.setTextDirection(rightToLeftLine ? Qt::RightToLeft : Qt::LeftToRight);
         option.setWrapMode(QTextOption::NoWrap);
         option.setFlags(QTextOption::IncludeTrailingSpaces);
-        painter.drawText(QRectF(x, line.top(), width, line.height()), rightToLeftLine ? KeptLeftToRight(c.text) : c.text,
-                         option);
+        const QRectF cell(x, line.top(), width, line.height());
+        const QString text = rightToLeftLine ? KeptLeftToRight(c.text) : c.text;
+        if (surface == Surface::Paper) DrawOnPaper(painter, cell, text, option);
+        else painter.drawText(cell, text, option);
     }
 }
 

@@ -34,7 +34,12 @@ int Width(const Row& row);
 // is cut into pieces. Nothing is lost. An empty line gives one empty row.
 std::vector<Row> Wrap(const Row& cells, int columns, int indent);
 
+// Where a row is drawn. Paper (a printout, a PDF file) looks the same as the screen, and its text
+// reads back word for word: copying or searching it finds the report's words.
+enum class Surface { Screen, Paper };
+
 // Draws one row into `line` (its height is one line), `cellWidth` being the width of a column.
-void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRectF& line, double cellWidth);
+void DrawRow(QPainter& painter, const Row& row, bool rightToLeftLine, const QRectF& line, double cellWidth,
+             Surface surface = Surface::Screen);
 
 }  // namespace TextColumns

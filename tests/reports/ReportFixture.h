@@ -124,19 +124,40 @@ inline void FillSampleProject()
     Event(5, 24, "SIREN", "FAULT", "2359", "311224");
 }
 
+// The kinds that take one address, and a Hebrew or English name for a device at an address.
+inline constexpr int SingleAddressKinds[] = {DeviceKind::SmokeDetector, DeviceKind::HeatDetector, DeviceKind::ConventionalDetector,
+                                             DeviceKind::RedCallPoint,  DeviceKind::YellowCallPoint, DeviceKind::BeamCard,
+                                             DeviceKind::InputDevice,   DeviceKind::Output,       DeviceKind::Relay,
+                                             DeviceKind::LineRelay};
+inline QString RoomName(int a) { return a % 2 ? QStringLiteral("חדר %1").arg(a) : QStringLiteral("ROOM %1").arg(a); }
+
 // All 126 addresses in use: the single-address kinds in turn, Hebrew and English names, each
 // device in a group.
 inline void FillFullProject()
 {
-    using namespace DeviceKind;
-    const int kinds[] = {SmokeDetector, HeatDetector, ConventionalDetector, RedCallPoint, YellowCallPoint, BeamCard,
-                         InputDevice, Output, Relay, LineRelay};
-    for (int a = 1; a <= MaxAddress; ++a) {
-        const QString name = a % 2 ? QStringLiteral("חדר %1").arg(a) : QStringLiteral("ROOM %1").arg(a);
-        Put({a, kinds[a % 10], 1, name, {(a - 1) % MaxGroups + 1}});
-    }
+    for (int a = 1; a <= MaxAddress; ++a) Put({a, SingleAddressKinds[a % 10], 1, RoomName(a), {(a - 1) % MaxGroups + 1}});
     for (int g = 1; g <= MaxGroups; ++g) Group(g, 1, {g * 3}, QStringLiteral("GROUP %1").arg(g));
 }
+
+// The sample project, its free addresses filled with the single-address kinds in groups 5 to 8,
+// and a hundred more events: each of the four reports takes two pages or more.
+inline void FillLongProject()
+{
+    FillSampleProject();
+    for (int a = 31; a < MaxAddress; ++a) Put({a, SingleAddressKinds[a % 10], 1, RoomName(a), {a % 4 + 5}});
+    for (int g = 5; g <= 8; ++g) Group(g, 1, {g * 3 + 30}, QStringLiteral("GROUP %1").arg(g));
+    for (int place = 6; place < 106; ++place)
+        Event(place, place, RoomName(place), place % 3 ? QStringLiteral("ALARM") : QStringLiteral("תקלה"), "1200", "010125");
+}
+
+// The sample project with five relay cards of one address, counted in a totals line that holds
+// two numbers alone among the Hebrew.
+inline void FillFiveRelayCards()
+{
+    FillSampleProject();
+    for (int a = 40; a < 44; ++a) Put({a, DeviceKind::Relay, 1, RoomName(a), {}});
+}
+inline const QString FiveRelayCardsTotal = QStringLiteral("----- סה''כ כרטיסי ממסרים ככתובת 1   : 5");
 
 class ReportFixture : public ProjectFixture {
 protected:

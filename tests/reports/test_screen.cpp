@@ -262,6 +262,36 @@ TEST_F(ScreenTest, NumbersAndDatesAmongTheHebrewReadLeftToRight)
     EXPECT_EQ(ReadFromTheLeft(name).toStdString(), "12AB");
 }
 
+// The digits a line shows, as read from the right: each from its place in its run (a fixed-pitch
+// font: every character takes one cell).
+QString DigitsFromTheRight(const std::vector<TextRun>& runs)
+{
+    std::vector<std::pair<double, QChar>> seen;
+    for (const TextRun& r : runs) {
+        const double cell = (r.boxRight - r.boxLeft) / double(r.text.size());
+        for (qsizetype k = 0; k < r.text.size(); ++k)
+            if (r.text[k].isDigit()) seen.emplace_back(r.rightToLeft ? r.boxRight - (k + 0.5) * cell : r.boxLeft + (k + 0.5) * cell, r.text[k]);
+    }
+    std::sort(seen.begin(), seen.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    QString digits;
+    for (const auto& s : seen) digits += s.second;
+    return digits;
+}
+
+// Numbers alone among the Hebrew keep their reading order: in the card totals' "ככתובת 1   : 5"
+// the address comes first from the right, then the count. Read left to right as one, like a phrase
+// holding a letter, the line would show the count first.
+TEST_F(ScreenTest, NumbersAloneAmongTheHebrewKeepTheirReadingOrder)
+{
+    Language(1, FillFiveRelayCards);
+    frmView2 w;
+    w.show();
+    const std::vector<DrawnRow> rows = DrawnRows(*w.NewList);
+    const auto row = std::find_if(rows.begin(), rows.end(), [](const DrawnRow& r) { return r.text == FiveRelayCardsTotal; });
+    ASSERT_NE(row, rows.end());
+    EXPECT_EQ(DigitsFromTheRight(row->runs).toStdString(), "15");
+}
+
 // English reports are drawn as they always were: from the left edge, the same whatever the
 // interface's direction, the list's scroll bar on the right.
 TEST_F(ScreenTest, AnEnglishReportReadsFromTheLeft)
