@@ -50,7 +50,7 @@ struct Word {
 struct Page {
     double width = 0, height = 0;
     std::vector<Word> words;
-    // The words whose text is `text`, from the top of the page. (Hebrew comes letter by letter.)
+    // The words whose text is `text`, from the top of the page.
     std::vector<Word> Find(const QString& text) const;
     // The words on the printed line of `w`, from left to right.
     std::vector<Word> LineOf(const Word& w) const;
