@@ -187,6 +187,12 @@ const std::vector<Case>& Cases()
          [] { EXPECT_EQ(KindOf(DeviceDataArray[3]), DeviceKind::InputDevice) << "read, and named"; }},
         {"a NUL in a group section's name", With(Base, "[01-Gr-02]", QByteArray("[01-Gr\0-02]", 11)), Groups({2}),
          [] { EXPECT_EQ(OutGrpArray[2].OutAddr[1].str(), "205"); }},
+        {"a NUL and a blank before a device section's name", With(Base, "[01-002]", QByteArray("[\0 01-002]", 10)),
+         Addresses({2}), [] { EXPECT_EQ(KindOf(DeviceDataArray[2]), DeviceKind::Output) << "read, and named"; }},
+        // The sound section is the one read; the damaged one beside it is another program's line.
+        {"a damaged name beside its sound section",
+         With(Base, "[#####]", QByteArray("[01-0") + '\0' + "01]\r\nTYPE=001 0-16-007-1-1\r\n[#####]"), Nothing,
+         [] { EXPECT_EQ(KindOf(DeviceDataArray[1]), DeviceKind::SmokeDetector); }},
         // Records that contradict each other.
         {"a relay's first half with its second address free",
          With(Base, "TYPE=003 0-16-007-1-1 00-00-00-0-0 01", "TYPE=003 0-16-003-0-1 00-00-00-0-0 10"), Addresses({3}),
