@@ -18,23 +18,32 @@ void Merge(QList<int>& into, const QList<int>& more)
     std::sort(into.begin(), into.end());
 }
 
+// The first line of the box: where the values came from and what became of them.
 struct Heading {
+    PlacesSource source;
     const char16_t* hebrew;
     const char* english;
 };
-const std::array<Heading, 4> Headings{{
-    {u"חלק מהערכים בקובץ הפרויקט לא היו תקינים או לא התאימו זה לזה, והוחלפו או הוסרו:",
+constexpr std::array<Heading, 4> Headings{{
+    {PlacesSource::ProjectFile, u"חלק מהערכים בקובץ הפרויקט לא היו תקינים או לא התאימו זה לזה, והוחלפו או הוסרו:",
      "Some values in the project file were invalid or did not agree with each other, and were replaced or "
      "removed:"},
-    {u"חלק מהערכים שנקראו מהבקרה לא היו תקינים או לא התאימו זה לזה, והוחלפו או הוסרו:",
+    {PlacesSource::Panel, u"חלק מהערכים שנקראו מהבקרה לא היו תקינים או לא התאימו זה לזה, והוחלפו או הוסרו:",
      "Some values read from the system were invalid or did not agree with each other, and were replaced or "
      "removed:"},
-    {u"חלק מנתוני הפרויקט לא התאימו זה לזה, ותוקנו לפני השמירה:",
+    {PlacesSource::Save, u"חלק מנתוני הפרויקט לא התאימו זה לזה, ותוקנו לפני השמירה:",
      "Some data of the project did not agree with each other, and were mended before the save:"},
-    {u"חלק מהערכים שנקראו מהבקרה לא היו תקינים והוחלפו, או שאינם מתאימים לשאר הפרויקט:",
+    {PlacesSource::Step, u"חלק מהערכים שנקראו מהבקרה לא היו תקינים והוחלפו, או שאינם מתאימים לשאר הפרויקט:",
      "Some values read from the system were invalid and were replaced, or do not agree with the rest of the "
      "project:"},
 }};
+
+QString HeadingOf(PlacesSource source, bool hebrew)
+{
+    for (const Heading& h : Headings)
+        if (h.source == source) return hebrew ? QString::fromUtf16(h.hebrew) : QString::fromUtf8(h.english);
+    return QString();
+}
 
 }  // namespace
 
@@ -63,9 +72,8 @@ QString NumberList(const QList<int>& numbers)
 Message PlacesMessage(int16_t lang, PlacesSource source, const PlacesList& r)
 {
     const bool hebrew = lang == 1;
-    const Heading& h = Headings[size_t(source)];
     QStringList lines;
-    lines << (hebrew ? QString::fromUtf16(h.hebrew) : QString::fromUtf8(h.english));
+    lines << HeadingOf(source, hebrew);
     if (!r.addresses.isEmpty())
         lines << (hebrew ? QStringLiteral("כתובות: ") : QStringLiteral("Addresses: ")) + NumberList(r.addresses);
     if (r.system) lines << (hebrew ? QStringLiteral("הגדרות הבקרה") : QStringLiteral("System settings"));

@@ -1,7 +1,6 @@
 #include "core/ProjectWhole.h"
 
 #include <algorithm>
-#include <set>
 
 #include "core/Conv.h"
 #include "core/FieldRanges.h"
@@ -14,7 +13,52 @@ namespace {
 using namespace DeviceKind;
 
 bool InUse(const DeviceRecord& r) { return r.Exist == "1"; }
-int Position(const DeviceRecord& r) { return int(ValInt(r.CardAddr.str())); }
+
+// Val of a record field. Fields hold digits and blanks, which are read here without the
+// general parse (every pass reads each field of 126 records several times); any other text
+// goes through ValInt itself, so the value is always the one Val gives.
+long long FieldValue(const QString& s)
+{
+    long long v = 0;
+    int digits = 0;
+    for (QChar c : s) {
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9' && ++digits <= 18) v = v * 10 + (u - u'0');
+        else if (u != u' ') return ValInt(s);
+    }
+    return v;
+}
+
+// What the rule reads of the device at one address, read once for each pass over the table.
+struct Part {
+    bool inUse = false;
+    int kind = 0;
+    int position = 0;                // CardAddr
+    const KindInfo* info = nullptr;  // nullptr: no kind of the kind table
+};
+using Parts = std::array<Part, MaxAddress + 1>;
+
+Parts PartsOf(const DeviceTable& t)
+{
+    Parts parts{};
+    for (int a = 1; a <= MaxAddress; ++a) {
+        const DeviceRecord& r = t[a];
+        if (!InUse(r)) continue;
+        Part& p = parts[a];
+        p.inUse = true;
+        p.kind = int(FieldValue(r.ExtType.str()) + FieldValue(r.BaseType.str()));
+        p.position = int(FieldValue(r.CardAddr.str()));
+        p.info = Find(p.kind);
+    }
+    return parts;
+}
+
+bool IsInput(const Part& p) { return p.info && p.info->isInput; }
+
+// A device of one address stands on position 1, or on 0: the windows show both as the single
+// position, and the original program writes 0 for every red call point it has sent (which goes
+// to the panel with 0 whatever it holds). Neither is changed, so the panel receives what it did.
+bool IsSinglePosition(int position) { return position == 0 || position == 1; }
 
 // The shape of a device that takes several addresses: the kind of each place, the first place
 // being the device's own kind, and the positions the places hold.
@@ -42,70 +86,98 @@ const Shape* ShapeOf(int kind)
     return nullptr;
 }
 
-bool MayBeSingle(int kind)
+bool MayBeSingle(const Part& p)
 {
-    const Shape* s = ShapeOf(kind);
-    return FieldRanges::IsKnownKind(kind) && (!s || s->mayBeSingle);
+    const Shape* s = ShapeOf(p.kind);
+    return p.info && (!s || s->mayBeSingle);
 }
 
-bool IsInputKind(int kind)
-{
-    const KindInfo* k = Find(kind);
-    return k && k->isInput;
-}
-
-bool IsFaultInput(const DeviceRecord& r) { return KindOf(r) == AlarmFaultCard && Position(r) == 3; }
+bool IsFaultInput(const Part& p) { return p.kind == AlarmFaultCard && p.position == 3; }
 
 // The record's own agreement with its kind.
-bool RecordAgrees(const DeviceRecord& r)
+bool RecordAgrees(const DeviceRecord& r, const Part& p)
 {
-    const KindInfo* k = Find(KindOf(r));
-    return k && r.DeviceIsIn == (k->isInput ? "1" : "0");
+    return p.info && r.DeviceIsIn == (p.info->isInput ? "1" : "0");
 }
 
 // The whole device of `shape` whose first part stands at a, if it is there.
-bool ShapeStandsAt(const DeviceTable& t, const Shape& shape, int a)
+bool ShapeStandsAt(const Parts& parts, const Shape& shape, int a)
 {
     if (a + shape.parts - 1 > MaxAddress) return false;
     for (int i = 0; i < shape.parts; ++i) {
-        const DeviceRecord& r = t[a + i];
-        if (!InUse(r) || KindOf(r) != shape.kinds[i] || Position(r) != shape.positions[i]) return false;
+        const Part& p = parts[a + i];
+        if (!p.inUse || p.kind != shape.kinds[i] || p.position != shape.positions[i]) return false;
     }
     return true;
 }
 
+// One pass from address 1: a whole device takes its addresses; any other record in use stands
+// alone.
+DeviceSpans SpansOf(const Parts& parts)
+{
+    DeviceSpans spans{};
+    for (int a = 1; a <= MaxAddress;) {
+        const Part& p = parts[a];
+        if (!p.inUse) {
+            ++a;
+            continue;
+        }
+        const Shape* shape = ShapeOf(p.kind);
+        int n = 1;
+        bool whole = false;
+        if (shape && p.position == shape->positions[0] && ShapeStandsAt(parts, *shape, a)) {
+            n = shape->parts;
+            whole = true;
+        } else if (MayBeSingle(p) && IsSinglePosition(p.position)) {
+            whole = true;
+        }
+        for (int i = 0; i < n; ++i) spans[a + i] = {a, a + n - 1, whole};
+        a += n;
+    }
+    return spans;
+}
+
+// A few numbers in their order, each once: the links of a device, the outputs of a group.
+struct Numbers {
+    std::array<int, MaxOutputsPerGroup> n{};
+    int size = 0;
+
+    bool contains(int x) const { return std::find(n.begin(), n.begin() + size, x) != n.begin() + size; }
+    void add(int x)
+    {
+        if (!contains(x)) n[size_t(size++)] = x;
+    }
+    // The k-th number (1-based), 0 past the last.
+    int at(int k) const { return k <= size ? n[size_t(k - 1)] : 0; }
+};
 
 // The links a device keeps: the group numbers of its first NumOfGroups places (all four when the
 // count is damaged), each once, in their order.
-QList<int> KeptLinks(const DeviceRecord& r)
+Numbers KeptLinks(const DeviceRecord& r, const Part& p)
 {
-    if (!IsInputKind(KindOf(r)) || r.DeviceIsIn != "1" || IsFaultInput(r)) return {};
+    if (!IsInput(p) || r.DeviceIsIn != "1" || IsFaultInput(p)) return {};
     const auto count = FieldRanges::Number(r.NumOfGroups.str(), 0, MaxGroupsPerInput);
     const int places = count ? int(*count) : MaxGroupsPerInput;
-    QList<int> kept;
-    for (int k = 1; k <= places; ++k) {
-        const auto g = FieldRanges::Number(r.Grp[k].str(), 1, MaxGroups);
-        if (g && !kept.contains(int(*g))) kept << int(*g);
-    }
+    Numbers kept;
+    for (int k = 1; k <= places; ++k)
+        if (const auto g = FieldRanges::Number(r.Grp[k].str(), 1, MaxGroups)) kept.add(int(*g));
     return kept;
 }
 
-bool LinksWhole(const DeviceRecord& r)
+bool LinksWhole(const DeviceRecord& r, const Part& p)
 {
-    const QList<int> kept = KeptLinks(r);
-    if (FieldRanges::Number(r.NumOfGroups.str(), 0, MaxGroupsPerInput) != kept.size()) return false;
-    for (int k = 1; k <= MaxGroupsPerInput; ++k) {
-        const long long want = k <= kept.size() ? kept[k - 1] : 0;
-        if (FieldRanges::Number(r.Grp[k].str(), 0, MaxGroups) != want) return false;
-    }
+    const Numbers kept = KeptLinks(r, p);
+    if (FieldRanges::Number(r.NumOfGroups.str(), 0, MaxGroupsPerInput) != kept.size) return false;
+    for (int k = 1; k <= MaxGroupsPerInput; ++k)
+        if (FieldRanges::Number(r.Grp[k].str(), 0, MaxGroups) != kept.at(k)) return false;
     return true;
 }
 
-void WriteLinks(DeviceRecord& r, const QList<int>& kept)
+void WriteLinks(DeviceRecord& r, const Numbers& kept)
 {
-    r.NumOfGroups = ZeroPad(kept.size(), 2);
-    for (int k = 1; k <= MaxGroupsPerInput; ++k) r.Grp[k] = ZeroPad(k <= kept.size() ? kept[k - 1] : 0, 2);
-    r.WithAlarmGroup = kept.isEmpty() ? "0" : "1";
+    r.NumOfGroups = ZeroPad(kept.size, 2);
+    for (int k = 1; k <= MaxGroupsPerInput; ++k) r.Grp[k] = ZeroPad(kept.at(k), 2);
+    r.WithAlarmGroup = kept.size == 0 ? "0" : "1";
 }
 
 bool IsSpecialOutput(long long a)
@@ -113,49 +185,61 @@ bool IsSpecialOutput(long long a)
     return a == SpecialOutput::AlarmRelay1 || a == SpecialOutput::AlarmRelay2 || a == SpecialOutput::DialerAlarm;
 }
 
-bool HoldsOutput(const DeviceTable& t, long long a)
+bool HoldsOutput(const DeviceTable& t, const Parts& parts, long long a)
 {
     if (IsSpecialOutput(a)) return true;
     if (a < 1 || a > MaxAddress) return false;
-    const DeviceRecord& r = t[size_t(a)];
-    return InUse(r) && !IsInputKind(KindOf(r)) && r.DeviceIsIn == "0";
+    const Part& p = parts[size_t(a)];
+    return p.inUse && !IsInput(p) && t[size_t(a)].DeviceIsIn == "0";
 }
 
 // The outputs a group keeps: those of its six places that hold an output, each once, in order.
-QList<int> KeptOutputs(const DeviceTable& t, const OutGrpRecord& g)
+Numbers KeptOutputs(const DeviceTable& t, const Parts& parts, const OutGrpRecord& g)
 {
-    QList<int> kept;
+    Numbers kept;
     for (int o = 1; o <= MaxOutputsPerGroup; ++o) {
         const auto a = FieldRanges::Number(g.OutAddr[o].str(), 1, 999);
-        if (a && HoldsOutput(t, *a) && !kept.contains(int(*a))) kept << int(*a);
+        if (a && HoldsOutput(t, parts, *a)) kept.add(int(*a));
     }
     return kept;
 }
 
 // The inputs linked to each group, counted in one pass over the devices.
 using LinkCounts = std::array<int, MaxGroups + 1>;
-LinkCounts CountLinks(const DeviceTable& t)
+LinkCounts CountLinks(const DeviceTable& t, const Parts& parts)
 {
     LinkCounts n{};
-    for (int a = 1; a <= MaxAddress; ++a)
-        if (InUse(t[a]))
-            for (int g : KeptLinks(t[a])) ++n[size_t(g)];
+    for (int a = 1; a <= MaxAddress; ++a) {
+        if (!parts[a].inUse) continue;
+        const Numbers kept = KeptLinks(t[a], parts[a]);
+        for (int i = 1; i <= kept.size; ++i) ++n[size_t(kept.at(i))];
+    }
     return n;
 }
 
 int TriggerCap(const LinkCounts& links, int g) { return std::min(FieldRanges::MaxTrigger, links[size_t(g)]); }
 
-bool GroupWhole(const DeviceTable& t, const LinkCounts& links, const OutGrpRecord& grp, int g)
+bool GroupWhole(const DeviceTable& t, const Parts& parts, const LinkCounts& links, const OutGrpRecord& grp, int g)
 {
     if (FieldRanges::Number(grp.GrpNo.str(), 0, 99) != g) return false;
-    const QList<int> kept = KeptOutputs(t, grp);
-    if (FieldRanges::Number(grp.OutCount.str(), 0, MaxOutputsPerGroup) != kept.size()) return false;
-    for (int o = 1; o <= MaxOutputsPerGroup; ++o) {
-        const long long want = o <= kept.size() ? kept[o - 1] : 0;
-        if (FieldRanges::Number(grp.OutAddr[o].str(), 0, 999) != want) return false;
-    }
+    const Numbers kept = KeptOutputs(t, parts, grp);
+    if (FieldRanges::Number(grp.OutCount.str(), 0, MaxOutputsPerGroup) != kept.size) return false;
+    for (int o = 1; o <= MaxOutputsPerGroup; ++o)
+        if (FieldRanges::Number(grp.OutAddr[o].str(), 0, 999) != kept.at(o)) return false;
     const auto trigger = FieldRanges::Number(grp.Trigger.str(), 0, 9);
     return trigger && *trigger <= TriggerCap(links, g);
+}
+
+// The one repair made without a word, as it changes nothing a window shows and nothing the panel
+// does: a group that no input is linked to never operates and is shown with no trigger chosen,
+// so its trigger, one the panel could hold, is held to 0 unseen. (The original program leaves a
+// trigger of 1 on a group whose last inputs were deleted together.)
+bool RepairUnseen(const OutGrpRecord& before, const OutGrpRecord& after, int inputsLinked)
+{
+    if (inputsLinked > 0 || !FieldRanges::Number(before.Trigger.str(), 0, FieldRanges::MaxTrigger)) return false;
+    OutGrpRecord other = before;
+    other.Trigger = after.Trigger;
+    return other == after;
 }
 
 void Note(QList<int>& list, int n)
@@ -163,34 +247,35 @@ void Note(QList<int>& list, int n)
     if (!list.contains(n)) list << n;
 }
 
+struct Counts {
+    int devices = 0;  // addresses in use
+    int groups = 0;   // groups in use
+};
+Counts Recounts(const DeviceTable& devices, const GroupTable& groups)
+{
+    const Parts parts = PartsOf(devices);
+    const LinkCounts links = CountLinks(devices, parts);
+    Counts c;
+    for (int a = 1; a <= MaxAddress; ++a) c.devices += parts[a].inUse ? 1 : 0;
+    for (int g = 1; g <= MaxGroups; ++g)
+        if (links[size_t(g)] > 0 && KeptOutputs(devices, parts, groups[g]).size > 0) ++c.groups;
+    return c;
+}
+
+bool HeldAsCounted(const Counts& c)
+{
+    return ValInt(NumOfDevices.str()) == c.devices && NumOfActiveGroups == c.groups;
+}
+
+void Apply(const Counts& c)
+{
+    if (ValInt(NumOfDevices.str()) != c.devices) NumOfDevices = ZeroPad(c.devices, 3);
+    NumOfActiveGroups = int16_t(c.groups);
+}
+
 }  // namespace
 
-// One pass from address 1: a whole device takes its addresses; any other record in use stands
-// alone.
-DeviceSpans DevicesOf(const DeviceTable& t)
-{
-    DeviceSpans spans{};
-    for (int a = 1; a <= MaxAddress;) {
-        const DeviceRecord& r = t[a];
-        if (!InUse(r)) {
-            ++a;
-            continue;
-        }
-        const int kind = KindOf(r);
-        const Shape* shape = ShapeOf(kind);
-        int parts = 1;
-        bool whole = false;
-        if (shape && Position(r) == shape->positions[0] && ShapeStandsAt(t, *shape, a)) {
-            parts = shape->parts;
-            whole = true;
-        } else if (MayBeSingle(kind) && Position(r) == 1) {
-            whole = true;
-        }
-        for (int i = 0; i < parts; ++i) spans[a + i] = {a, a + parts - 1, whole};
-        a += parts;
-    }
-    return spans;
-}
+DeviceSpans DevicesOf(const DeviceTable& devices) { return SpansOf(PartsOf(devices)); }
 
 Span DeviceAt(const DeviceTable& devices, int a)
 {
@@ -201,15 +286,16 @@ Span DeviceAt(const DeviceTable& devices, int a)
 Places Check(const DeviceTable& devices, const GroupTable& groups)
 {
     Places p;
-    const auto spans = DevicesOf(devices);
+    const Parts parts = PartsOf(devices);
+    const auto spans = SpansOf(parts);
     for (int a = 1; a <= MaxAddress; ++a) {
+        if (!parts[a].inUse) continue;
         const DeviceRecord& r = devices[a];
-        if (!InUse(r)) continue;
-        if (!spans[a].whole || !RecordAgrees(r) || !LinksWhole(r)) p.addresses << a;
+        if (!spans[a].whole || !RecordAgrees(r, parts[a]) || !LinksWhole(r, parts[a])) p.addresses << a;
     }
-    const LinkCounts links = CountLinks(devices);
+    const LinkCounts links = CountLinks(devices, parts);
     for (int g = 1; g <= MaxGroups; ++g)
-        if (!GroupWhole(devices, links, groups[g], g)) p.groups << g;
+        if (!GroupWhole(devices, parts, links, groups[g], g)) p.groups << g;
     return p;
 }
 
@@ -217,36 +303,39 @@ Places MakeWhole(DeviceTable& devices, GroupTable& groups)
 {
     Places p;
     // Devices first: the links and outputs that follow depend on which devices remain.
-    const auto spans = DevicesOf(devices);
+    Parts parts = PartsOf(devices);
+    const auto spans = SpansOf(parts);
     for (int a = 1; a <= MaxAddress; ++a) {
         DeviceRecord& r = devices[a];
-        if (!InUse(r) || (spans[a].whole && RecordAgrees(r))) continue;
+        const Part& part = parts[a];
+        if (!part.inUse || (spans[a].whole && RecordAgrees(r, part))) continue;
         Note(p.addresses, a);
-        const int kind = KindOf(r);
-        if (!spans[a].whole && !MayBeSingle(kind)) {
+        if (!spans[a].whole && !MayBeSingle(part)) {
             ResetModule::ResetRecord(r, a);
             continue;
         }
         if (!spans[a].whole) r.CardAddr = "01";
-        r.DeviceIsIn = IsInputKind(kind) ? "1" : "0";
+        r.DeviceIsIn = IsInput(part) ? "1" : "0";
     }
+    parts = PartsOf(devices);
     for (int a = 1; a <= MaxAddress; ++a) {
         DeviceRecord& r = devices[a];
-        if (!InUse(r) || LinksWhole(r)) continue;
+        if (!parts[a].inUse || LinksWhole(r, parts[a])) continue;
         Note(p.addresses, a);
-        WriteLinks(r, KeptLinks(r));
+        WriteLinks(r, KeptLinks(r, parts[a]));
     }
-    const LinkCounts links = CountLinks(devices);
+    const LinkCounts links = CountLinks(devices, parts);
     for (int g = 1; g <= MaxGroups; ++g) {
         OutGrpRecord& grp = groups[g];
-        if (GroupWhole(devices, links, grp, g)) continue;
-        p.groups << g;
+        if (GroupWhole(devices, parts, links, grp, g)) continue;
+        const OutGrpRecord before = grp;
         grp.GrpNo = ZeroPad(g, 2);
-        const QList<int> kept = KeptOutputs(devices, grp);
-        grp.OutCount = Str(kept.size());
-        for (int o = 1; o <= MaxOutputsPerGroup; ++o) grp.OutAddr[o] = ZeroPad(o <= kept.size() ? kept[o - 1] : 0, 3);
+        const Numbers kept = KeptOutputs(devices, parts, grp);
+        grp.OutCount = Str(kept.size);
+        for (int o = 1; o <= MaxOutputsPerGroup; ++o) grp.OutAddr[o] = ZeroPad(kept.at(o), 3);
         const long long trigger = FieldRanges::Number(grp.Trigger.str(), 0, 9).value_or(0);
         grp.Trigger = Str(std::min<long long>(trigger, TriggerCap(links, g)));
+        if (!RepairUnseen(before, grp, links[size_t(g)])) p.groups << g;
     }
     std::sort(p.addresses.begin(), p.addresses.end());
     return p;
@@ -259,43 +348,33 @@ int AddressesInUse(const DeviceTable& devices)
 
 int InputsLinked(const DeviceTable& devices, int g)
 {
-    return g >= 1 && g <= MaxGroups ? CountLinks(devices)[size_t(g)] : 0;
+    return g >= 1 && g <= MaxGroups ? CountLinks(devices, PartsOf(devices))[size_t(g)] : 0;
 }
 
 bool IsActiveGroup(const DeviceTable& devices, const GroupTable& groups, int g)
 {
-    return InputsLinked(devices, g) > 0 && !KeptOutputs(devices, groups[g]).isEmpty();
+    if (g < 1 || g > MaxGroups) return false;
+    const Parts parts = PartsOf(devices);
+    return CountLinks(devices, parts)[size_t(g)] > 0 && KeptOutputs(devices, parts, groups[g]).size > 0;
 }
 
-int ActiveGroups(const DeviceTable& devices, const GroupTable& groups)
-{
-    const LinkCounts links = CountLinks(devices);
-    int n = 0;
-    for (int g = 1; g <= MaxGroups; ++g)
-        if (links[size_t(g)] > 0 && !KeptOutputs(devices, groups[g]).isEmpty()) ++n;
-    return n;
-}
+int ActiveGroups(const DeviceTable& devices, const GroupTable& groups) { return Recounts(devices, groups).groups; }
 
 Places CheckProject()
 {
     Places p = Check(DeviceDataArray, OutGrpArray);
-    p.counts = ValInt(NumOfDevices.str()) != AddressesInUse(DeviceDataArray) ||
-               NumOfActiveGroups != ActiveGroups(DeviceDataArray, OutGrpArray);
+    p.counts = !HeldAsCounted(Recounts(DeviceDataArray, OutGrpArray));
     return p;
 }
 
-void Recount()
-{
-    const int inUse = AddressesInUse(DeviceDataArray);
-    if (ValInt(NumOfDevices.str()) != inUse) NumOfDevices = ZeroPad(inUse, 3);
-    NumOfActiveGroups = int16_t(ActiveGroups(DeviceDataArray, OutGrpArray));
-}
+void Recount() { Apply(Recounts(DeviceDataArray, OutGrpArray)); }
 
 Places MakeProjectWhole()
 {
     Places p = MakeWhole(DeviceDataArray, OutGrpArray);
-    p.counts = CheckProject().counts;
-    Recount();
+    const Counts c = Recounts(DeviceDataArray, OutGrpArray);
+    p.counts = !HeldAsCounted(c);
+    Apply(c);
     return p;
 }
 

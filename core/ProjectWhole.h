@@ -8,7 +8,8 @@
 // A project is whole when:
 // - every device in use is of a known kind, its DeviceIsIn agrees with the kind, and its parts
 //   stand on consecutive addresses with their positions (CardAddr) in order and the kinds of
-//   their places: a single device holds position 1; a two-address output, extinguish device,
+//   their places: a single device holds position 1 or 0 (both read as the single position by the
+//   windows and the panel, and kept as they are); a two-address output, extinguish device,
 //   relay, alarm/fault card or two-input card holds 2 then 3 (the second address of an
 //   extinguish device is an output); a four-zone card holds 0 to 3. A two-input card and a
 //   four-zone card never stand on one address;
@@ -69,7 +70,9 @@ Places Check(const DeviceTable& devices, const GroupTable& groups);
 // - outputs at free addresses, at inputs and repeated ones are dropped, the rest move up in their
 //   order (from all six places, whatever OutCount said) and OutCount counts them;
 // - the Trigger is held to its range.
-// Returns the places changed; afterwards Check finds nothing.
+// Returns the places where a repair changed what a window shows or what the panel receives. A
+// repair that changes neither is made without a word: the trigger of a group that no input is
+// linked to (such a group never operates). Afterwards Check finds nothing.
 Places MakeWhole(DeviceTable& devices, GroupTable& groups);
 
 // The addresses 1..126 in use.

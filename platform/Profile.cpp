@@ -98,7 +98,12 @@ SharedDocument LoadDocument(const QString& file, Error* error)
     if (!LoadBytes(file, &bytes, &exists, error)) return nullptr;
     const QString key = CacheKey(file);
     auto it = g_cache.find(key);
-    if (it != g_cache.end() && it->second.bytes == bytes) return it->second.doc;
+    if (it != g_cache.end()) {
+        if (it->second.bytes == bytes) return it->second.doc;
+        // The file has changed: the old copy goes before the new one is parsed, so that a large
+        // file is not held twice.
+        g_cache.erase(it);
+    }
     if (g_cache.size() >= CacheLimit) g_cache.clear();
     CacheEntry& e = g_cache[key];
     e.bytes = bytes;

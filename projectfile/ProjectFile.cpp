@@ -1,6 +1,8 @@
 #include "projectfile/ProjectFile.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 #include <QDateTime>
 #include <QFile>
@@ -126,28 +128,48 @@ void ResetForRead()
 // The sections to read devices and groups from, by their names. A name holding NUL characters (a
 // damaged file) still names its address or group, unless a sound section of that name exists; its
 // device or group is read and named in the warning, instead of being dropped without a word.
-struct Sections {
-    QHash<QString, QString> damaged;  // the sound name -> the name as the file holds it
-
-    explicit Sections(CSetting& s)
+class Sections {
+public:
+    // `names`: every section of the file, of which there may be very many.
+    explicit Sections(const QStringList& names)
     {
-        const QStringList names = s.GetSectionNames();
-        QSet<QString> sound;
-        for (const QString& n : names)
-            if (!n.contains(QChar(0))) sound.insert(n.trimmed().toLower());
         for (const QString& n : names) {
-            if (!n.contains(QChar(0))) continue;
+            if (!MayNameARecord(n) || !n.contains(QChar(0))) continue;
             const QString clean = QString(n).remove(QChar(0)).trimmed();
-            if (!sound.contains(clean.toLower()) && !damaged.contains(clean)) damaged.insert(clean, n);
+            if (!damaged_.contains(clean)) damaged_.insert(clean, n);
         }
+        if (damaged_.isEmpty()) return;
+        QSet<QString> wanted;  // the clean names, as a sound section would spell them
+        for (auto it = damaged_.cbegin(); it != damaged_.cend(); ++it) wanted.insert(it.key().toLower());
+        QSet<QString> sound;
+        for (const QString& n : names) {
+            if (n.contains(QChar(0))) continue;
+            const QString lower = n.trimmed().toLower();
+            if (wanted.contains(lower)) sound.insert(lower);
+        }
+        for (auto it = damaged_.begin(); it != damaged_.end();)
+            it = sound.contains(it.key().toLower()) ? damaged_.erase(it) : std::next(it);
     }
     // The section to read for `name`, and whether its name was damaged.
     QString For(const QString& name, bool* wasDamaged) const
     {
-        const auto it = damaged.constFind(name);
-        *wasDamaged = it != damaged.constEnd();
+        const auto it = damaged_.constFind(name);
+        *wasDamaged = it != damaged_.constEnd();
         return *wasDamaged ? *it : name;
     }
+
+private:
+    // Whether a name, without its NULs and the blanks around, may be that of an address or a group
+    // ("01-..."): the one check made on every name, so it reads a character or two.
+    static bool MayNameARecord(const QString& n)
+    {
+        for (QChar c : n) {
+            if (c == u'0') return true;
+            if (c != QChar(0) && !c.isSpace()) return false;
+        }
+        return false;
+    }
+    QHash<QString, QString> damaged_;  // the sound name -> the name as the file holds it
 };
 
 // One device section into its (reset) address; true when a value was replaced.
@@ -184,7 +206,7 @@ bool ReadGroup(CSetting& s, int g, const QString& section)
     return replaced;
 }
 
-void ReadProject(CSetting& s, Contents& c)
+void ReadProject(CSetting& s, const Sections& sections, Contents& c)
 {
     const SectionKeys hardware(s, Hardware);
     MaxNumOfDevices = ValInt(hardware.get(QStringLiteral("MaxNumOfDevices"))) == 50 ? 50 : MaxAddress;
@@ -207,7 +229,6 @@ void ReadProject(CSetting& s, Contents& c)
     unit(QStringLiteral("PS 01"), RemoteUnits.PS[1]);
     unit(QStringLiteral("PS 02"), RemoteUnits.PS[2]);
 
-    const Sections sections(s);
     bool damagedName = false;
     for (int a = 1; a <= MaxNumOfDevices; ++a) {
         const QString section = sections.For(DeviceSection(a), &damagedName);
@@ -243,10 +264,10 @@ bool HoldsBytes(const QString& file)
     return false;
 }
 
-// Whether any section is one a project file has.
-bool HasProjectSection(CSetting& s)
+// Whether any of the sections `names` is one a project file has.
+bool HasProjectSection(CSetting& s, const QStringList& names)
 {
-    for (const QString& name : s.GetSectionNames()) {
+    for (const QString& name : names) {
         const QString n = name.trimmed();
         if (n.compare(General, Qt::CaseInsensitive) == 0) {
             // Many programs' files have a [General]; a project's names its file or its writer.
@@ -316,11 +337,18 @@ Contents Read()
     Prepare(s);
     try {
         s.BeginBatch(false);
-        if (HoldsBytes(s.FileName()) && !HasProjectSection(s)) {
+        // The names are read once, and let go before the records are read: a file may hold
+        // very many sections.
+        const std::optional<Sections> sections = [&]() -> std::optional<Sections> {
+            const QStringList names = s.GetSectionNames();
+            if (HoldsBytes(s.FileName()) && !HasProjectSection(s, names)) return std::nullopt;
+            return Sections(names);
+        }();
+        if (!sections) {
             c.notProjectFile = true;
             return c;
         }
-        ReadProject(s, c);
+        ReadProject(s, *sections, c);
     } catch (const CSettingError& e) {
         c.ok = false;
         c.error = e.description;

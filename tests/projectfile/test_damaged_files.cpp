@@ -151,14 +151,17 @@ const std::vector<Case>& Cases()
              EXPECT_EQ(MaxNumOfDevices, 126);
              EXPECT_EQ(NumOfDevices.str(), "003");
          }},
-        // Group 1 loses its only input, so its trigger of 1 is held to 0.
+        // Group 1 loses its only input, so its trigger of 1 is held to 0, without a word of its
+        // own: a group with no input never operates. The address that lost the link is named.
         {"group numbers that do not exist", With(Base, "002 001 002 000 000", "004 033 002 000 abc"),
-         {{1}, false, {1}, false},
+         Addresses({1}),
          [] {
              const DeviceRecord& r = DeviceDataArray[1];
              EXPECT_EQ(r.NumOfGroups.str(), "01") << "the links it keeps";
              EXPECT_EQ(r.Grp[1].str(), "02");
              EXPECT_EQ(r.Grp[2].str(), "00");
+             EXPECT_EQ(OutGrpArray[1].Trigger.str(), "0");
+             EXPECT_EQ(OutGrpArray[1].OutAddr[1].str(), "002") << "its outputs stay";
          }},
         {"a group count above the links", With(Base, "064 064 000 000 000 000 000\r\n[#", "064 064 003 007 000 000 000\r\n[#"),
          Addresses({3}), [] { EXPECT_EQ(DeviceDataArray[3].NumOfGroups.str(), "01"); }},
@@ -184,6 +187,12 @@ const std::vector<Case>& Cases()
          [] { EXPECT_EQ(KindOf(DeviceDataArray[3]), DeviceKind::InputDevice) << "read, and named"; }},
         {"a NUL in a group section's name", With(Base, "[01-Gr-02]", QByteArray("[01-Gr\0-02]", 11)), Groups({2}),
          [] { EXPECT_EQ(OutGrpArray[2].OutAddr[1].str(), "205"); }},
+        {"a NUL and a blank before a device section's name", With(Base, "[01-002]", QByteArray("[\0 01-002]", 10)),
+         Addresses({2}), [] { EXPECT_EQ(KindOf(DeviceDataArray[2]), DeviceKind::Output) << "read, and named"; }},
+        // The sound section is the one read; the damaged one beside it is another program's line.
+        {"a damaged name beside its sound section",
+         With(Base, "[#####]", QByteArray("[01-0") + '\0' + "01]\r\nTYPE=001 0-16-007-1-1\r\n[#####]"), Nothing,
+         [] { EXPECT_EQ(KindOf(DeviceDataArray[1]), DeviceKind::SmokeDetector); }},
         // Records that contradict each other.
         {"a relay's first half with its second address free",
          With(Base, "TYPE=003 0-16-007-1-1 00-00-00-0-0 01", "TYPE=003 0-16-003-0-1 00-00-00-0-0 10"), Addresses({3}),
@@ -304,6 +313,7 @@ TEST_F(DamagedFilesTest, OpeningTellsWhichAddressesWereReplacedInOneBox)
     ProjectFile::Open();
     ASSERT_EQ(prompter.Calls().size(), 1u);
     EXPECT_EQ(prompter.Calls()[0].title, "Warning");
+    EXPECT_TRUE(prompter.Calls()[0].prompt.startsWith("Some values in the project file were invalid"));
     EXPECT_EQ(ProjectFileName, "Site.HV6") << "nothing else changes";
 
     UILanguage = 1;
@@ -312,6 +322,7 @@ TEST_F(DamagedFilesTest, OpeningTellsWhichAddressesWereReplacedInOneBox)
     ProjectFile::Open();
     EXPECT_TRUE(prompter.Calls().back().rightToLeft());
     EXPECT_EQ(prompter.Calls().back().title, QStringLiteral("אזהרה"));
+    EXPECT_TRUE(prompter.Calls().back().prompt.startsWith(QStringLiteral("חלק מהערכים בקובץ הפרויקט")));
 
     // A good file opens without a box.
     WriteBytes(ProjectPath(), Base);
