@@ -217,7 +217,15 @@ LinkCounts CountLinks(const DeviceTable& t, const Parts& parts)
     return n;
 }
 
-int TriggerCap(const LinkCounts& links, int g) { return std::min(FieldRanges::MaxTrigger, links[size_t(g)]); }
+// A group that no input is linked to never operates, whatever its trigger: the original program
+// leaves a trigger of 1 on a group whose last inputs were deleted together, and shows and sends it
+// as it stands. Held to 0 it would change the group's name in the groups window and drop the group
+// from its report, so any trigger of the panel's range is whole there.
+int TriggerCap(const LinkCounts& links, int g)
+{
+    const int linked = links[size_t(g)];
+    return linked == 0 ? FieldRanges::MaxTrigger : std::min(FieldRanges::MaxTrigger, linked);
+}
 
 bool GroupWhole(const DeviceTable& t, const Parts& parts, const LinkCounts& links, const OutGrpRecord& grp, int g)
 {
@@ -228,18 +236,6 @@ bool GroupWhole(const DeviceTable& t, const Parts& parts, const LinkCounts& link
         if (FieldRanges::Number(grp.OutAddr[o].str(), 0, 999) != kept.at(o)) return false;
     const auto trigger = FieldRanges::Number(grp.Trigger.str(), 0, 9);
     return trigger && *trigger <= TriggerCap(links, g);
-}
-
-// The one repair made without a word, as it changes nothing a window shows and nothing the panel
-// does: a group that no input is linked to never operates and is shown with no trigger chosen,
-// so its trigger, one the panel could hold, is held to 0 unseen. (The original program leaves a
-// trigger of 1 on a group whose last inputs were deleted together.)
-bool RepairUnseen(const OutGrpRecord& before, const OutGrpRecord& after, int inputsLinked)
-{
-    if (inputsLinked > 0 || !FieldRanges::Number(before.Trigger.str(), 0, FieldRanges::MaxTrigger)) return false;
-    OutGrpRecord other = before;
-    other.Trigger = after.Trigger;
-    return other == after;
 }
 
 void Note(QList<int>& list, int n)
@@ -333,9 +329,11 @@ Places MakeWhole(DeviceTable& devices, GroupTable& groups)
         const Numbers kept = KeptOutputs(devices, parts, grp);
         grp.OutCount = Str(kept.size);
         for (int o = 1; o <= MaxOutputsPerGroup; ++o) grp.OutAddr[o] = ZeroPad(kept.at(o), 3);
+        // A trigger beyond the panel's range is no value of a group: it takes the empty group's.
         const long long trigger = FieldRanges::Number(grp.Trigger.str(), 0, 9).value_or(0);
-        grp.Trigger = Str(std::min<long long>(trigger, TriggerCap(links, g)));
-        if (!RepairUnseen(before, grp, links[size_t(g)])) p.groups << g;
+        const long long cap = TriggerCap(links, g);
+        grp.Trigger = Str(trigger <= cap ? trigger : links[size_t(g)] == 0 ? 0 : cap);
+        if (!(before == grp)) p.groups << g;
     }
     std::sort(p.addresses.begin(), p.addresses.end());
     return p;

@@ -17,7 +17,8 @@
 //   the other places "00"; only inputs keep links, and the fault input of an alarm/fault card none;
 // - a group lists its outputs in OutAddr(1..OutCount), the other places "000": each a loop address
 //   in use that holds an output, or a special output (alarm relays 1 and 2, dialer alarm), once;
-// - a group's Trigger lies in 0..min(3, inputs linked to it), and GrpNo is its number.
+// - a group's Trigger lies in 0..min(3, inputs linked to it), or in 0..3 when no input is linked
+//   (such a group never operates; the original leaves a trigger on it), and GrpNo is its number.
 // The counts NumOfDevices and NumOfActiveGroups of the shared project are recounts.
 #include <array>
 
@@ -70,9 +71,7 @@ Places Check(const DeviceTable& devices, const GroupTable& groups);
 // - outputs at free addresses, at inputs and repeated ones are dropped, the rest move up in their
 //   order (from all six places, whatever OutCount said) and OutCount counts them;
 // - the Trigger is held to its range.
-// Returns the places where a repair changed what a window shows or what the panel receives. A
-// repair that changes neither is made without a word: the trigger of a group that no input is
-// linked to (such a group never operates). Afterwards Check finds nothing.
+// Returns the places changed; afterwards Check finds nothing.
 Places MakeWhole(DeviceTable& devices, GroupTable& groups);
 
 // The addresses 1..126 in use.

@@ -264,6 +264,32 @@ TEST_F(MainWindowTest, UpdateWritesOnlyAWholeProjectAndSaysWhatItMended)
     EXPECT_TRUE(file.contains("GRPo=04-0-1[020/")) << file.toStdString();
 }
 
+// The save's warning says the project's own data were mended, never that the file was invalid.
+TEST_F(MainWindowTest, TheSavesWarningIsHeadedAsMendedBeforeTheSaveInBothLanguages)
+{
+    struct Case {
+        int lang;
+        QString title, heading;
+    };
+    const Case cases[] = {
+        {2, "Warning", "Some data of the project did not agree with each other, and were mended before the save:"},
+        {1, QStringLiteral("אזהרה"), QStringLiteral("חלק מנתוני הפרויקט לא התאימו זה לזה, ותוקנו לפני השמירה:")},
+    };
+    frm4Main w;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lang);
+        w.LnguageLbl[c.lang]->click();
+        OutGrpArray[4].OutAddr[1] = "020";  // a free address listed as an output
+        prompter.Expect(Ui::vbOK);
+        prompter.Expect(Ui::vbOK);
+        w.UpDateCmd->click();
+        ASSERT_EQ(prompter.Pending(), 0);
+        const Ui::MsgBoxCall& warning = prompter.Calls()[prompter.Calls().size() - 2];
+        EXPECT_EQ(warning.title, c.title);
+        EXPECT_EQ(warning.prompt.split("\r\n").front(), c.heading);
+    }
+}
+
 TEST_F(MainWindowTest, UpdateWithoutAFileNameSaysSo)
 {
     frm4Main w;

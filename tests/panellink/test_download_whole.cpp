@@ -29,6 +29,29 @@ PanelMemory HostilePanel()
     return m;
 }
 
+// The download's warning says the values came from the system, never from the project file.
+class DownloadWarningHeadingTest : public DownloadWholeTest, public ::testing::WithParamInterface<int16_t> {};
+
+TEST_P(DownloadWarningHeadingTest, IsHeadedAsValuesReadFromTheSystem)
+{
+    const bool hebrew = GetParam() == 1;
+    UILanguage = GetParam();
+    Connect(HostilePanel());
+    prompter.Expect(Ui::vbYes);
+    prompter.Expect(Ui::vbOK);
+    prompter.Expect(Ui::vbOK);
+    ops.Download2PC_Click();
+    ASSERT_EQ(prompter.Pending(), 0) << Prompts().join(" | ").toStdString();
+    const Ui::MsgBoxCall& warning = prompter.Calls().back();
+    EXPECT_EQ(warning.title, hebrew ? QStringLiteral("אזהרה") : QStringLiteral("Warning"));
+    EXPECT_EQ(warning.prompt.split("\r\n").front(),
+              hebrew ? QStringLiteral("חלק מהערכים שנקראו מהבקרה לא היו תקינים או לא התאימו זה לזה, והוחלפו או הוסרו:")
+                     : QStringLiteral("Some values read from the system were invalid or did not agree with each "
+                                      "other, and were replaced or removed:"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothLanguages, DownloadWarningHeadingTest, ::testing::Values<int16_t>(2, 1));
+
 TEST_F(DownloadWholeTest, AHostilePanelsDownloadIsWholeNamedAndUploadsBack)
 {
     Connect(HostilePanel());

@@ -38,12 +38,12 @@ TEST_F(RepliesInRangeTest, GroupTriggersAndOutputsOutOfRangeTakeTheEmptyGroupsVa
     EXPECT_EQ(OutGrpArray[4].OutAddr[2].str(), "001");
     EXPECT_EQ(PanelReplaced.groups, QList<int>{3});
 
-    // The download then makes the groups whole: no device is on addresses 1 and 126, and no input
-    // is linked, so the triggers are 0.
+    // The download then makes the groups whole: no device is on addresses 1 and 126. No input is
+    // linked, so the groups never operate, and their triggers stay as the panel holds them.
     ProjectWhole::MakeProjectWhole();
     EXPECT_EQ(g3.OutCount.str(), "1");
     EXPECT_EQ(g3.OutAddr[1].str(), "201");
-    EXPECT_EQ(OutGrpArray[4].Trigger.str(), "0");
+    EXPECT_EQ(OutGrpArray[4].Trigger.str(), "3");
     EXPECT_EQ(OutGrpArray[4].OutAddr[2].str(), "000");
     EXPECT_FALSE(FirstUnencodableRecord().has_value());
 }

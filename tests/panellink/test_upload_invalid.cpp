@@ -68,7 +68,13 @@ TEST_F(UploadInvalidTest, ARecordThatCannotBeEncodedStopsTheUploadBeforeAnyByte)
          "the project holds an invalid value in operating group 4"},
         {"outputs with a count of none", [] { OutGrpArray[6].OutAddr[1] = "007"; },
          "the project holds an invalid value in operating group 6"},
-        {"a trigger above the inputs linked", [] { OutGrpArray[8].Trigger = "1"; },
+        {"a trigger above the inputs linked",
+         [] {
+             DeviceDataArray[3].NumOfGroups = "01";
+             DeviceDataArray[3].Grp[1] = "08";
+             DeviceDataArray[3].WithAlarmGroup = "1";
+             OutGrpArray[8].Trigger = "2";
+         },
          "the project holds an invalid value in operating group 8"},
         {"links of an output", [] { DeviceDataArray[7].NumOfGroups = "01"; DeviceDataArray[7].Grp[1] = "02"; },
          "the project holds an invalid value at address 7"},

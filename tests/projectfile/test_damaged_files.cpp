@@ -151,8 +151,9 @@ const std::vector<Case>& Cases()
              EXPECT_EQ(MaxNumOfDevices, 126);
              EXPECT_EQ(NumOfDevices.str(), "003");
          }},
-        // Group 1 loses its only input, so its trigger of 1 is held to 0, without a word of its
-        // own: a group with no input never operates. The address that lost the link is named.
+        // Group 1 loses its only input and keeps its trigger of 1, as a group whose last input
+        // was deleted does: a group with no input never operates. The address that lost the link
+        // is named.
         {"group numbers that do not exist", With(Base, "002 001 002 000 000", "004 033 002 000 abc"),
          Addresses({1}),
          [] {
@@ -160,7 +161,7 @@ const std::vector<Case>& Cases()
              EXPECT_EQ(r.NumOfGroups.str(), "01") << "the links it keeps";
              EXPECT_EQ(r.Grp[1].str(), "02");
              EXPECT_EQ(r.Grp[2].str(), "00");
-             EXPECT_EQ(OutGrpArray[1].Trigger.str(), "0");
+             EXPECT_EQ(OutGrpArray[1].Trigger.str(), "1");
              EXPECT_EQ(OutGrpArray[1].OutAddr[1].str(), "002") << "its outputs stay";
          }},
         {"a group count above the links", With(Base, "064 064 000 000 000 000 000\r\n[#", "064 064 003 007 000 000 000\r\n[#"),

@@ -107,7 +107,7 @@ protected:
         EXPECT_EQ(OutGrpArray[2].OutCount.str(), "1");
         EXPECT_EQ(OutGrpArray[2].OutAddr[1].str(), "004");
         EXPECT_EQ(OutGrpArray[2].GrpName.trimmed(), "SIRENS");
-        EXPECT_EQ(OutGrpArray[2].Trigger.str(), "0");
+        EXPECT_EQ(OutGrpArray[2].Trigger.str(), "1") << "kept: the groups window shows its name, the report the group";
         EXPECT_EQ(NumOfDevices.str(), "004");
         EXPECT_EQ(NumOfActiveGroups, 1);
         EXPECT_FALSE(ProjectWhole::CheckProject().any());

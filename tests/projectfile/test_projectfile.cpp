@@ -342,7 +342,7 @@ TEST_F(ProjectFileTest, DamagedFilesReadWhatTheyCanWithoutFailing)
              EXPECT_EQ(DeviceDataArray[1].Exist.str(), "1");
              EXPECT_EQ(KindOf(DeviceDataArray[1]), 5);
              EXPECT_EQ(DeviceDataArray[1].CardAddr.str(), "01");
-             EXPECT_EQ(OutGrpArray[1].Trigger.str(), "0") << "no input is linked to the group";
+             EXPECT_EQ(OutGrpArray[1].Trigger.str(), "2") << "a group no input is linked to keeps its trigger";
              EXPECT_EQ(OutGrpArray[1].OutCount.str(), "0");
          }},
         {"no system block keeps the reset one", "[01]\r\nPanel 01=1\r\n",
