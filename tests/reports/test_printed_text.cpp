@@ -11,11 +11,8 @@
 #include <QRegularExpression>
 
 #include "ReportFixture.h"
+#include "ReportWindows.h"
 #include "platform/TextFile.h"
-#include "reports/frmGroups.h"
-#include "reports/frmHistory.h"
-#include "reports/frmView.h"
-#include "reports/frmView2.h"
 #include "tests/common/ScriptedPrinter.h"
 
 namespace {
@@ -56,16 +53,6 @@ std::string Parting(const QStringList& written, const QStringList& read)
         .arg(written.mid(from, 10).join(u' '), read.mid(from, 10).join(u' '))
         .toStdString();
 }
-
-const struct Window {
-    const char* name;
-    std::function<std::unique_ptr<frmReport>()> make;
-} windows[] = {
-    {"groups", [] { return std::make_unique<frmGroups>(); }},
-    {"history", [] { return std::make_unique<frmHistory>(); }},
-    {"names", [] { return std::make_unique<frmView>(); }},
-    {"settings", [] { return std::make_unique<frmView2>(); }},
-};
 
 class PrintedTextTest : public ReportFixture {
 protected:

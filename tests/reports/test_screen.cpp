@@ -15,11 +15,8 @@
 
 #include "DrawnText.h"
 #include "ReportFixture.h"
+#include "ReportWindows.h"
 #include "platform/TextColumns.h"
-#include "reports/frmGroups.h"
-#include "reports/frmHistory.h"
-#include "reports/frmView.h"
-#include "reports/frmView2.h"
 #include "tests/mainwindow/LayoutChecks.h"
 
 namespace {
@@ -185,16 +182,6 @@ protected:
         ResetModule::ResetProject(true);
         fill();
     }
-};
-
-const struct Window {
-    const char* name;
-    std::function<std::unique_ptr<frmReport>()> make;
-} windows[] = {
-    {"groups", [] { return std::make_unique<frmGroups>(); }},
-    {"history", [] { return std::make_unique<frmHistory>(); }},
-    {"names", [] { return std::make_unique<frmView>(); }},
-    {"settings", [] { return std::make_unique<frmView2>(); }},
 };
 
 std::vector<std::string> FaultsOf(frmReport& w, int16_t lang)
