@@ -419,7 +419,9 @@ TEST_F(DamagedFilesTest, FilesWhoseRecordsContradictEachOtherOpenWholeNamingEver
         SCOPED_TRACE(run);
         ASSERT_TRUE(c.ok);
         ExpectAProjectThePanelTakes();
-        if (!damaged) EXPECT_FALSE(c.replaced.any());
+        if (!damaged) {
+            EXPECT_FALSE(c.replaced.any());
+        }
         for (int a = 1; a <= MaxAddress; ++a) {
             const DeviceRecord& before = devices[a];
             const DeviceRecord& now = DeviceDataArray[a];
@@ -427,7 +429,9 @@ TEST_F(DamagedFilesTest, FilesWhoseRecordsContradictEachOtherOpenWholeNamingEver
             // The file holds a position as two binary digits: 0 to 3.
             const bool changed = now.Exist != "1" || KindOf(now) != KindOf(before) ||
                                  ValInt(now.CardAddr.str()) != std::clamp(ValInt(before.CardAddr.str()), 0LL, 3LL);
-            if (changed) EXPECT_TRUE(c.replaced.addresses.contains(a)) << "address " << a;
+            if (changed) {
+                EXPECT_TRUE(c.replaced.addresses.contains(a)) << "address " << a;
+            }
         }
         for (int g = 1; g <= MaxGroups; ++g)
             for (int o = 1; o <= MaxOutputsPerGroup; ++o)
