@@ -58,6 +58,20 @@ double Val(const QString& s)
 
 long long ValInt(const QString& s)
 {
+    // Record fields hold digits and blanks, and are read many times over: such a text is read
+    // here at once, as Val reads it (up to 15 digits, which a double holds exactly); any other
+    // text goes through Val.
+    long long n = 0;
+    int digits = 0;
+    bool plain = true;
+    for (QChar c : s) {
+        if (c >= u'0' && c <= u'9' && ++digits <= 15) n = n * 10 + (c.unicode() - u'0');
+        else if (!IsValBlank(c)) {
+            plain = false;
+            break;
+        }
+    }
+    if (plain && digits <= 15) return n;
     const double v = std::nearbyint(Val(s));
     if (std::isnan(v)) return 0;
     // Outside the range of a long long the value saturates (a cast would be undefined).

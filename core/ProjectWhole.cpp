@@ -14,21 +14,6 @@ using namespace DeviceKind;
 
 bool InUse(const DeviceRecord& r) { return r.Exist == "1"; }
 
-// Val of a record field. Fields hold digits and blanks, which are read here without the
-// general parse (every pass reads each field of 126 records several times); any other text
-// goes through ValInt itself, so the value is always the one Val gives.
-long long FieldValue(const QString& s)
-{
-    long long v = 0;
-    int digits = 0;
-    for (QChar c : s) {
-        const char16_t u = c.unicode();
-        if (u >= u'0' && u <= u'9' && ++digits <= 18) v = v * 10 + (u - u'0');
-        else if (u != u' ') return ValInt(s);
-    }
-    return v;
-}
-
 // What the rule reads of the device at one address, read once for each pass over the table.
 struct Part {
     bool inUse = false;
@@ -46,8 +31,8 @@ Parts PartsOf(const DeviceTable& t)
         if (!InUse(r)) continue;
         Part& p = parts[a];
         p.inUse = true;
-        p.kind = int(FieldValue(r.ExtType.str()) + FieldValue(r.BaseType.str()));
-        p.position = int(FieldValue(r.CardAddr.str()));
+        p.kind = int(ValInt(r.ExtType.str()) + ValInt(r.BaseType.str()));
+        p.position = int(ValInt(r.CardAddr.str()));
         p.info = Find(p.kind);
     }
     return parts;
