@@ -130,15 +130,6 @@ void SetText(QLabel* l, const QString& t)
     if (l->text() != t) l->setText(t);
 }
 
-// The frame's own colour again after an option of another type was coloured.
-void ClearBackColor(QWidget* w)
-{
-    if (!w->property("vbBackColor").isValid()) return;
-    w->setProperty("vbBackColor", QVariant());
-    w->setPalette(QPalette());
-    w->setAutoFillBackground(false);
-}
-
 void ShowTypeOption(QRadioButton* b, const TypeOptionState& s, int group, int index)
 {
     const TypePanelTable::TypeDef* t = TypePanelTable::FindType(TypePanelTable::TypeGroup(group), index);
@@ -149,7 +140,7 @@ void ShowTypeOption(QRadioButton* b, const TypeOptionState& s, int group, int in
     uint32_t back = DeviceColors::Grey;
     if (s.back == TypeBack::White) back = DeviceColors::White;
     if (s.back == TypeBack::TypeColour) back = DeviceColorChoose(group, index).value_or(0);
-    if (VbColor::BackColor(b) != back || !b->property("vbBackColor").isValid()) VbColor::SetBackColor(b, back);
+    if (!VbColor::HasBackColor(b, back)) VbColor::SetBackColor(b, back);
     const uint32_t fore = s.whiteText ? DeviceColors::White : DeviceColors::Black;
     if (VbColor::ForeColor(b) != fore) VbColor::SetForeColor(b, fore);
     ShowLook(b, back, fore, s.faded);
@@ -405,14 +396,15 @@ void TypePanelControls::ShowFrames()
             b->setEnabled(o.enabled);
             b->setChecked(o.selected);
             if (o.backColor) {
-                if (VbColor::BackColor(b) != o.backColor || !b->property("vbBackColor").isValid()) {
+                if (!VbColor::HasBackColor(b, o.backColor)) {
                     VbColor::SetBackColor(b, o.backColor);
                     QPalette p = b->palette();
                     ShowCircle(p);
                     b->setPalette(p);
                 }
             } else {
-                ClearBackColor(b);
+                // The frame's own colour again after an option of another type was coloured.
+                VbColor::ClearBackColor(b);
             }
             b->show();
         }

@@ -6,19 +6,6 @@
 #include "panellink/Operations.h"
 #include "panellink/SystemBlocks.h"
 
-namespace {
-
-// The identity boxes show the panel just read; the project's own identity stays as it was.
-void ShowPanelIdentity()
-{
-    LinkView.txtVerComNum = VersionText(VerComNum4Verif);
-    LinkView.txtVerSoftNum = VersionText(VerSoftNum4Verif);
-    LinkView.txtVerHardNum = VersionText(VerHardNum4Verif);
-    LinkView.txtTechCode = TechCode4Verif;
-}
-
-}  // namespace
-
 void PanelOperations::HISTORY_A_Click()
 {
     Run run(*this);
@@ -43,7 +30,8 @@ bool PanelOperations::HistorySteps()
     engine_.GetDataSys();
     VerifyMode = false;
     if (TransferError) return false;
-    ShowPanelIdentity();
+    // The boxes show the panel just read; the project's own identity stays as it was.
+    ShowIdentity(VerComNum4Verif, VerSoftNum4Verif, VerHardNum4Verif, TechCode4Verif);
     view_.ShowLinkView();
     const int soft = VersionValue(VerSoftNum4Verif);
     if (soft > 300) {

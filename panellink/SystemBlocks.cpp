@@ -136,10 +136,7 @@ bool fillDataSysArray_rcv()
     VerSoftNum = id->soft;
     VerHardNum = id->hard;
     TechCode = id->tech;
-    LinkView.txtVerComNum = VersionText(VerComNum);
-    LinkView.txtVerSoftNum = VersionText(VerSoftNum);
-    LinkView.txtVerHardNum = VersionText(VerHardNum);
-    LinkView.txtTechCode = TechCode;
+    ShowIdentity(VerComNum, VerSoftNum, VerHardNum, TechCode);
 
     DataSysByte1 = ZeroPad(HexDigitReading(At(*r, 9)), 2);
     const uint8_t b10 = At(*r, 10), b11 = At(*r, 11);
@@ -170,6 +167,14 @@ bool fillDataSysArray_rcv()
     night(15, 14, NightFinish);
     ProjectLoaded = true;
     return true;
+}
+
+void ShowIdentity(const QString& com, const QString& soft, const QString& hard, const QString& tech)
+{
+    LinkView.txtVerComNum = VersionText(com);
+    LinkView.txtVerSoftNum = VersionText(soft);
+    LinkView.txtVerHardNum = VersionText(hard);
+    LinkView.txtTechCode = tech;
 }
 
 bool fillDataSysArray4Verif_rcv()

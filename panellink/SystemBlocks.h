@@ -32,6 +32,9 @@ bool fillDataSysArray4Verif_rcv();
 // BC into RemoteUnits ("1" in the system, "0" not; any other reading is "0"); sets ProjectLoaded.
 bool fillSubDataArray_rcv();
 
+// The identity boxes of the administrator area: the versions as the boxes show them, the code.
+void ShowIdentity(const QString& com, const QString& soft, const QString& hard, const QString& tech);
+
 // A four-digit version as hundredths: "0171" -> 171.
 int VersionValue(const QString& version);
 // The model digit: the second character of the version's number without leading zeros

@@ -43,6 +43,20 @@ void SetBackColor(QWidget* w, uint32_t bgr)
 
 uint32_t BackColor(const QWidget* w) { return Painted(w, BackKey, QPalette::Button); }
 
+bool HasBackColor(const QWidget* w, uint32_t bgr)
+{
+    const QVariant v = w->property(BackKey);
+    return v.isValid() && v.value<uint32_t>() == bgr;
+}
+
+void ClearBackColor(QWidget* w)
+{
+    if (!w->property(BackKey).isValid()) return;
+    w->setProperty(BackKey, QVariant());
+    w->setPalette(QPalette());
+    w->setAutoFillBackground(false);
+}
+
 void SetForeColor(QWidget* w, uint32_t bgr)
 {
     Paint(w, ForeKey, bgr, {QPalette::WindowText, QPalette::ButtonText, QPalette::Text});

@@ -11,8 +11,6 @@
 
 #include "core/DataModel.h"
 
-// LoopClass: the system block's loop class, which the device block's decoder sets from the
-// highest address in use.
 // Readable failures for records: every field, separated by "|".
 inline void PrintTo(const DeviceRecord& r, std::ostream* os)
 {
@@ -33,6 +31,8 @@ inline void PrintTo(const OutGrpRecord& g, std::ostream* os)
     *os << f.join('|').toStdString();
 }
 
+// LoopClass: the system block's loop class, which the device block's decoder sets from the
+// highest address in use.
 enum class ProjectBlock { System, Remote, Devices, Names, Groups, Counts, LoopClass };
 
 struct ProjectBlocks {
