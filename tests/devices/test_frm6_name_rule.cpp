@@ -47,7 +47,24 @@ protected:
         SiteProject();
     }
 
-    // The check's message for an entry, or none.
+    // Runs `use` on the window opened on its rows, in Hebrew and in English, and closes it without
+    // saving.
+    template <typename F>
+    void InBothLanguages(F use)
+    {
+        for (int16_t language : {1, 2}) {
+            UILanguage = language;
+            SCOPED_TRACE(language == 1 ? "Hebrew" : "English");
+            frm6NamesAndSettings w;
+            Show(w);
+            w.Command11->click();
+            use(w);
+            prompter.Expect(Ui::vbNo);
+            w.close();
+        }
+    }
+
+    // The check's message for an entry, or none; and that it was shown.
     void ExpectBox(Box box)
     {
         if (box != None) prompter.Expect(box == OneLetter ? kOneLetter : kIllegal, Ui::vbOK);
@@ -55,8 +72,7 @@ protected:
     void ExpectBoxShown(Box box)
     {
         ASSERT_EQ(prompter.Pending(), 0);
-        if (box == None) return;
-        EXPECT_EQ(prompter.Calls().back().title, kTitle);
+        if (box != None) EXPECT_EQ(prompter.LastCall().title, kTitle);
     }
 
     static TypePanelControls& P(frm6NamesAndSettings& w) { return w.TypePanelView(); }
@@ -64,13 +80,9 @@ protected:
 
 TEST_F(NameEntriesTest, ARowsNameBox)
 {
-    for (int16_t language : {1, 2}) {
-        UILanguage = language;
-        frm6NamesAndSettings w;
-        Show(w);
-        w.Command11->click();
+    InBothLanguages([&](frm6NamesAndSettings& w) {
         for (const Entry& e : kEntries) {
-            SCOPED_TRACE(e.typed.toStdString() + (language == 1 ? " Hebrew" : " English"));
+            SCOPED_TRACE(e.typed.toStdString());
             w.NewName[5]->setFocus(Qt::OtherFocusReason);
             Type(w.NewName[5], e.typed);
             ExpectBox(e.box);
@@ -79,20 +91,14 @@ TEST_F(NameEntriesTest, ARowsNameBox)
             EXPECT_EQ(w.NewName[5]->text(), e.kept);
             EXPECT_EQ(DeviceDataArrayEdit[5].DeviceName.str().trimmed(), e.kept);
         }
-        prompter.Expect(Ui::vbNo);
-        w.close();
-    }
+    });
 }
 
 TEST_F(NameEntriesTest, TheTypePanelsNameBox)
 {
-    for (int16_t language : {1, 2}) {
-        UILanguage = language;
-        frm6NamesAndSettings w;
-        Show(w);
-        w.Command11->click();
+    InBothLanguages([&](frm6NamesAndSettings& w) {
         for (const Entry& e : kEntries) {
-            SCOPED_TRACE(e.typed.toStdString() + (language == 1 ? " Hebrew" : " English"));
+            SCOPED_TRACE(e.typed.toStdString());
             w.DeviceSettings[5]->click();
             ASSERT_FALSE(w.Picture3->isHidden());
             QLineEdit* box = P(w).Text12;
@@ -107,21 +113,14 @@ TEST_F(NameEntriesTest, TheTypePanelsNameBox)
             ASSERT_TRUE(w.Picture3->isHidden());
             EXPECT_EQ(w.NewName[5]->text(), e.kept);
         }
-        prompter.Expect(Ui::vbNo);
-        w.close();
-    }
+    });
 }
 
 // The line a user tried, among others: an address whose name leaves one letter is listed with
 // the invalid names, and its box keeps nothing.
 TEST_F(NameEntriesTest, TheImport)
 {
-    for (int16_t language : {1, 2}) {
-        UILanguage = language;
-        SCOPED_TRACE(language);
-        frm6NamesAndSettings w;
-        Show(w);
-        w.Command11->click();
+    InBothLanguages([&](frm6NamesAndSettings& w) {
         WriteCsv(QStringLiteral(u" 33,A ü`}; \r\n34,\"B \"\r\n35,\" ד\"\r\n36,\"C D\"\r\n37,\"  \"\r\n").toUtf8());
         prompter.Expect(Ui::vbYes);
         prompter.Expect(QStringLiteral(u"תווים לא חוקיים ימחקו בכתובות:\r\n33,34,35"), Ui::vbOK);
@@ -129,9 +128,7 @@ TEST_F(NameEntriesTest, TheImport)
         EXPECT_EQ(prompter.Pending(), 0);
         for (int a : {33, 34, 35, 37}) EXPECT_EQ(w.NewName[size_t(a)]->text(), "") << a;
         EXPECT_EQ(w.NewName[36]->text(), "C D");
-        prompter.Expect(Ui::vbNo);
-        w.close();
-    }
+    });
 }
 
 }  // namespace

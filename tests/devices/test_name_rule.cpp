@@ -117,7 +117,7 @@ TEST_F(NameRuleTest, TheThreeEntriesStoreTheSameOfAnyName)
         bool refused = false;
         const QString row = Row(name);
         EXPECT_EQ(row, Imported(name, &refused));
-        EXPECT_NE(row.size(), 1);
+        EXPECT_NE(row.trimmed().size(), 1) << "a one-character name";
         if (n <= 16) EXPECT_EQ(Panel(name), refused ? QString() : row);
         if (HasFailure()) break;
     }
