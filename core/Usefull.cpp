@@ -59,9 +59,17 @@ bool ChkAliasName(const QString& s)
 
 QString KeptName(const QString& s, bool* valid)
 {
-    const bool ok = ChkAliasName(s);
+    bool ok = ChkAliasName(s);
+    const QString kept = CleanName.left(decltype(DeviceRecord::DeviceName)::width);
+    // The panel shows a name without its edge blanks, so "A " is a one-letter name too.
+    const bool oneLetter = kept.trimmed().size() == 1;
+    if (oneLetter && ok) {
+        if (!NameCheckQuiet)
+            ShowOneLetter();
+        ok = false;
+    }
     if (valid) *valid = ok;
-    return CleanName.size() == 1 ? QString() : CleanName.left(decltype(DeviceRecord::DeviceName)::width);
+    return oneLetter ? QString() : kept;
 }
 
 QString DeviceTypeName(double kind)

@@ -11,8 +11,10 @@ namespace Usefull {
 bool ChkAliasName(const QString& s);
 
 // What a name box keeps of a name: ChkAliasName's cleaned name cut to the 16 characters of a
-// device name, or "" when a single character is all that is left of it, since the panel takes no
-// one-character name. ChkAliasName's verdict goes to *valid when asked.
+// device name, or "" when a single character and blanks are all that is left of it, since the
+// panel takes no one-character name. *valid, when asked, is ChkAliasName's verdict, false too for
+// such a name, which is then refused as a one-character name is (its message unless
+// NameCheckQuiet is set).
 QString KeptName(const QString& s, bool* valid = nullptr);
 
 // The Hebrew name of a device kind (in both interface languages); "" for a number that is no kind.

@@ -50,7 +50,7 @@ void DevicesEditor::NewName_LostFocus(int Index)
     // A free row's box is empty and disabled: it holds no name to store.
     if (!rows_[size_t(Index)].exist) return;
     // A refused name keeps what the check could clean of it rather than vanishing, unless what
-    // is left is a single character, which the check refuses too.
+    // is left is a single character (blanks aside), which the check refuses too.
     StoreName(Index, Usefull::KeptName(rows_[size_t(Index)].nameText));
 }
 

@@ -77,3 +77,28 @@ TEST(TextCodec, CharacterWithoutCodeBecomesQuestionMark)
     // A character outside the basic plane is two UTF-16 units: one "?" each, lengths agree.
     EXPECT_EQ(TextCodec::ToCp1255(QStringLiteral("a\U0001F525b")), QByteArray("a??b"));
 }
+
+// Whether a file is UTF-8 is decided over whole words of eight bytes and the bytes left after
+// them: non-ASCII bytes in the last one to seven bytes, at every alignment, still count.
+TEST(TextCodec, NonAsciiBytesOnlyAtTheEndStillReadAsUtf8)
+{
+    // Two to seven bytes of UTF-8; with every length of ASCII before them, the file's last one to
+    // seven bytes (and the bytes that straddle a word) are all that is not ASCII.
+    const QString tails[] = {
+        QStringLiteral(u"ד"), QStringLiteral(u"€"), QStringLiteral(u"דל"), QStringLiteral(u"😀"),
+        QStringLiteral(u"ד€"), QStringLiteral(u"דלת"), QStringLiteral(u"ד😀"), QStringLiteral(u"ד€ל"),
+        QStringLiteral(u"😀€"),
+    };
+    for (int ascii = 0; ascii <= 64; ++ascii) {
+        for (const QString& tail : tails) {
+            const QString text = QStringLiteral("5,").repeated(32).left(ascii) + tail;  // "5,דל" at 2
+            const QByteArray utf8 = text.toUtf8();
+            SCOPED_TRACE(utf8.toStdString());
+            ASSERT_TRUE(TextCodec::Utf8Text(utf8).has_value());
+            EXPECT_EQ(TextCodec::FromFileBytes(utf8), text);
+            // The same text in Windows-1255 is no UTF-8, wherever its Hebrew letters stand.
+            if (TextCodec::ToCp1255(text).contains('?')) continue;
+            EXPECT_EQ(TextCodec::FromFileBytes(TextCodec::ToCp1255(text)), text);
+        }
+    }
+}
