@@ -126,10 +126,12 @@ void TypePanel::ChooseTypeOption(TypeGroup group, int index)
     if (!shown_ || !t || t == chosen_) return;
     chosen_ = t;
     heading_ = HeadingPrefix.For(UILanguage) + Str(panelAddress_) + QStringLiteral(" - ") + *t->word;
+    // Switching a detector between smoke and heat leaves the output types as the existing
+    // device's panel shows them: grey with black captions.
     for (int k = 1; k <= 4; ++k) {
         TypeOptionState& o = outputs_[k];
-        o.chosen = false, o.bold = false, o.fontSize = 12, o.whiteText = true;
-        if (!smokeHeatSwitch_) o.back = TypeBack::TypeColour;
+        o.chosen = false, o.bold = false, o.fontSize = 12;
+        if (!smokeHeatSwitch_) o.back = TypeBack::TypeColour, o.whiteText = true;
     }
     for (int k = 1; k <= 11; ++k) {
         TypeOptionState& o = inputs_[k];

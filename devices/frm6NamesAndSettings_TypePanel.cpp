@@ -69,23 +69,12 @@ QFont FittedOption(const QRadioButton* b, const QFont& f, const QString& text, q
 
 constexpr uint32_t kGreyedText = 0x808080;
 
-// An option's circle, white with a black dot, whatever the option's colour: it shows on black,
-// blue and red as on the frame's own colour.
-void ShowCircle(QPalette& p)
-{
-    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(g, QPalette::Base, VbColor::ToQColor(DeviceColors::White));
-        p.setColor(g, QPalette::Text, VbColor::ToQColor(DeviceColors::Black));
-    }
-}
-
-// The rest of a type option's palette, once its colours are set: its circle and its disabled
-// look. A type not offered is faded toward the frame's colour with a grey caption; any other
-// disabled option shows its colours as they are.
+// The rest of a type option's palette, once its colours are set: its disabled look. A type not
+// offered is faded toward the frame's colour with a grey caption; any other disabled option
+// shows its colours as they are.
 void ShowLook(QWidget* w, uint32_t back, uint32_t fore, bool faded)
 {
     QPalette p = w->palette();
-    ShowCircle(p);
     QColor backColor = VbColor::ToQColor(back), foreColor = VbColor::ToQColor(fore);
     if (faded) {
         const QColor frame = QApplication::palette().color(QPalette::Window);
@@ -396,12 +385,7 @@ void TypePanelControls::ShowFrames()
             b->setEnabled(o.enabled);
             b->setChecked(o.selected);
             if (o.backColor) {
-                if (!VbColor::HasBackColor(b, o.backColor)) {
-                    VbColor::SetBackColor(b, o.backColor);
-                    QPalette p = b->palette();
-                    ShowCircle(p);
-                    b->setPalette(p);
-                }
+                if (!VbColor::HasBackColor(b, o.backColor)) VbColor::SetBackColor(b, o.backColor);
             } else {
                 // The frame's own colour again after an option of another type was coloured.
                 VbColor::ClearBackColor(b);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QRadioButton>
 #include <QVariant>
 #include <QWidget>
 
@@ -15,6 +16,17 @@ const char* const ForeKey = "vbForeColor";
 
 uint32_t FromQColor(const QColor& c) { return uint32_t(c.red()) | uint32_t(c.green()) << 8 | uint32_t(c.blue()) << 16; }
 
+// An option button's circle is drawn in the base and text colours: white with a black dot in
+// every state, whatever colours the option or its box take, so that it shows on any of them.
+void KeepCircle(const QWidget* w, QPalette& p)
+{
+    if (!qobject_cast<const QRadioButton*>(w)) return;
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(g, QPalette::Base, Qt::white);
+        p.setColor(g, QPalette::Text, Qt::black);
+    }
+}
+
 // The colour is kept under its key as given, so reading it back never goes through the palette.
 void Paint(QWidget* w, const char* key, uint32_t bgr, std::initializer_list<QPalette::ColorRole> roles)
 {
@@ -22,6 +34,7 @@ void Paint(QWidget* w, const char* key, uint32_t bgr, std::initializer_list<QPal
     QPalette p = w->palette();
     const QColor c = ToQColor(bgr);
     for (QPalette::ColorRole role : roles) p.setColor(role, c);
+    KeepCircle(w, p);
     w->setPalette(p);
 }
 

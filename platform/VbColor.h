@@ -1,6 +1,7 @@
 #pragma once
 // Colours as the window values give them (&HBBGGRR: &HFF00 is green, &HFF red), kept on the
-// control so that what was set can be read back.
+// control so that what was set can be read back. An option button takes them around its circle:
+// the circle itself stays white with a black dot, on any colour.
 #include <cstdint>
 
 #include <QColor>

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,10 +12,12 @@
 #include <QRadioButton>
 
 #include "CaptionsFit.h"
+#include "OptionCircle.h"
 #include "ProjectFixture.h"
 #include "configeditors/CardSettingsTexts.h"
 #include "configeditors/frm5CardSettings.h"
 #include "core/DataModel.h"
+#include "mainwindow/LayoutChecks.h"
 #include "platform/ClickLabel.h"
 #include "platform/VbColor.h"
 #include "tests/common/ScriptedPrompter.h"
@@ -248,6 +251,42 @@ TEST_F(CardSettingsWindowTest, BothLayoutsKeepTheStripAtTheBottomAndHideTheSameS
         EXPECT_FALSE(w.NumOfSys->isEnabled());
         EXPECT_EQ(VbColor::ForeColor(w.findChild<QWidget*>("Frame2NumOfSys")), 0xE0E0E0u);
         EXPECT_FALSE(w.SysFlags2NightEna[0]->isVisibleTo(&w));
+    }
+}
+
+// Both options of a pair as a user must see them.
+void ExpectCirclesShown(const frm5CardSettings& w, Pair p)
+{
+    for (int k = 0; k <= 1; ++k) OptionCircle::ExpectShown(w.Option(p, k));
+}
+
+// Every option's circle shows on its section's colour, chosen or not, locked or not: "Class B
+// (II)" on the loop's blue while Class A is chosen, and the reverse, as on cyan, green, yellow
+// and magenta; in both languages and both layouts.
+TEST_F(CardSettingsWindowTest, EveryOptionsCircleShowsOnItsSectionColourInEveryLook)
+{
+    for (const int16_t lang : {int16_t(2), int16_t(1)}) {
+        for (const bool small : {false, true}) {
+            SCOPED_TRACE(std::string(lang == 1 ? "he" : "en") + (small ? " small" : " large"));
+            UILanguage = lang;
+            SmallDisplay = small;
+            frm5CardSettings w;
+            w.show();
+            for (const PairInfo& info : Pairs()) {
+                for (int k : {1, 0}) {
+                    w.Option(info.pair, k)->click();
+                    ExpectCirclesShown(w, info.pair);
+                }
+            }
+            // The reversed relay locks the events pair: its circles show greyed out too.
+            w.Option(SysFlagsSlave, 1)->click();
+            ASSERT_FALSE(w.Option(SysFlags2RlyFltStart, 0)->isEnabled());
+            ExpectCirclesShown(w, SysFlags2RlyFltStart);
+            w.Option(SysFlagsLoopSysStat, 1)->click();
+            LayoutChecks::Screenshot(w, QStringLiteral("cardsettings-%1-%2").arg(lang == 1 ? "he" : "en", small ? "small" : "large"));
+            prompter.Expect(lang == 1 ? QStringLiteral("לשמור נתונים ?") : QStringLiteral("Save data ?"), Ui::vbNo);
+            w.close();
+        }
     }
 }
 

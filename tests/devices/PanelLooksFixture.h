@@ -16,6 +16,7 @@
 #include <QStyleOptionButton>
 
 #include "DevicesFixture.h"
+#include "OptionCircle.h"
 #include "devices/frm6NamesAndSettings.h"
 #include "mainwindow/LayoutChecks.h"
 
@@ -42,13 +43,7 @@ inline std::vector<QWidget*> Controls(const QWidget* panel)
 struct Drawn {
     QRect circle, caption;
 };
-inline QRect CircleOf(const QRadioButton* b)
-{
-    QStyleOptionButton o;
-    o.initFrom(b);
-    o.text = b->text();
-    return b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &o, b);
-}
+using OptionCircle::CircleOf;
 inline Drawn DrawnParts(const QRadioButton* b)
 {
     QStyleOptionButton o;

@@ -2,11 +2,13 @@
 // new-device panel the types not offered are faded with grey captions; on an existing device's
 // panel every type but its own is grey with a black caption, its own white; and every option's
 // circle stands out from its type colour.
-#include <cstdlib>
+#include <functional>
+#include <string>
 
 #include <QGroupBox>
 #include <QPalette>
 
+#include "OptionCircle.h"
 #include "PanelLooksFixture.h"
 #include "devices/DeviceColors.h"
 #include "devices/frm6NamesAndSettings_TypePanel.h"
@@ -75,6 +77,25 @@ TEST_F(PanelLooksTest, TypesNotOfferedForANewDeviceLookFaded)
     }
 }
 
+// Every type option of an existing device's panel against what it must show, in its palette and
+// as drawn: enabled only when it is one of the two detectors of a smoke or heat detector, chosen
+// only when it is `chosen`, on the background `back` gives it, with a black caption.
+void ExpectExistingTypes(TypePanelControls& p, const Option& chosen, bool detector, const std::function<QColor(const Option&)>& back)
+{
+    for (const Option& o : TypeOptions(p)) {
+        const bool own = o.group == chosen.group && o.index == chosen.index;
+        const bool switchable = detector && o.group == 1 && o.index <= 2;
+        const Shown s = ShownBy(o.button);
+        EXPECT_EQ(o.button->isEnabled(), switchable) << Name(o.button);
+        EXPECT_EQ(o.button->isChecked(), own) << Name(o.button);
+        EXPECT_EQ(s.caption, Rgb(DeviceColors::Black)) << Name(o.button);
+        EXPECT_EQ(s.back, back(o)) << Name(o.button);
+        // As drawn: the background and a black caption.
+        EXPECT_GT(PixelsOf(o.button, back(o)), 0) << Name(o.button);
+        EXPECT_GT(DarkPixels(o.button), 0) << Name(o.button);
+    }
+}
+
 // The panel of an existing device: its type cannot change, so every option is disabled, yet the
 // options show the colours of an existing device's panel and not the faded look: the device's
 // own type white, the others grey &HC0C0C0, every caption black. A smoke or heat detector may
@@ -98,37 +119,44 @@ TEST_F(PanelLooksTest, AnExistingDevicesTypesAreGreyWithBlackCaptions)
             w->DeviceSettings[c.address]->click();
             ASSERT_TRUE(w->Picture3->isVisible());
             const bool detector = c.ownGroup == 1 && c.ownIndex <= 2;
-            for (const Option& o : TypeOptions(p)) {
-                const bool own = o.group == c.ownGroup && o.index == c.ownIndex;
-                const bool switchable = detector && o.group == 1 && o.index <= 2;
-                const Shown s = ShownBy(o.button);
-                EXPECT_EQ(o.button->isEnabled(), switchable) << Name(o.button);
-                EXPECT_EQ(o.button->isChecked(), own) << Name(o.button);
-                EXPECT_EQ(s.caption, Rgb(DeviceColors::Black)) << Name(o.button);
-                const QColor back = switchable ? Rgb(*DeviceColorChoose(o.group, o.index))
-                                               : Rgb(own ? DeviceColors::White : DeviceColors::Grey);
-                EXPECT_EQ(s.back, back) << Name(o.button);
-                // As drawn: the background and a black caption.
-                EXPECT_GT(PixelsOf(o.button, back), 0) << Name(o.button);
-                EXPECT_GT(DarkPixels(o.button), 0) << Name(o.button);
-            }
+            ExpectExistingTypes(p, {nullptr, c.ownGroup, c.ownIndex}, detector, [&](const Option& o) {
+                if (detector && o.group == 1 && o.index <= 2) return Rgb(*DeviceColorChoose(o.group, o.index));
+                return Rgb(o.group == c.ownGroup && o.index == c.ownIndex ? DeviceColors::White : DeviceColors::Grey);
+            });
             if (c.address == 2) LayoutChecks::Screenshot(*w, "typepanel-relay-" + look.Tag());
             p.Command13->click();
         }
     }
 }
 
-// How many pixels of an option's circle, as drawn, are clearly lighter or darker than the
-// option's background: a dark blue ring on blue, or a black one on black, is not seen.
-int CirclePixelsSeen(QRadioButton* b)
+// Switching an existing detector between smoke and heat, and back, recolours the two detectors
+// only: the one clicked white, the other in its type colour. Every other type stays grey with a
+// black caption, the outputs too.
+TEST_F(PanelLooksTest, SwitchingSmokeAndHeatRecoloursOnlyTheTwoDetectors)
 {
-    const QImage img = b->grab().toImage();
-    const int back = qGray(ShownBy(b).back.rgb());
-    const QRect circle = CircleOf(b) & img.rect();
-    int n = 0;
-    for (int y = circle.top(); y <= circle.bottom(); ++y)
-        for (int x = circle.left(); x <= circle.right(); ++x) n += std::abs(qGray(img.pixel(x, y)) - back) >= 40;
-    return n;
+    struct Case {
+        const char* what;
+        int address;
+        std::vector<int> clicks;  // the detector options clicked, in turn
+    };
+    const Case cases[] = {{"smoke detector", 3, {2, 1, 2}}, {"heat detector", 1, {1, 2}}};
+    for (const Look& look : kLooks) {
+        auto w = Open(look);
+        TypePanelControls& p = w->TypePanelView();
+        for (const Case& c : cases) {
+            w->DeviceSettings[c.address]->click();
+            for (int to : c.clicks) {
+                SCOPED_TRACE(look.Tag().toStdString() + " " + c.what + " to " + std::to_string(to));
+                p.Option1[size_t(to)]->click();
+                ExpectExistingTypes(p, {nullptr, 1, to}, true, [&](const Option& o) {
+                    if (o.group != 1 || o.index > 2) return Rgb(DeviceColors::Grey);
+                    return o.index == to ? Rgb(DeviceColors::White) : Rgb(*DeviceColorChoose(1, o.index));
+                });
+            }
+            if (c.address == 3) LayoutChecks::Screenshot(*w, "typepanel-switched-" + look.Tag());
+            p.Command13->click();
+        }
+    }
 }
 
 // Every option's circle can be seen on its background: the type options' on the black
@@ -144,13 +172,16 @@ TEST_F(PanelLooksTest, EveryOptionsCircleStandsOut)
             SCOPED_TRACE(look.Tag().toStdString() + " " + what);
             open->click();
             std::vector<QRadioButton*> options;
-            for (const Option& o : TypeOptions(p)) options.push_back(o.button);
+            // The type options, always in a colour, have the circle of every coloured option.
+            for (const Option& o : TypeOptions(p)) {
+                options.push_back(o.button);
+                EXPECT_TRUE(OptionCircle::WhiteWithBlackDot(o.button)) << Name(o.button);
+            }
             for (int f = 1; f <= 5; ++f)
                 for (QRadioButton* b : p.SettingsFrame[size_t(f)]->findChildren<QRadioButton*>())
                     if (b->isVisibleTo(w.get())) options.push_back(b);
             ASSERT_GT(options.size(), 15u);
-            // At least as many as its outline holds.
-            for (QRadioButton* b : options) EXPECT_GE(CirclePixelsSeen(b), 2 * CircleOf(b).width()) << Name(b);
+            for (QRadioButton* b : options) EXPECT_TRUE(OptionCircle::Seen(b)) << Name(b) << " " << OptionCircle::PixelsSeen(b);
             p.Command13->click();
         }
     }

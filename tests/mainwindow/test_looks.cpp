@@ -10,8 +10,10 @@
 #include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "LayoutChecks.h"
+#include "OptionCircle.h"
 #include "core/CSetting.h"
 #include "mainwindow/frm4Main.h"
 #include "platform/ColumnLabel.h"
@@ -131,6 +133,23 @@ TEST_P(LooksTest, MainWindowAdministratorTabsAndATransfer)
     clock.onAdvance = nullptr;
     EXPECT_TRUE(seen);
     EXPECT_EQ(prompter.Pending(), 0);
+}
+
+// The two Fast/Slow pairs, the administrator's and the port settings panel's: the chosen one
+// light green, the other the button face, each circle white with a dot in the chosen one only.
+TEST_P(LooksTest, TheFastSlowCirclesShowOnTheirColours)
+{
+    frm4Main& w = OpenSite();
+    EnterAdmin(w);
+    w.AdminLbl_Click(3);
+    w.ComSettings->click();
+    ASSERT_TRUE(w.Picture2->isVisibleTo(&w));
+    for (int k : {1, 0}) {
+        w.ManualDelays[k]->click();
+        for (const auto* pair : {&w.ManualDelays, &w.Option1})
+            for (QRadioButton* b : *pair) OptionCircle::ExpectShown(b);
+    }
+    Screenshot(*w.Picture2, GetParam().Tag() + "_portsettings");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguagesBothLayouts, LooksTest,
