@@ -250,20 +250,8 @@ void PanelOperations::SayStepPlaces(StepReads reads)
 
 namespace {
 
-// The preparations of the two table steps: the table emptied for the panel's records (the names
-// with the devices; a group keeps its name).
+// The preparation of the devices step: the table emptied for the panel's records, names included.
 void EmptyDevices() { ResetModule::ResetDevices(1, MaxNumOfDevices, 1); }
-
-void EmptyGroups()
-{
-    for (int g = 1; g <= MaxGroups; ++g) {
-        OutGrpRecord& r = OutGrpArray[g];
-        r.GrpNo = ZeroPad(g, 2);
-        r.Trigger = "0";
-        r.OutCount = "0";
-        for (int o = 1; o <= MaxOutputsPerGroup; ++o) r.OutAddr[o] = "000";
-    }
-}
 
 }  // namespace
 
@@ -281,7 +269,7 @@ void PanelOperations::GET_DATA_SYS_Click()
 void PanelOperations::GET_SUB_DATA_Click() { SingleStep(&Engine::GetSubData, StepReads::Block); }
 void PanelOperations::GET_DEVICE_DATA_Click() { SingleStep(&Engine::GetDeviceData, StepReads::Table, EmptyDevices); }
 void PanelOperations::GET_DEVICE_NAME_Click() { SingleStep(&Engine::GetDeviceName, StepReads::Block); }
-void PanelOperations::GET_OUT_GRP_Click() { SingleStep(&Engine::GetOutGrp, StepReads::Table, EmptyGroups); }
+void PanelOperations::GET_OUT_GRP_Click() { SingleStep(&Engine::GetOutGrp, StepReads::Table, ResetModule::ResetGroupLinks); }
 void PanelOperations::GET_HISTORY_A_Click() { SingleStep(&Engine::GetHistoryA); }
 void PanelOperations::SET_TIME_Click() { SingleStep(&Engine::SetTime); }
 void PanelOperations::SET_BAUD_RATE_Click() { SingleStep(&Engine::SetBaudRate); }

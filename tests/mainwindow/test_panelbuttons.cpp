@@ -28,12 +28,7 @@ void SmallProject()
 {
     AddDevice(3, DeviceKind::InputDevice, QStringLiteral("DOOR 3"));
     AddDevice(7, DeviceKind::Output, QStringLiteral("SIREN 7"));
-    DeviceDataArray[3].NumOfGroups = "01";
-    DeviceDataArray[3].Grp[1] = "01";
-    DeviceDataArray[3].WithAlarmGroup = "1";
-    OutGrpArray[1].Trigger = "1";
-    OutGrpArray[1].OutCount = "1";
-    OutGrpArray[1].OutAddr[1] = "007";
+    GroupFromTo(1, 3, 7);
     NumOfActiveGroups = 1;
 }
 

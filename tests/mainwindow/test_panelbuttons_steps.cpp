@@ -1,9 +1,6 @@
 // The administrator's single GET steps through the main window, when they cannot run or do not
 // finish: the project, the file Update writes and the counts on screen stay as they were, and the
 // user is told once. And the counts after a step that finished.
-#include <functional>
-#include <vector>
-
 #include <gtest/gtest.h>
 
 #include "core/ProjectWhole.h"
@@ -26,12 +23,7 @@ void SiteProject()
 {
     AddDevice(5, DeviceKind::SmokeDetector, QStringLiteral("LOBBY 5"));
     AddDevice(9, DeviceKind::Output, QStringLiteral("BELL 9"));
-    DeviceDataArray[5].NumOfGroups = "01";
-    DeviceDataArray[5].Grp[1] = "03";
-    DeviceDataArray[5].WithAlarmGroup = "1";
-    OutGrpArray[3].Trigger = "1";
-    OutGrpArray[3].OutCount = "1";
-    OutGrpArray[3].OutAddr[1] = "009";
+    GroupFromTo(3, 5, 9);
     OutGrpArray[3].GrpName = "LOBBY";
     NightStart = "2230";
     NightFinish = "0615";
@@ -133,10 +125,9 @@ TEST_P(FailedStepTest, LeavesTheProjectTheFileAndTheCountsAsTheyWere)
 
     if (c.emptySettings) ::ComSettings.clear();
     if (c.closeAfterAcks > 0) {
-        auto deliver = port->onOutput;
-        port->onOutput = [this, deliver, acks = 0, c](const QByteArray& bytes) mutable {
+        port->onOutput = [this, deliver = port->onOutput, acks = 0, last = c.closeAfterAcks](const QByteArray& bytes) mutable {
             deliver(bytes);
-            if (bytes == FixedFrame(Frame::Ack) && ++acks == c.closeAfterAcks) port->SetPortOpen(false);
+            if (bytes == FixedFrame(Frame::Ack) && ++acks == last) port->SetPortOpen(false);
         };
     }
     const size_t shownBefore = prompter.Calls().size();
