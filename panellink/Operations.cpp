@@ -269,7 +269,11 @@ void PanelOperations::GET_DATA_SYS_Click()
 void PanelOperations::GET_SUB_DATA_Click() { SingleStep(&Engine::GetSubData, StepReads::Block); }
 void PanelOperations::GET_DEVICE_DATA_Click() { SingleStep(&Engine::GetDeviceData, StepReads::Table, EmptyDevices); }
 void PanelOperations::GET_DEVICE_NAME_Click() { SingleStep(&Engine::GetDeviceName, StepReads::Block); }
-void PanelOperations::GET_OUT_GRP_Click() { SingleStep(&Engine::GetOutGrp, StepReads::Table, ResetModule::ResetGroupLinks); }
+void PanelOperations::GET_OUT_GRP_Click()
+{
+    // A group keeps its name; the panel sends none.
+    SingleStep(&Engine::GetOutGrp, StepReads::Table, ResetModule::ResetGroupLinks);
+}
 void PanelOperations::GET_HISTORY_A_Click() { SingleStep(&Engine::GetHistoryA); }
 void PanelOperations::SET_TIME_Click() { SingleStep(&Engine::SetTime); }
 void PanelOperations::SET_BAUD_RATE_Click() { SingleStep(&Engine::SetBaudRate); }

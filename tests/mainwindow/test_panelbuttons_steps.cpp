@@ -125,7 +125,8 @@ TEST_P(FailedStepTest, LeavesTheProjectTheFileAndTheCountsAsTheyWere)
 
     if (c.emptySettings) ::ComSettings.clear();
     if (c.closeAfterAcks > 0) {
-        port->onOutput = [this, deliver = port->onOutput, acks = 0, last = c.closeAfterAcks](const QByteArray& bytes) mutable {
+        const int last = c.closeAfterAcks;
+        port->onOutput = [this, deliver = port->onOutput, acks = 0, last](const QByteArray& bytes) mutable {
             deliver(bytes);
             if (bytes == FixedFrame(Frame::Ack) && ++acks == last) port->SetPortOpen(false);
         };

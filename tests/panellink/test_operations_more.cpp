@@ -159,7 +159,8 @@ TEST_F(MoreTest, SingleStepsWithoutAPortChangeNothingAndSaySo)
     OutGrpArray[2].GrpName = "KEEP";
     const auto devices = DeviceDataArray;
     const auto groups = OutGrpArray;
-    for (int i = 0; i < 4; ++i) prompter.Expect("Cable USB-RS232 not conneted to PC\r\nIf yes, please perform a manual search", Ui::vbOK);
+    const QString cable = QStringLiteral("Cable USB-RS232 not conneted to PC\r\nIf yes, please perform a manual search");
+    for (int i = 0; i < 4; ++i) prompter.Expect(cable, Ui::vbOK);
     ops.GET_DEVICE_DATA_Click();
     ops.GET_OUT_GRP_Click();
     ops.GET_DATA_SYS_Click();
