@@ -59,18 +59,26 @@ void ResetProjectDetails()
     NumOfDevices = "0";
 }
 
-void ResetGroups()
+void ResetGroupLinks()
 {
     for (int g = 1; g <= MaxGroups; ++g) {
         OutGrpRecord& r = OutGrpArray[g];
         r.GrpNo = ZeroPad(g, 2);
         r.Trigger = "0";
         r.OutCount = "0";
+        for (int o = 1; o <= MaxOutputsPerGroup; ++o) r.OutAddr[o] = "000";
+    }
+}
+
+void ResetGroups()
+{
+    ResetGroupLinks();
+    for (int g = 1; g <= MaxGroups; ++g) {
+        OutGrpRecord& r = OutGrpArray[g];
         if (UILanguage == 1)
             r.GrpName = QStringLiteral("קבוצת הפעלה ") + Str(g);
         else if (UILanguage == 2)
             r.GrpName = QStringLiteral("Group No.   ") + Str(g);
-        for (int o = 1; o <= 6; ++o) r.OutAddr[o] = "000";
     }
 }
 

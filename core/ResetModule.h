@@ -13,6 +13,8 @@ void ResetRecord(DeviceRecord& r, int address);
 void ResetSysData();
 void ResetProjectDetails();
 void ResetGroups();
+// Groups 1..32 set off by nothing and operating nothing; their names kept.
+void ResetGroupLinks();
 void ResetSubData();
 void ResetHistory();
 

@@ -1,8 +1,6 @@
 // The download: the panel's configuration replaces the project in memory. The project is kept
 // aside first and put back when the download does not complete, so a failed download never
 // leaves an empty or half-filled project.
-#include <array>
-
 #include "core/Conv.h"
 #include "core/DataModel.h"
 #include "core/MainMdl.h"
@@ -11,61 +9,11 @@
 #include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
 #include "panellink/Operations.h"
+#include "panellink/ProjectSnapshot.h"
 #include "panellink/SystemBlocks.h"
 #include "platform/Ui.h"
 
 namespace {
-
-// Everything a download writes of the shared project.
-struct ProjectSnapshot {
-    std::array<DeviceRecord, MaxAddress + 1> devices, devicesEdit;
-    std::array<OutGrpRecord, MaxGroups + 1> groups;
-    QString sysByte1;
-    SysFlagsRecord flags;
-    SysFlags2Record flags2;
-    QString nightStart, nightFinish, numOfSys;
-    RemoteUnitsRecord remote;
-    QString verCom, verSoft, verHard, techCode;
-    ProjectDetailsRecord details;
-    int16_t maxDevices;
-    QString numOfDevices;
-    int16_t activeGroups;
-    bool loaded, changed;
-    LinkWindowView linkView;
-
-    static ProjectSnapshot Take()
-    {
-        return {DeviceDataArray, DeviceDataArrayEdit, OutGrpArray, DataSysByte1.str(), SysFlags, SysFlags2,
-                NightStart.str(), NightFinish.str(), NumOfSys.str(), RemoteUnits, VerComNum, VerSoftNum,
-                VerHardNum, TechCode, ProjectDetails, MaxNumOfDevices, NumOfDevices.str(), NumOfActiveGroups,
-                ProjectLoaded, DataChanged, LinkView};
-    }
-
-    void Restore() const
-    {
-        DeviceDataArray = devices;
-        DeviceDataArrayEdit = devicesEdit;
-        OutGrpArray = groups;
-        DataSysByte1 = sysByte1;
-        SysFlags = flags;
-        SysFlags2 = flags2;
-        NightStart = nightStart;
-        NightFinish = nightFinish;
-        NumOfSys = numOfSys;
-        RemoteUnits = remote;
-        VerComNum = verCom;
-        VerSoftNum = verSoft;
-        VerHardNum = verHard;
-        TechCode = techCode;
-        ProjectDetails = details;
-        MaxNumOfDevices = maxDevices;
-        NumOfDevices = numOfDevices;
-        NumOfActiveGroups = activeGroups;
-        ProjectLoaded = loaded;
-        DataChanged = changed;
-        LinkView = linkView;
-    }
-};
 
 bool ProjectHoldsDevices()
 {
@@ -108,11 +56,7 @@ void PanelOperations::Download2PC_Click()
 
     const ProjectSnapshot before = ProjectSnapshot::Take();
     if (!RunSteps(&PanelOperations::DownloadSteps, QStringLiteral("\r\n") + LinkMessages::ProjectNotChanged())) {
-        before.Restore();
-        ShowModel(MaxNumOfDevices);
-        view_.SetLabel4(Str(ValInt(NumOfDevices)));
-        view_.SetLabel16(Str(NumOfActiveGroups));
-        view_.ShowLinkView();
+        PutBack(before);
     }
     Finish(LinkColours::Idle);
 }
@@ -166,8 +110,7 @@ bool PanelOperations::DownloadSteps()
     BaudCode = 9;
     TransferPhase = 3;
     PressPresetInUse(9600);
-    view_.SetLabel4(NumOfDevices.str().trimmed());
-    view_.SetLabel16(Str(NumOfActiveGroups));
+    ShowCounts();
     ShowTransferTime();
 
     // The project now is the panel's: a failed return to 9600 keeps it.

@@ -12,6 +12,7 @@
 #include "core/ResetModule.h"
 #include "panellink/LinkMessages.h"
 #include "panellink/LinkState.h"
+#include "panellink/ProjectSnapshot.h"
 #include "platform/SComm.h"
 #include "platform/Ui.h"
 
@@ -194,16 +195,46 @@ void PanelOperations::DefaultValues4Delays_Click() { PressPreset(9600); }
 void PanelOperations::Command9_Click() { PressPreset(38400); }
 void PanelOperations::Command10_Click() { PressPreset(57600); }
 
-// A step that another operation's run refuses, as the plain steps' buttons rely on.
-void PanelOperations::SingleStep(void (Engine::*step)(), StepReads reads)
+// A step that another operation's run refuses, as the plain steps' buttons rely on. Without a
+// port the step is refused as the operations refuse to start; a step that does not finish puts the
+// project back as it stood before its preparation (it has told the user why).
+void PanelOperations::SingleStep(void (Engine::*step)(), StepReads reads, void (*prepare)())
 {
-    if (port_.CommPort == 0) return;
     Run run(*this);
     if (!run) return;
+    if (port_.CommPort == 0) {
+        Say(LinkMessages::CableMissing);
+        return;
+    }
     RunningOperation = PanelOperation::None;
     PanelReplaced = PlacesList{};
+    const ProjectSnapshot before = ProjectSnapshot::Take();
+    if (prepare) prepare();
     (engine_.*step)();
+    if (TransferError) {
+        PutBack(before);
+        return;
+    }
+    if (reads == StepReads::Table) {
+        // The counts follow the tables; the records stay as the panel sent them.
+        ProjectWhole::Recount();
+        ShowCounts();
+    }
     SayStepPlaces(reads);
+}
+
+void PanelOperations::PutBack(const ProjectSnapshot& before)
+{
+    before.Restore();
+    ShowModel(MaxNumOfDevices);
+    ShowCounts();
+    view_.ShowLinkView();
+}
+
+void PanelOperations::ShowCounts()
+{
+    view_.SetLabel4(Str(ValInt(NumOfDevices.str())));
+    view_.SetLabel16(Str(NumOfActiveGroups));
 }
 
 void PanelOperations::SayStepPlaces(StepReads reads)
@@ -211,17 +242,23 @@ void PanelOperations::SayStepPlaces(StepReads reads)
     if (reads == StepReads::Nothing) return;
     PlacesList places = PanelReplaced;
     if (reads == StepReads::Table) {
-        // The counts follow the tables; the records stay as the panel sent them.
-        ProjectWhole::Recount();
         const ProjectWhole::Places disagree = ProjectWhole::CheckProject();
         places.Add(disagree.addresses, disagree.groups);
     }
     if (places.any()) ShowMessage(PlacesMessage(UILanguage, PlacesSource::Step, places));
 }
 
+namespace {
+
+// The preparation of the devices step: the table emptied for the panel's records, names included.
+void EmptyDevices() { ResetModule::ResetDevices(1, MaxNumOfDevices, 1); }
+
+}  // namespace
+
 void PanelOperations::GET_DATA_SYS_Click()
 {
     if (running_) return;
+    // The panel's identity is unknown until it is read, with a port or without one.
     LinkView.txtVerComNum = LinkView.txtVerSoftNum = LinkView.txtVerHardNum = QStringLiteral("xx.xx");
     LinkView.txtTechCode = QStringLiteral("XXXX");
     VerComNum = VerSoftNum = VerHardNum = TechCode = QStringLiteral("0000");
@@ -230,29 +267,13 @@ void PanelOperations::GET_DATA_SYS_Click()
 }
 
 void PanelOperations::GET_SUB_DATA_Click() { SingleStep(&Engine::GetSubData, StepReads::Block); }
-
-void PanelOperations::GET_DEVICE_DATA_Click()
-{
-    if (running_) return;
-    ResetModule::ResetDevices(1, MaxNumOfDevices, 1);
-    SingleStep(&Engine::GetDeviceData, StepReads::Table);
-}
-
+void PanelOperations::GET_DEVICE_DATA_Click() { SingleStep(&Engine::GetDeviceData, StepReads::Table, EmptyDevices); }
 void PanelOperations::GET_DEVICE_NAME_Click() { SingleStep(&Engine::GetDeviceName, StepReads::Block); }
-
 void PanelOperations::GET_OUT_GRP_Click()
 {
-    if (running_) return;
-    for (int g = 1; g <= MaxGroups; ++g) {
-        OutGrpRecord& r = OutGrpArray[g];
-        r.GrpNo = ZeroPad(g, 2);
-        r.Trigger = "0";
-        r.OutCount = "0";
-        for (int o = 1; o <= 6; ++o) r.OutAddr[o] = "000";
-    }
-    SingleStep(&Engine::GetOutGrp, StepReads::Table);
+    // A group keeps its name; the panel sends none.
+    SingleStep(&Engine::GetOutGrp, StepReads::Table, ResetModule::ResetGroupLinks);
 }
-
 void PanelOperations::GET_HISTORY_A_Click() { SingleStep(&Engine::GetHistoryA); }
 void PanelOperations::SET_TIME_Click() { SingleStep(&Engine::SetTime); }
 void PanelOperations::SET_BAUD_RATE_Click() { SingleStep(&Engine::SetBaudRate); }

@@ -10,6 +10,8 @@
 
 #include "panellink/Engine.h"
 
+struct ProjectSnapshot;
+
 // The duration between two "hh:nn:ss" times of one run as "hh:mm:ss"; a run that passes
 // midnight counts on into the next day.
 QString TransferDuration(const QString& start, const QString& end);
@@ -32,11 +34,12 @@ public:
     void Command9_Click();
     void Command10_Click();
 
-    // Single steps: the preparation of each runs even without a port; the step runs only when
-    // a port is chosen. A step changes its own block only: a GET step decodes as it does in a
-    // download, a SET step sends the project as it stands. Nothing is made whole here (the
-    // blocks read so far may disagree until the others are read); Update and the upload check
-    // see to that.
+    // Single steps: without a port a step is refused with the cable message and changes nothing
+    // (only GET_DATA_SYS shows the panel's identity as unknown). A GET step's preparation empties
+    // its table; a step that does not finish leaves the project as it was before the click. A step
+    // changes its own block only: a GET step decodes as it does in a download, a SET step sends
+    // the project as it stands. Nothing is made whole here (the blocks read so far may disagree
+    // until the others are read); Update and the upload check see to that.
     void GET_DATA_SYS_Click();
     void GET_SUB_DATA_Click();
     void GET_DEVICE_DATA_Click();
@@ -105,10 +108,14 @@ private:
     // What a single step does to the project: nothing (it sends, or reads the history), reads a
     // block of the project, or reads one of the two tables that must agree (devices, groups).
     enum class StepReads { Nothing, Block, Table };
-    void SingleStep(void (Engine::*step)(), StepReads reads = StepReads::Nothing);
-    // After a step that read a block: the counts recounted and one warning naming the places its
-    // decoder brought into range and, after a table, the places that disagree, if any.
+    void SingleStep(void (Engine::*step)(), StepReads reads = StepReads::Nothing, void (*prepare)() = nullptr);
+    // After a step that read a block: one warning naming the places its decoder brought into range
+    // and, after a table, the places that disagree, if any.
     void SayStepPlaces(StepReads reads);
+    // The project as it was kept aside, and the window showing it again.
+    void PutBack(const ProjectSnapshot& before);
+    // The device count and the group count as the project holds them.
+    void ShowCounts();
     QString TimeNow() const;
     void ShowModel(int maxDevices);
 

@@ -28,12 +28,7 @@ void SmallProject()
 {
     AddDevice(3, DeviceKind::InputDevice, QStringLiteral("DOOR 3"));
     AddDevice(7, DeviceKind::Output, QStringLiteral("SIREN 7"));
-    DeviceDataArray[3].NumOfGroups = "01";
-    DeviceDataArray[3].Grp[1] = "01";
-    DeviceDataArray[3].WithAlarmGroup = "1";
-    OutGrpArray[1].Trigger = "1";
-    OutGrpArray[1].OutCount = "1";
-    OutGrpArray[1].OutAddr[1] = "007";
+    GroupFromTo(1, 3, 7);
     NumOfActiveGroups = 1;
 }
 
@@ -305,29 +300,6 @@ TEST_F(PanelButtonsTest, GetDataSysShowsThePanelsIdentity)
     EXPECT_EQ(w.txtTechCode->text(), "4321");
     EXPECT_EQ(VerSoftNum, "0200");
     EXPECT_TRUE(w.TakesInput());
-}
-
-TEST_F(PanelButtonsTest, SingleStepsWithoutAPortOnlyPrepare)
-{
-    ports.clear();
-    prompter.Expect("Cable USB-RS232 not connected to PC", Ui::vbOK);
-    frm4Main& w = Open(State(Tessel50Site));
-    SmallProject();
-    OutGrpArray[2].GrpName = "STAIRS";
-    ASSERT_EQ(w.comPort->CommPort, 0);
-
-    w.GET_DATA_SYS->click();
-    EXPECT_EQ(w.txtVerSoftNum->text(), "xx.xx");
-    EXPECT_EQ(w.txtTechCode->text(), "XXXX");
-    EXPECT_EQ(VerSoftNum, "0000");
-    w.GET_DEVICE_DATA->click();
-    EXPECT_EQ(DeviceDataArray[3].Exist, "0");
-    w.GET_OUT_GRP->click();
-    EXPECT_EQ(OutGrpArray[1].OutCount, "0");
-    EXPECT_EQ(OutGrpArray[1].OutAddr[1], "000");
-    EXPECT_EQ(OutGrpArray[2].GrpName.str().trimmed(), "STAIRS");
-    w.SET_DEVICE_DATA->click();
-    EXPECT_TRUE(port->outputs.empty()) << "nothing is sent";
 }
 
 // What a single step leaves: its own block as the panel holds it, every other block of the

@@ -53,6 +53,7 @@ protected:
         NumOfActiveGroups = 0;
         // The link as every operation leaves it, so a single step does not depend on the tests before.
         ComSettings = "9600,N,8,1";
+        BaudCode = 9;
         previousMaker_ = frm4Main::SetSerialPortMaker([this] {
             auto p = std::make_unique<MemoryPort>();
             port = p.get();

@@ -151,18 +151,24 @@ TEST_F(MoreTest, PresetsWriteTheTimingOnlyWhileFastIsSelected)
     EXPECT_EQ(timing.FullStr, "0.36");
 }
 
-TEST_F(MoreTest, SingleStepsPrepareEvenWithoutAPort)
+TEST_F(MoreTest, SingleStepsWithoutAPortChangeNothingAndSaySo)
 {
     port.CommPort = 0;
     DeviceDataArray[4].Exist = "1";
     OutGrpArray[2].OutCount = "3";
     OutGrpArray[2].GrpName = "KEEP";
+    const auto devices = DeviceDataArray;
+    const auto groups = OutGrpArray;
+    const QString cable = QStringLiteral("Cable USB-RS232 not conneted to PC\r\nIf yes, please perform a manual search");
+    for (int i = 0; i < 4; ++i) prompter.Expect(cable, Ui::vbOK);
     ops.GET_DEVICE_DATA_Click();
     ops.GET_OUT_GRP_Click();
     ops.GET_DATA_SYS_Click();
-    EXPECT_EQ(DeviceDataArray[4].Exist, "0");
-    EXPECT_EQ(OutGrpArray[2].OutCount, "0");
-    EXPECT_EQ(OutGrpArray[2].GrpName, "KEEP");
+    ops.SET_DEVICE_DATA_Click();
+    EXPECT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(DeviceDataArray, devices);
+    EXPECT_EQ(OutGrpArray, groups);
+    // The panel's identity, not the project, shows as unknown.
     EXPECT_EQ(LinkView.txtVerSoftNum, "xx.xx");
     EXPECT_EQ(LinkView.txtTechCode, "XXXX");
     EXPECT_EQ(VerSoftNum, "0000");

@@ -126,6 +126,19 @@ inline void AddDevice(int address, int kind, const QString& name = QString(), in
     NumOfDevices = ZeroPad(n, 3);
 }
 
+// The input at `input` sets off group g, whose one output is `output` (the group's first link).
+inline void GroupFromTo(int g, int input, int output)
+{
+    DeviceRecord& r = DeviceDataArray[input];
+    r.NumOfGroups = "01";
+    r.Grp[1] = ZeroPad(g, 2);
+    r.WithAlarmGroup = "1";
+    OutGrpRecord& grp = OutGrpArray[g];
+    grp.Trigger = "1";
+    grp.OutCount = "1";
+    grp.OutAddr[1] = ZeroPad(output, 3);
+}
+
 // After a trip to the panel and back: every device record and every group as it went, but for
 // the alarm values, which come back with the panel's three digits ("64" as "064").
 inline void ExpectProjectCameBack(const std::array<DeviceRecord, MaxAddress + 1>& devices,
