@@ -1,6 +1,8 @@
 #include "projectfile/CutSigns.h"
 
 #include <bitset>
+#include <cstring>
+#include <optional>
 
 #include <QByteArray>
 #include <QString>
@@ -24,9 +26,22 @@ QByteArrayView Trimmed(QByteArrayView b)
 }
 
 // Names match without regard to ASCII letter case.
+char Fold(char c) { return (c >= 'A' && c <= 'Z') ? char(c + ('a' - 'A')) : c; }
 bool SameName(QByteArrayView a, QByteArrayView b)
 {
-    return a.size() == b.size() && qstrnicmp(a.data(), b.data(), a.size()) == 0;
+    if (a.size() != b.size()) return false;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (Fold(a[i]) != Fold(b[i])) return false;
+    return true;
+}
+
+// The value of a line (blanks around it removed) when its key is `key`, else nothing.
+std::optional<QByteArrayView> ValueOf(QByteArrayView line, QByteArrayView key)
+{
+    if (line.size() <= key.size() || !SameName(line.first(key.size()), key)) return std::nullopt;
+    const QByteArrayView rest = Trimmed(line.sliced(key.size()));
+    if (rest.isEmpty() || rest.front() != '=') return std::nullopt;
+    return Trimmed(rest.sliced(1));
 }
 
 // The number of "01-NNN" (1..126) or "01-Gr-GG" (1..32); 0 for any other name.
@@ -70,9 +85,8 @@ public:
             const qsizetype close = t.indexOf(']', 1);
             if (close > 0) return Section(Trimmed(t.sliced(1, close - 1)));
         }
-        if (t.front() == ';' || in_ == In::Other) return;
-        const qsizetype eq = t.indexOf('=');
-        if (eq >= 0) Key(Trimmed(t.first(eq)), Trimmed(t.sliced(eq + 1)));
+        if (in_ == In::Other) return;
+        if (const std::optional<QByteArrayView> value = ValueOf(t, KeyOf(in_))) Key(*value);
     }
 
     CutSigns Result(bool lastLineCut) const
@@ -113,27 +127,32 @@ private:
         }
     }
 
-    void Key(QByteArrayView key, QByteArrayView value)
+    // The one key of a section that the signs look at.
+    static QByteArrayView KeyOf(In in)
+    {
+        switch (in) {
+        case In::Device: return "TYPE";
+        case In::Group: return "GrpName";
+        case In::Hardware: return "NumOfDevices";
+        case In::Footer: return "NumOfGroups";
+        case In::Other: break;
+        }
+        return {};
+    }
+
+    void Key(QByteArrayView value)
     {
         switch (in_) {
-        case In::Device:
-            if (SameName(key, "TYPE")) typed_.set(size_t(number_));
-            break;
-        case In::Group:
-            if (SameName(key, "GrpName")) named_.set(size_t(number_));
-            break;
+        case In::Device: typed_.set(size_t(number_)); break;
+        case In::Group: named_.set(size_t(number_)); break;
+        // The first key of a name is the one read.
         case In::Hardware:
-            // The first key of a name is the one read.
-            if (!devicesCount_ && SameName(key, "NumOfDevices")) {
-                devicesCount_ = true;
-                signs_.devicesDeclared = Count(value, MaxAddress);
-            }
+            if (!devicesCount_) signs_.devicesDeclared = Count(value, MaxAddress);
+            devicesCount_ = true;
             break;
         case In::Footer:
-            if (!groupsCount_ && SameName(key, "NumOfGroups")) {
-                groupsCount_ = true;
-                signs_.groupsDeclared = Count(value, MaxGroups);
-            }
+            if (!groupsCount_) signs_.groupsDeclared = Count(value, MaxGroups);
+            groupsCount_ = true;
             break;
         case In::Other: break;
         }
@@ -153,17 +172,22 @@ CutSigns FindCutSigns(QByteArrayView file)
 {
     if (file.startsWith("\xEF\xBB\xBF")) file = file.sliced(3);  // UTF-8's byte-order mark
     Scan scan;
-    // Lines end in CR LF, LF or CR, as the reader takes them.
-    const char* const data = file.data();
-    const qsizetype n = file.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (data[i] != '\r' && data[i] != '\n') continue;
-        scan.Line(file.sliced(start, i - start));
-        if (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n') ++i;
-        start = i + 1;
+    // Lines end in CR LF, LF or CR, as the reader takes them. memchr finds the line ends, so the
+    // scan adds next to nothing to an open.
+    const char* p = file.data();
+    const char* const end = p + file.size();
+    const char* lf = p;  // the next LF at or after p, or end
+    while (p < end) {
+        if (lf < p) lf = p;
+        if (lf < end && *lf != '\n') lf = static_cast<const char*>(std::memchr(lf, '\n', size_t(end - lf)));
+        if (!lf) lf = end;
+        const char* cr = static_cast<const char*>(std::memchr(p, '\r', size_t(lf - p)));
+        const char* const lineEnd = cr ? cr : lf;
+        if (lineEnd == end) break;  // the last line has no line end
+        scan.Line(QByteArrayView(p, lineEnd - p));
+        p = lineEnd + 1 + (cr && cr + 1 == lf && lf < end ? 1 : 0);  // CR LF is one line end
     }
-    const QByteArrayView rest = file.sliced(start);
+    const QByteArrayView rest(p, end - p);
     if (!rest.isEmpty()) scan.Line(rest);
     return scan.Result(!Trimmed(rest).isEmpty());
 }

@@ -96,9 +96,9 @@ struct Opened {
 Opened WhatWasRead(const ProjectFile::Contents& c)
 {
     QStringList rest{NumOfDevices.str(), Str(NumOfActiveGroups), Str(MaxNumOfDevices),
-                     ProjectLines::SysCfgLine(ProjectLines::CurrentSysCfg()), RemoteUnits.Panel[1], RemoteUnits.Panel[2],
-                     RemoteUnits.PS[1], RemoteUnits.PS[2], c.FileSiteName, c.FileUpdated, c.FileSoftName,
-                     QString::number(c.FileSoftwareVersion)};
+                     ProjectLines::SysCfgLine(ProjectLines::CurrentSysCfg()),
+                     RemoteUnits.Panel[1], RemoteUnits.Panel[2], RemoteUnits.PS[1], RemoteUnits.PS[2],
+                     c.FileSiteName, c.FileUpdated, c.FileSoftName, QString::number(c.FileSoftwareVersion)};
     for (const QString& d : c.details) rest << d;
     return {DeviceDataArray, OutGrpArray, rest};
 }
@@ -135,11 +135,17 @@ TEST(CutSigns, FoundInTheBytesAsTheReaderReadsThem)
     QByteArray lf = Whole, cr = Whole;
     lf.replace("\r\n", "\n");
     cr.replace("\r\n", "\r");
+    QByteArray mixed;  // CR LF, LF and CR in turn
+    const QList<QByteArray> lines = Whole.split('\n');
+    const QByteArray ends[] = {"\r\n", "\n", "\r"};
+    for (int i = 0; i + 1 < lines.size(); ++i) mixed += lines[i].chopped(1) + ends[i % 3];
     QByteArray noCounts = Replaced(Replaced(Whole, "NumOfDevices=002\r\n", ""), "NumOfGroups=1\r\n", "");
     const Case cases[] = {
         {"the whole file", Whole, {}},
         {"LF line ends", lf, {}},
         {"CR line ends", cr, {}},
+        {"mixed line ends", mixed, {}},
+        {"mixed line ends, the last one lost", mixed.chopped(1), {.lastLineCut = true}},
         {"UTF-8 with its byte-order mark", "\xEF\xBB\xBF" + Whole, {}},
         {"blanks, a blank line and a comment after the end", Whole + "\r\n; end\r\n  ", {}},
         {"only the LF of the last line end lost", Whole.chopped(1), {}},
@@ -158,12 +164,13 @@ TEST(CutSigns, FoundInTheBytesAsTheReaderReadsThem)
          {.moreDevices = true}},
         {"more groups declared than held", Replaced(Whole, "NumOfGroups=1", "NumOfGroups=2"),
          {.moreGroups = true}},
-        {"fewer declared than held", Replaced(Replaced(Whole, "NumOfDevices=002", "NumOfDevices=0  "), "NumOfGroups=1", "NumOfGroups=0"),
-         {}},
+        {"fewer declared than held",
+         Replaced(Replaced(Whole, "NumOfDevices=002", "NumOfDevices=0  "), "NumOfGroups=1", "NumOfGroups=0"), {}},
         {"no count keys, as an older writer's file", noCounts, {}},
         {"counts no writer writes", Replaced(Whole, "NumOfDevices=002", "NumOfDevices=99999"), {}},
         {"names in other letter cases",
-         Replaced(Replaced(Replaced(Whole, "[01-Gr-01]", "[01-gr-01]"), "GrpName=", "GRPNAME ="), "TYPE=002", "type=002"),
+         Replaced(Replaced(Replaced(Whole, "[01-Gr-01]", "[01-gr-01]"), "GrpName=", "GRPNAME ="), "TYPE=002",
+                  "type=002"),
          {}},
         {"the first [Hardware] is the one read", Whole + "[Hardware]\r\nNumOfDevices=9\r\n", {}},
         {"a NUL in a device section's name", Replaced(Whole, "[01-002]", QByteArray("[01-0\0" "02]", 9)), {}},
