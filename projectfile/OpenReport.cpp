@@ -7,12 +7,57 @@
 namespace ProjectFile {
 
 namespace {
+
 const QString NL = QStringLiteral("\r\n");
+
+// What shows that the file is incomplete: a heading and one line for each sign.
+QStringList CutLines(int16_t lang, const CutSigns& cut)
+{
+    using languages::ByLanguage;
+    QStringList lines{ByLanguage(lang, QStringLiteral("קובץ הפרויקט אינו שלם (ייתכן שנקטע); נקרא רק מה שיש בו:"),
+                                 QStringLiteral("The project file is incomplete (it may have been cut short); only "
+                                                "what it holds was read:"))};
+    if (cut.noClosingSection)
+        lines << ByLanguage(lang, QStringLiteral("חסר הקטע המסיים ") + Ui::LeftToRight(QStringLiteral("[----------]")),
+                            QStringLiteral("The closing section [----------] is missing"));
+    if (cut.lastLineCut)
+        lines << ByLanguage(lang, QStringLiteral("השורה האחרונה קטועה (אין בה סוף שורה)"),
+                            QStringLiteral("The last line is cut off (it has no line end)"));
+    if (!cut.devicesWithoutType.isEmpty())
+        lines << ByLanguage(lang, QStringLiteral("כתובות ללא שורת TYPE: "),
+                            QStringLiteral("Addresses without a TYPE line: ")) +
+                     NumberList(cut.devicesWithoutType);
+    if (!cut.groupsWithoutName.isEmpty())
+        lines << ByLanguage(lang, QStringLiteral("קבוצות הפעלה ללא שורת GrpName: "),
+                            QStringLiteral("Groups without a GrpName line: ")) +
+                     NumberList(cut.groupsWithoutName);
+    if (cut.moreDevicesDeclared())
+        lines << ByLanguage(lang, QStringLiteral("כתובות תפוסות: בקובץ רשומות %1 ויש בו %2"),
+                            QStringLiteral("Devices: the file declares %1 and holds %2"))
+                     .arg(cut.devicesDeclared)
+                     .arg(cut.devicesHeld);
+    if (cut.moreGroupsDeclared())
+        lines << ByLanguage(lang, QStringLiteral("קבוצות תפוסות: בקובץ רשומות %1 ויש בו %2"),
+                            QStringLiteral("Groups: the file declares %1 and holds %2"))
+                     .arg(cut.groupsDeclared)
+                     .arg(cut.groupsHeld);
+    return lines;
 }
 
-Message ReplacedValuesMessage(int16_t lang, const Replaced& r)
+}  // namespace
+
+Message OpenWarning(int16_t lang, const CutSigns& cut, const Replaced& r)
 {
-    return PlacesMessage(lang, PlacesSource::ProjectFile, r);
+    const Message places = PlacesMessage(lang, PlacesSource::ProjectFile, r);
+    if (!cut.any()) return places;
+    QStringList lines = CutLines(lang, cut);
+    if (r.any())
+        lines << QString() << places.prompt;
+    else
+        lines << languages::ByLanguage(
+            lang, QStringLiteral("נא לבדוק את הפרויקט לפני שמירתו או שליחתו לבקרה."),
+            QStringLiteral("Please check the project before it is saved or sent to the system."));
+    return {lines.join(NL), places.style, places.title};
 }
 
 Message NotProjectFileMessage(int16_t lang, const QString& file)

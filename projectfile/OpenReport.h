@@ -6,6 +6,7 @@
 
 #include "core/Message.h"
 #include "core/PlacesMessage.h"
+#include "projectfile/CutSigns.h"
 
 namespace ProjectFile {
 
@@ -13,8 +14,9 @@ namespace ProjectFile {
 // or records that did not agree with each other, which the read made whole.
 using Replaced = PlacesList;
 
-// One box after the load naming what was replaced, in the interface language.
-Message ReplacedValuesMessage(int16_t lang, const Replaced& r);
+// One box after the load, in the interface language: what shows that the file is incomplete,
+// then the places replaced.
+Message OpenWarning(int16_t lang, const CutSigns& cut, const Replaced& r);
 // The file holds bytes but no project; it was left as it is.
 Message NotProjectFileMessage(int16_t lang, const QString& file);
 

@@ -251,16 +251,18 @@ void ReadProject(CSetting& s, const Sections& sections, Contents& c)
     c.FileUpdated = general.get(QStringLiteral("Updated"), c.FileUpdated);
 }
 
-// Whether the file holds anything but blanks (a missing file holds nothing).
-bool HoldsBytes(const QString& file)
+// The file's bytes; none for a missing file.
+QByteArray FileBytes(const QString& file)
 {
     QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    while (!f.atEnd()) {
-        const QByteArray chunk = f.read(1 << 16);
-        for (char ch : chunk)
-            if (ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n') return true;
-    }
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Whether the bytes are anything but blanks.
+bool HoldsBytes(const QByteArray& bytes)
+{
+    for (char ch : bytes)
+        if (ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n') return true;
     return false;
 }
 
@@ -341,7 +343,10 @@ Contents Read()
         // very many sections.
         const std::optional<Sections> sections = [&]() -> std::optional<Sections> {
             const QStringList names = s.GetSectionNames();
-            if (HoldsBytes(s.FileName()) && !HasProjectSection(s, names)) return std::nullopt;
+            const QByteArray bytes = FileBytes(s.FileName());
+            if (!HoldsBytes(bytes)) return Sections(names);  // an empty project, as for no file
+            if (!HasProjectSection(s, names)) return std::nullopt;
+            c.cut = FindCutSigns(bytes);
             return Sections(names);
         }();
         if (!sections) {
@@ -366,8 +371,8 @@ Contents Open()
         ProjectName.clear();
         ProjectFileOK = false;
         ProjectLoaded = false;
-    } else if (c.ok && c.replaced.any()) {
-        ShowMessage(ReplacedValuesMessage(UILanguage, c.replaced));
+    } else if (c.ok && (c.cut.any() || c.replaced.any())) {
+        ShowMessage(OpenWarning(UILanguage, c.cut, c.replaced));
     }
     return c;
 }

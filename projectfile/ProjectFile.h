@@ -7,6 +7,7 @@
 
 #include "core/DataModel.h"
 #include "core/ProgramInfo.h"
+#include "projectfile/CutSigns.h"
 #include "projectfile/ProjectFileName.h"
 #include "projectfile/OpenReport.h"
 #include "projectfile/ProjectLines.h"
@@ -52,6 +53,9 @@ struct Contents {
     bool notProjectFile = false;
     // The values out of range that the read replaced by their defaults.
     Replaced replaced;
+    // What shows that the file is incomplete; none for a whole file, a missing or an empty one.
+    // The read takes what the file holds all the same.
+    CutSigns cut;
 };
 
 // Reads usrDataPath & ProjectName & ".HV6" into the shared data: the model, the system block,
@@ -60,11 +64,13 @@ struct Contents {
 // groups in use, whatever the file's keys say). A key the file lacks leaves its reset value; a
 // value the panel would not take (see ProjectLines) takes its reset value and is listed in
 // `replaced`; a device of a kind the program does not know leaves its address empty. A missing
-// or empty file gives an empty project. Shows nothing.
+// or empty file gives an empty project. A file cut short is read as far as it goes, and `cut`
+// says what shows it. Shows nothing.
 Contents Read();
 
-// Read as the main window's load does it, telling the user: after a read that replaced values,
-// one box names them; a file that is no project file is said to be one, and the project is left
+// Read as the main window's load does it, telling the user: after a read of an incomplete file
+// or one that replaced values, one box says what shows that the file is incomplete and names the
+// values replaced; a file that is no project file is said to be one, and the project is left
 // empty without a file name (ProjectFileName and ProjectName empty, ProjectFileOK and
 // ProjectLoaded false), so no later save can overwrite that file.
 Contents Open();

@@ -266,6 +266,7 @@ TEST_F(ProjectFileTest, OpensAHandMadeFile)
 
     const ProjectFile::Contents c = ProjectFile::Read();
     ASSERT_TRUE(c.ok);
+    EXPECT_FALSE(c.cut.any()) << "a whole file, of another writer";
     EXPECT_EQ(MaxNumOfDevices, 50);
     EXPECT_EQ(NumOfDevices.str(), "001") << "the key says 3; address 7 alone is in use";
     EXPECT_EQ(c.details[0], QStringLiteral("חיפה"));
