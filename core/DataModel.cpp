@@ -82,3 +82,5 @@ int KindOf(const DeviceRecord& r)
 {
     return int(ValInt(r.ExtType.str()) + ValInt(r.BaseType.str()));
 }
+
+bool IsSinglePosition(long long position) { return position == 0 || position == 1; }

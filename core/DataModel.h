@@ -200,3 +200,9 @@ const std::array<KindInfo, 15>& All();
 
 // The kind of a record, Val(ExtType) + Val(BaseType).
 int KindOf(const DeviceRecord& r);
+
+// Whether a position (Val(CardAddr)) of a device of a kind that may take one address is the
+// single position: 1, or 0, which the original program leaves on every red call point it has sent
+// and which a file or a panel may hold for any single device. Both are counted, listed and drawn
+// as a single device, and kept as they are. (A four-zone card's parts are 0 to 3: not for it.)
+bool IsSinglePosition(long long position);

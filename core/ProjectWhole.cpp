@@ -40,11 +40,6 @@ Parts PartsOf(const DeviceTable& t)
 
 bool IsInput(const Part& p) { return p.info && p.info->isInput; }
 
-// A device of one address stands on position 1, or on 0: the windows show both as the single
-// position, and the original program writes 0 for every red call point it has sent (which goes
-// to the panel with 0 whatever it holds). Neither is changed, so the panel receives what it did.
-bool IsSinglePosition(int position) { return position == 0 || position == 1; }
-
 // The shape of a device that takes several addresses: the kind of each place, the first place
 // being the device's own kind, and the positions the places hold.
 struct Shape {

@@ -108,7 +108,10 @@ QString CardLabel(int kind, int cardAddr)
 {
     switch (kind) {
     case DeviceKind::AlarmFaultCard:
-        return cardAddr == 1 ? LblAlarmFault : cardAddr == 2 ? LblAlarmInput : cardAddr == 3 ? LblFaultInput : QString();
+        return IsSinglePosition(cardAddr) ? LblAlarmFault
+               : cardAddr == 2            ? LblAlarmInput
+               : cardAddr == 3            ? LblFaultInput
+                                          : QString();
     case DeviceKind::FourZoneCard:
         return cardAddr >= 0 && cardAddr <= 3 ? LoopName[cardAddr + 1] : QString();
     case DeviceKind::TwoInputCard:

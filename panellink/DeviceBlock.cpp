@@ -15,7 +15,7 @@ using namespace PanelBytes;
 namespace {
 
 // Kinds whose decoded record always says "single device".
-bool IsSinglePosition(int kind)
+bool DecodesAsSingle(int kind)
 {
     switch (kind) {
     case DeviceKind::SmokeDetector: case DeviceKind::HeatDetector: case DeviceKind::RedCallPoint:
@@ -107,7 +107,7 @@ std::optional<DeviceRecord> DecodeDeviceRecord(const QByteArray& data, const Dev
     if (kind == DeviceKind::FourZoneCard && position > 3) return std::nullopt;
     const QString factory = languages::FactoryNameFor(address, kind, position);
     if (!factory.isEmpty()) r.FactoryName = factory;
-    if (IsSinglePosition(kind)) r.CardAddr = "01";
+    if (DecodesAsSingle(kind)) r.CardAddr = "01";
     return r;
 }
 

@@ -31,6 +31,13 @@ bool PositionMatters(int kind)
     return kind == DeviceKind::Output || kind == DeviceKind::AlarmFaultCard || kind == DeviceKind::Relay;
 }
 
+// Two positions of one such device that differ: 0 and 1 are both the single position.
+bool PositionsDiffer(const DeviceRecord& a, const DeviceRecord& b)
+{
+    const long long p = ValInt(a.CardAddr), q = ValInt(b.CardAddr);
+    return p != q && !(IsSinglePosition(p) && IsSinglePosition(q));
+}
+
 std::array<DeviceRecord, MaxAddress + 1> EmptyList()
 {
     std::array<DeviceRecord, MaxAddress + 1> list;
@@ -63,7 +70,7 @@ DeviceListComparison CompareDeviceLists(const std::array<DeviceRecord, MaxAddres
             out.lines << W(w.conflict) + at + QStringLiteral(": ") + Usefull::DeviceTypeName(pk) + W(w.system) +
                              Usefull::DeviceTypeName(sk) + W(w.software);
             out.conflicts = true;
-        } else if (p && s && PositionMatters(pk) && ValInt(panel[j].CardAddr) != ValInt(project[j].CardAddr)) {
+        } else if (p && s && PositionMatters(pk) && PositionsDiffer(panel[j], project[j])) {
             out.lines << W(w.conflict) + at + QStringLiteral(": ") + Str(ValInt(panel[j].CardAddr)) + W(w.system) +
                              Str(ValInt(project[j].CardAddr)) + W(w.software) + QLatin1Char(' ');
             out.conflicts = true;

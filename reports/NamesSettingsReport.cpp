@@ -99,6 +99,7 @@ QString Field(Col c, int a, int16_t lang, const Regional& regional)
 
 int KindAt(int a) { return KindOf(DeviceDataArray[a]); }
 int CardAddrAt(int a) { return int(ValInt(DeviceDataArray[a].CardAddr.str())); }
+bool SingleAt(int a) { return IsSinglePosition(CardAddrAt(a)); }
 
 int CountOf(const std::function<bool(int)>& test)
 {
@@ -119,21 +120,22 @@ struct OutputTotal {
 const std::vector<OutputTotal>& OutputTotals()
 {
     using namespace DeviceKind;
-    auto kindWithCard = [](int kind, int card) { return [=](int a) { return KindAt(a) == kind && CardAddrAt(a) == card; }; };
+    auto single = [](int kind) { return [=](int a) { return KindAt(a) == kind && SingleAt(a); }; };
+    auto firstOfTwo = [](int kind) { return [=](int a) { return KindAt(a) == kind && CardAddrAt(a) == 2; }; };
     static const std::vector<OutputTotal> totals{
-        {Extinguish, kindWithCard(Extinguish, 1), "----- Total 1 address extinguish cards                   : ",
+        {Extinguish, single(Extinguish), "----- Total 1 address extinguish cards                   : ",
          "----- סה''כ כרטיסי מוצאים ככתובת 1 כיבוי                 : "},
-        {Extinguish, kindWithCard(Extinguish, 2), "----- Total 2 addresses cards with extinguish output     : ",
+        {Extinguish, firstOfTwo(Extinguish), "----- Total 2 addresses cards with extinguish output     : ",
          "----- סה''כ כרטיסי מוצאים כ-2 כתובות וכתובת ראשונה כיבוי : "},
-        {Output, kindWithCard(Output, 1), "----- Total 1 address outputs (not extinguish)        : ",
+        {Output, single(Output), "----- Total 1 address outputs (not extinguish)        : ",
          "----- סה''כ כרטיסי מוצאים (לא ככיבוי) ככתובת 1        : "},
-        {Output, kindWithCard(Output, 2), "----- Total 2 addresses outputs (not extinguish)      : ",
+        {Output, firstOfTwo(Output), "----- Total 2 addresses outputs (not extinguish)      : ",
          "----- סה''כ כרטיסי מוצאים (לא ככיבוי) כ-2 כתובות      : "},
         {Output, [](int a) { return KindAt(a) == Output && CardAddrAt(a) == 3 && KindAt(a - 1) == Extinguish; },
          "----- Total outputs from cards with first EXT address : ",
          "----- סה''כ מוצאים מתוך כרטיסים עם בתובת ראשונה כיבוי : "},
-        {Relay, kindWithCard(Relay, 1), "----- Total 1 address relays cards   : ", "----- סה''כ כרטיסי ממסרים ככתובת 1   : "},
-        {Relay, kindWithCard(Relay, 2), "----- Total 2 addresses relays card  : ", "----- סה''כ כרטיסי ממסרים כ-2 כתובות : "},
+        {Relay, single(Relay), "----- Total 1 address relays cards   : ", "----- סה''כ כרטיסי ממסרים ככתובת 1   : "},
+        {Relay, firstOfTwo(Relay), "----- Total 2 addresses relays card  : ", "----- סה''כ כרטיסי ממסרים כ-2 כתובות : "},
         {LineRelay, [](int a) { return KindAt(a) == LineRelay; }, "----- Total On-Line relays            : ",
          "----- סה''כ כרטיסי ממסר על קו גילוי   : "},
     };
@@ -160,6 +162,10 @@ const std::vector<Section>& Sections()
          "----- Total smoke detectors   : ", "----- סה''כ גלאי עשן אנלוגיים : "},
         {HeatDetector, {Col::Temperature, Col::Groups}, Totals::Lines, "----- Total heat detectors    : ",
          "----- סה''כ גלאי חום אנלוגיים : "},
+        // The smoke/heat detector takes no setting of its own (its type offers none): its name and
+        // its groups, as the smoke and heat detectors show theirs.
+        {SmokeHeatDetector, {Col::Groups}, Totals::Lines, "----- Total smoke/heat detectors: ",
+         "----- סה''כ גלאים משולבים       : "},
         {ConventionalDetector, {Col::Groups}, Totals::Lines, "----- Total HV927 detectors: ",
          "----- סה''כ גלאים מכותבים  : "},
         {RedCallPoint, {Col::Groups}, Totals::Lines, "----- Total red call-points: ", "----- סה''כ לחצנים אדומים : "},
@@ -193,7 +199,7 @@ QStringList TotalLines(const Section& s, int deviceLines, int16_t lang, const Re
         out << Text(lang, s.hebrew, s.english) + regional.Number(double(deviceLines) / s.divisor);
         break;
     case Totals::AlarmFault: {
-        const int singles = CountOf([](int a) { return KindAt(a) == DeviceKind::AlarmFaultCard && CardAddrAt(a) == 1; });
+        const int singles = CountOf([](int a) { return KindAt(a) == DeviceKind::AlarmFaultCard && SingleAt(a); });
         const QString one = Text(lang, "----- סה''כ כרטיסי אזעקה/תקלה ככתובת 1   : ", "----- Total 1 address Alarm/Fault cards  : ");
         const QString two = Text(lang, "----- סה''כ כרטיסי אזעקה/תקלה כ-2 כתובות : ", "----- Total 2 address Alarm/Fault cards  : ");
         if (singles == deviceLines) {

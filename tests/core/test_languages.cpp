@@ -108,10 +108,11 @@ TEST_F(Languages, FactoryNameByKindAndPosition)
     const FactoryCase cases[] = {
         {12, 5, 1, "012 SMOKE DET  #"}, {1, 6, 0, "001 HEAT DET   #"}, {126, 29, 1, "126 S/H DET    #"},
         {3, 12, 5, "003 DETECTOR   #"}, {40, 21, 1, "040 LINE RELAY #"}, {9, 19, 2, "009 RELAY OUT  #"},
-        {8, 10, 1, "008 ALARM/FAULT#"}, {8, 10, 2, "008 ALARM INPUT#"}, {9, 10, 3, "009 FAULT INPUT#"},
+        {8, 10, 1, "008 ALARM/FAULT#"}, {8, 10, 0, "008 ALARM/FAULT#"}, {8, 10, 2, "008 ALARM INPUT#"},
+        {9, 10, 3, "009 FAULT INPUT#"},
         {20, 20, 0, "020 DET-LINE-1 #"}, {7, 20, 2, "007 DET-LINE-3 #"}, {23, 20, 3, "023 DET-LINE-4 #"},
         // positions a card does not have, and numbers that are no kind
-        {8, 10, 0, ""}, {8, 10, 4, ""}, {7, 20, 4, ""}, {7, 20, -1, ""}, {5, 11, 1, ""},
+        {8, 10, 4, ""}, {7, 20, 4, ""}, {7, 20, -1, ""}, {5, 11, 1, ""},
         {1, 1, 1, ""}, {1, 0, 1, ""}, {1, 13, 1, ""},
     };
     for (const auto& c : cases) {

@@ -184,7 +184,8 @@ TEST_F(DeviceBlockTest, FactoryNamesAndPositionsFromTheLabelTable)
         {8, 1, 3, QStringLiteral("020 ") + LblOutput, "03"},
         {16, 3, 2, QStringLiteral("020 ") + LblRelayOut, "02"},
         {16, 5, 0, QStringLiteral("020 ") + LblLineRelay, "01"},
-        {8, 2, 12, QStringLiteral("0"), "00"},   // a nibble above 9 reads as 0; no label for it
+        {8, 2, 0, QStringLiteral("020 ") + LblAlarmFault, "00"},   // 0 is the single position too
+        {8, 2, 12, QStringLiteral("020 ") + LblAlarmFault, "00"},  // a nibble above 9 reads as 0
     };
     for (const auto& c : cases) {
         Fresh(2);

@@ -102,6 +102,38 @@ TEST_F(VerificationTest, PositionConflictOnlyForOutputsCardsAndRelays)
     EXPECT_TRUE(SendAllowed);
 }
 
+// A single device stands on position 1 or 0: the one on the panel and the other in the project
+// are the same device, no conflict; against a first part of two, either is one.
+TEST_F(VerificationTest, PositionsZeroAndOneAreTheSameSingleDevice)
+{
+    const struct {
+        int panel;
+        const char* project;
+        bool conflict;
+    } cases[] = {{0, "01", false}, {1, "00", false}, {0, "00", false}, {0, "02", true}, {2, "00", true}};
+    for (int16_t lang : {1, 2}) {
+        for (int kind : {DeviceKind::Output, DeviceKind::AlarmFaultCard, DeviceKind::Relay}) {
+            for (const auto& c : cases) {
+                SCOPED_TRACE(testing::Message() << "language " << lang << " kind " << kind << " panel " << c.panel
+                                                << " project " << c.project);
+                Fresh(lang);
+                ProjectDevice(40, kind, c.project);
+                Receive({PanelDevice(40, kind, c.panel)});
+                ScriptedPrompter prompter;
+                if (c.conflict) prompter.Expect(Ui::vbCancel);
+                ASSERT_TRUE(fillDeviceDataArray4Verif_rcv());
+                EXPECT_EQ(SendAllowed, !c.conflict);
+                ASSERT_EQ(LinkView.List1.size(), c.conflict ? 1 : 0);
+                if (c.conflict) {
+                    const QString line = LinkView.List1[0];
+                    EXPECT_TRUE(line.contains(QStringLiteral(": %1(").arg(c.panel))) << line.toStdString();
+                    EXPECT_TRUE(line.contains(QStringLiteral("- %1(").arg(ValInt(c.project)))) << line.toStdString();
+                }
+            }
+        }
+    }
+}
+
 TEST_F(VerificationTest, PositionConflictOverEveryKind)
 {
     // Every 5-bit type code, the same on both sides, the panel's position 3 against the

@@ -159,6 +159,23 @@ inline void FillFiveRelayCards()
 }
 inline const QString FiveRelayCardsTotal = QStringLiteral("----- סה''כ כרטיסי ממסרים ככתובת 1   : 5");
 
+// A smoke detector and a smoke/heat detector, and the smoke/heat detector's device line and total
+// in the names-and-settings report of the language (1 Hebrew, 2 English).
+inline void FillSmokeAndSmokeHeat()
+{
+    Put({1, DeviceKind::SmokeDetector, 1, "KITCHEN", {1}});
+    Put({2, DeviceKind::SmokeHeatDetector, 1, "LOBBY", {3, 12}});
+}
+inline QString SmokeHeatLine(int16_t lang)
+{
+    return (lang == 1 ? QStringLiteral("002 גלאי משולב #") : QStringLiteral("002 S/H DET    #")) +
+           QStringLiteral("\tLOBBY           \t        3,12");
+}
+inline QString SmokeHeatTotal(int16_t lang)
+{
+    return lang == 1 ? QStringLiteral("----- סה''כ גלאים משולבים       : 1") : QStringLiteral("----- Total smoke/heat detectors: 1");
+}
+
 class ReportFixture : public ProjectFixture {
 protected:
     void SetUp() override

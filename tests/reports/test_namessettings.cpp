@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "ReportFixture.h"
+#include "core/ProjectWhole.h"
 #include "reports/NamesSettingsReport.h"
 
 namespace {
@@ -40,7 +41,7 @@ TEST_F(NamesSettingsTest, AnEmptyProjectHasHeaderOccupancyAndRulersOnly)
 TEST_F(NamesSettingsTest, SectionsFollowTheFixedOrderWhateverTheAddresses)
 {
     using namespace DeviceKind;
-    // Kinds at addresses in the reverse of the report's order; kind 29 has no section.
+    // Kinds at addresses in the reverse of the report's order, the smoke/heat detector last.
     const int kinds[] = {LineRelay, Relay, Output, Extinguish, InputDevice, FourZoneCard, TwoInputCard,
                          AlarmFaultCard, BeamCard, YellowCallPoint, RedCallPoint, ConventionalDetector,
                          HeatDetector, SmokeDetector, SmokeHeatDetector};
@@ -49,12 +50,59 @@ TEST_F(NamesSettingsTest, SectionsFollowTheFixedOrderWhateverTheAddresses)
     for (const QString& l : Report()) {
         if (l.size() > 4 && l[0].isDigit() && l[3] == u' ') factoryOrder << l.left(3);
     }
-    EXPECT_EQ(factoryOrder, QStringList({"023", "022", "021", "020", "019", "018", "017", "016", "015", "014", "013",
-                                         "012", "011", "010"}));
+    EXPECT_EQ(factoryOrder, QStringList({"023", "022", "024", "021", "020", "019", "018", "017", "016", "015", "014",
+                                         "013", "012", "011", "010"}));
     EXPECT_TRUE(Report().contains("Unavailable addresses : 15"));
     const QStringList totals = Totals();
     EXPECT_EQ(totals.first(), "----- Total smoke detectors   : 1");
     EXPECT_EQ(totals.last(), "----- Total On-Line relays            : 1");
+}
+
+// Every device of the project has its line: as many device lines as addresses in use.
+TEST_F(NamesSettingsTest, EveryDeviceInUseHasItsLine)
+{
+    languages::SetLanguage(2);
+    FillSampleProject();
+    for (int16_t lang : {1, 2}) {
+        const QStringList lines = Report(lang);
+        const int deviceLines = int(lines.filter(QRegularExpression("^\\d{3} ")).size());
+        EXPECT_EQ(deviceLines, ProjectWhole::AddressesInUse(DeviceDataArray)) << lang;
+    }
+}
+
+// The smoke/heat detector's section stands after the heat detectors', headed and totalled as
+// theirs: its name and its groups.
+TEST_F(NamesSettingsTest, SmokeHeatDetectorsHaveTheirSectionAfterTheHeatDetectors)
+{
+    using namespace DeviceKind;
+    const struct {
+        int16_t lang;
+        QStringList section;
+    } cases[] = {
+        {2,
+         {"Factory name    \tDevice name     \tGroups      ", "002 S/H DET    #\tLOBBY           \t        3,12",
+          "009 S/H DET    #\t0               \t   Not found", "", "----- Total smoke/heat detectors: 2", "", "",
+          "Factory name    \tDevice name     \tGroups      "}},
+        {1,
+         {QStringLiteral("שם ברירת המחדל  \tשם ההתקן        \tקבוצות הפעלה"),
+          QStringLiteral("002 גלאי משולב #\tLOBBY           \t        3,12"),
+          QStringLiteral("009 גלאי משולב #\t0               \t     לא נמצא"), "",
+          QStringLiteral("----- סה''כ גלאים משולבים       : 2"), "", "", QStringLiteral("שם ברירת המחדל  \tשם ההתקן        \tקבוצות הפעלה")}},
+    };
+    for (const auto& c : cases) {
+        languages::SetLanguage(c.lang);
+        ResetModule::ResetDevices(1, 126, 1);
+        Put({1, SmokeDetector, 1, "KITCHEN", {1}});
+        Put({2, SmokeHeatDetector, 1, "LOBBY", {3, 12}});
+        Put({5, HeatDetector, 1, "STORE", {2}});
+        Put({7, RedCallPoint, 1, "DOOR", {}});
+        Put({9, SmokeHeatDetector, 1, QString(), {}});
+        const QStringList lines = Report(c.lang);
+        const qsizetype heat = lines.indexOf(QRegularExpression("005 .*"));  // a whole line
+        ASSERT_GT(heat, 0) << c.lang;
+        EXPECT_EQ(lines.mid(heat + 5, c.section.size()), c.section) << c.lang;
+        EXPECT_EQ(lines.value(heat + 5 + c.section.size()).left(4), "007 ") << "the red call points follow";
+    }
 }
 
 TEST_F(NamesSettingsTest, AKindWithoutAnOccupiedAddressLeavesNoTrace)
@@ -109,6 +157,36 @@ TEST_F(NamesSettingsTest, AlarmFaultCardTotals)
     }
     const QStringList lines = Report();
     EXPECT_EQ(lines[9], QString(75, u'-')) << "the heading of this section alone is ruled";
+}
+
+// A device on one address is the same device whether it stands on position 1 or 0: the same
+// lines and the same totals, beside a two-address device of its kind, in both languages.
+TEST_F(NamesSettingsTest, PositionZeroIsTheSinglePosition)
+{
+    using namespace DeviceKind;
+    for (int kind : {AlarmFaultCard, Extinguish, Output, Relay}) {
+        for (int16_t lang : {1, 2}) {
+            languages::SetLanguage(lang);
+            QStringList reports[2];
+            for (int single : {0, 1}) {
+                ResetModule::ResetDevices(1, 126, 1);
+                Devices(kind, {single, 2, 3, single});
+                reports[single] = Report(lang);
+            }
+            EXPECT_EQ(reports[0], reports[1]) << "kind " << kind << " language " << lang;
+        }
+    }
+    languages::SetLanguage(2);
+    // The counts themselves, as on position 1.
+    ResetModule::ResetDevices(1, 126, 1);
+    Devices(AlarmFaultCard, {0, 2, 3});
+    Devices(Output, {0}, 10);
+    Devices(Relay, {0, 0}, 20);
+    Devices(Extinguish, {0}, 30);
+    EXPECT_EQ(Totals(), QStringList({"----- Total 1 address Alarm/Fault cards  : 1", "----- Total 2 address Alarm/Fault cards  : 1",
+                                      "----- Total 1 address extinguish cards                   : 1",
+                                      "----- Total 1 address outputs (not extinguish)        : 1",
+                                      "----- Total 1 address relays cards   : 2"}));
 }
 
 TEST_F(NamesSettingsTest, CardTotalsAreQuotientsWithTheSystemsDecimalSeparator)

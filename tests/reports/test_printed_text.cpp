@@ -105,6 +105,23 @@ TEST_F(PrintedTextTest, EveryPrintoutReadsBackWordForWordFromItsPdf)
     }
 }
 
+// The smoke/heat detector's line and total are printed, read back word for word, in both
+// languages.
+TEST_F(PrintedTextTest, TheSmokeHeatDetectorsAreOnPaper)
+{
+    for (int16_t lang : {1, 2}) {
+        Language(lang);
+        FillSmokeAndSmokeHeat();
+        frmView2 w;
+        const QStringList read = Words(PdfText(Printed(w, QStringLiteral("smoke-heat-%1").arg(lang)), QStringLiteral("-raw")));
+        for (const QString& line : {SmokeHeatLine(lang), SmokeHeatTotal(lang)}) {
+            const QStringList written = Words(line);
+            const auto at = std::search(read.begin(), read.end(), written.begin(), written.end());
+            EXPECT_NE(at, read.end()) << line.toStdString() << "\nnot in: " << read.join(u' ').toStdString();
+        }
+    }
+}
+
 // Numbers alone among the Hebrew keep their reading order on paper, as on the screen: in the
 // card totals' "ככתובת 1   : 5" the address comes first from the right, then the count. Read
 // left to right as one, like a phrase holding a letter, the line would show the count first.
