@@ -11,9 +11,10 @@ class QTextOption;
 
 namespace TextColumns {
 
-// Draws `text` where and as QPainter::drawText(cell, text, option) draws it (centred in the
-// cell's height, clipped to the cell only when wider than it), a word at a time: the words in
-// reading order, each word's glyphs from its left end.
+// Draws `text` where and as QPainter::drawText(cell, text, option) draws it with the option's
+// leading alignment (centred in the cell's height, against its leading edge, clipped to the cell
+// only when wider than it), a word at a time: the words in reading order, each word's glyphs from
+// its left end, and a letter with its points or accent once.
 void DrawOnPaper(QPainter& painter, const QRectF& cell, const QString& text, const QTextOption& option);
 
 }  // namespace TextColumns

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include <QPrinter>
 #include <QProcess>
@@ -67,14 +68,40 @@ int Pages(const QString& path)
     return m.hasMatch() ? m.captured(1).toInt() : 0;
 }
 
-QString Text(const QString& path, int first, int last)
+QString Text(const QString& path, int first, int last, Order order)
 {
     QStringList args{QStringLiteral("-f"), QString::number(first)};
     if (last > 0) args << QStringLiteral("-l") << QString::number(last);
+    if (order == Order::Drawn) args << QStringLiteral("-raw");
+    if (order == Order::Shown) args << QStringLiteral("-layout");
     args << QStringLiteral("-enc") << QStringLiteral("UTF-8") << path << QStringLiteral("-");
     QString text = Run(QStringLiteral("pdftotext"), args);
     static const QRegularExpression marks(QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}]"));
     return text.remove(marks);
+}
+
+std::string CountsDiffer(const QString& written, const QString& read)
+{
+    std::map<char16_t, std::pair<int, int>> counts;  // times written, times read
+    auto count = [&counts](const QString& text, bool isRead) {
+        for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+            if (c.isSpace()) continue;
+            std::pair<int, int>& n = counts[std::min(c.unicode(), c.mirroredChar().unicode())];
+            ++(isRead ? n.second : n.first);
+        }
+    };
+    count(written, false);
+    count(read, true);
+    QString differ;
+    for (const auto& [c, n] : counts)
+        if (n.first != n.second) differ += QStringLiteral("'%1' %2 read %3; ").arg(QChar(c)).arg(n.first).arg(n.second);
+    return differ.toStdString();
+}
+
+QString Unpointed(const QString& text)
+{
+    static const QRegularExpression marks(QStringLiteral("\\p{Mn}"));
+    return text.normalized(QString::NormalizationForm_D).remove(marks);
 }
 
 std::vector<Word> Page::Find(const QString& text) const

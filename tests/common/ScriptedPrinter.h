@@ -3,6 +3,7 @@
 // with a number of copies, a queued cancel cancels. A print dialog with no queued answer fails the
 // test and is cancelled. Also the reading of a printed PDF (poppler-utils: pdfinfo, pdftotext).
 #include <deque>
+#include <string>
 #include <vector>
 
 #include <QString>
@@ -38,9 +39,22 @@ void FailOnPrintDialog();
 namespace Pdf {
 // The number of pages of a PDF file; 0 when it cannot be read.
 int Pages(const QString& path);
-// The text of pages first..last (0: to the end), in reading order, without the direction marks
-// the text extraction puts around runs of the other direction.
-QString Text(const QString& path, int first = 1, int last = 0);
+// How the text extraction orders a page's text: as it reads it, in the order it was drawn
+// (pdftotext -raw), or laid out as the page shows it (-layout).
+enum class Order { Reading, Drawn, Shown };
+// The text of pages first..last (0: to the end), without the direction marks the text extraction
+// puts around runs of the other direction.
+QString Text(const QString& path, int first = 1, int last = 0, Order order = Order::Reading);
+// The text of every page.
+inline QString Text(const QString& path, Order order) { return Text(path, 1, 0, order); }
+
+// Empty when `read` holds the characters of `written` each as often, in any order; else the
+// characters counted differently, with both counts. A letter counts apart from the points or
+// accent set on it, a bracket as its mirror image (read right to left, "(" is drawn as ")"), and
+// blanks do not count.
+std::string CountsDiffer(const QString& written, const QString& read);
+// `text` without points and accents (a reader places a point apart from its letter).
+QString Unpointed(const QString& text);
 
 // A word of a page as the text extraction places it, in points from the page's top left corner.
 struct Word {

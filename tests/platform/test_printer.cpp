@@ -1,8 +1,9 @@
 // Printing text lines to a PDF file through the print dialog's test hook: copies in one job,
-// page breaks, wrapped long lines, Hebrew text, cancel and a failed output.
+// page breaks, wrapped long lines, Hebrew text, points and accents, cancel and a failed output.
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "platform/Printer.h"
@@ -67,6 +68,47 @@ TEST_F(PrinterTest, HebrewLinesReadBackFromThePdf)
     EXPECT_TRUE(text.contains(QStringLiteral("שם הפרוייקט"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("גלאי עשן"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("מטבח"))) << text.toStdString();
+}
+
+// The Hebrew words of a text, read apart from their points, in order.
+QStringList HebrewWords(const QString& text)
+{
+    static const QRegularExpression word(QStringLiteral("[\\x{05D0}-\\x{05EA}]+"));
+    QStringList words;
+    for (QRegularExpressionMatchIterator it = word.globalMatch(Pdf::Unpointed(text)); it.hasNext();) words << it.next().captured();
+    return words;
+}
+
+QStringList Sorted(QStringList words)
+{
+    words.sort();
+    return words;
+}
+
+std::string Joined(const QStringList& words) { return words.join(u' ').toStdString(); }
+
+// A letter and the points or accent set on it share their glyphs: each character is printed once,
+// in either direction, and a pointed Hebrew word reads back as one word, in the order it was drawn
+// and as the page shows it.
+TEST_F(PrinterTest, ALetterWithItsPointsOrAccentIsPrintedOnce)
+{
+    const QString lines[] = {
+        QStringLiteral("CAFE\u0301 NORD"),          // a combining accent
+        QStringLiteral("TR\u01AF\u0300NG 5"),       // a tone mark on a letter with a horn
+        QStringLiteral("קָבוּצָה 07"),                // pointed Hebrew
+        QStringLiteral("007\tשָׁלוֹם 12/3 CAFE\u0301\tקָבוּצָה"),
+    };
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        for (const QString& line : lines) {
+            SCOPED_TRACE(line.toStdString() + (direction == Qt::RightToLeft ? " right to left" : " left to right"));
+            printer.ExpectPdf(PdfPath());
+            ASSERT_EQ(Printer::PrintLines({line}, "marks.txt", direction).status, Printer::Status::Printed);
+            const QString drawn = Pdf::Text(PdfPath(), Pdf::Order::Drawn);
+            EXPECT_EQ(Pdf::CountsDiffer(line, drawn), "");
+            EXPECT_EQ(Joined(HebrewWords(drawn)), Joined(HebrewWords(line)));
+            EXPECT_EQ(Joined(Sorted(HebrewWords(Pdf::Text(PdfPath(), Pdf::Order::Shown)))), Joined(Sorted(HebrewWords(line))));
+        }
+    }
 }
 
 TEST_F(PrinterTest, CancelPrintsNothingAndAnOutputThatCannotBeWrittenFails)

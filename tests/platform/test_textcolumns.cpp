@@ -1,7 +1,12 @@
-// Report lines in tab columns: where each field starts, and how a line wider than a page wraps
-// without losing a character.
+// Report lines in tab columns: where each field starts, how a line wider than a page wraps
+// without losing a character, and that paper shows the ink of the screen.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+
+#include "platform/Printer.h"
 #include "platform/TextColumns.h"
 
 namespace {
@@ -77,6 +82,35 @@ TEST(TextColumnsTest, AFirstFieldThatStartsPastTheRowEdgeIsPrintedOnceInsideTheP
     const std::vector<Row> rows = TextColumns::Wrap(TextColumns::Cells("\t\t\t\t\t\tLATE"), 40, 4);
     EXPECT_EQ(Joined(rows), "LATE");
     for (const Row& r : rows) EXPECT_LE(TextColumns::Width(r), 40);
+}
+
+// The pixels of `line` drawn in one row on `surface`, in the report font.
+QImage Drawn(const QString& line, bool rightToLeft, TextColumns::Surface surface)
+{
+    QImage image(900, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const QFont font = Printer::ReportFont(Printer::PrintPoints);
+    painter.setFont(font);
+    const double cellWidth = QFontMetricsF(font, &image).horizontalAdvance(QLatin1Char('M'));
+    TextColumns::DrawRow(painter, TextColumns::Cells(line), rightToLeft, QRectF(image.rect()), cellWidth, surface);
+    return image;
+}
+
+// Paper draws a word at a time, and a letter with its points or accent once: its ink is the
+// screen's, pixel for pixel (a glyph drawn twice darkens its edges).
+TEST(TextColumnsTest, PaperShowsTheInkOfTheScreen)
+{
+    const QString lines[] = {
+        QStringLiteral("007\tKITCHEN SMOKE\t\t001 SMOKE DET"),
+        QStringLiteral("CAFE\u0301 NORD\tTR\u01AF\u0300NG 5"),  // combining accents
+        QStringLiteral("קָבוּצָה 07\tשָׁלוֹם"),                     // pointed Hebrew
+        QStringLiteral("קָבוּצָה 07 CAFE\u0301 12/3 אַ"),
+    };
+    for (const bool rightToLeft : {false, true})
+        for (const QString& line : lines)
+            EXPECT_TRUE(Drawn(line, rightToLeft, TextColumns::Surface::Paper) == Drawn(line, rightToLeft, TextColumns::Surface::Screen))
+                << line.toStdString() << (rightToLeft ? " right to left" : " left to right");
 }
 
 }  // namespace

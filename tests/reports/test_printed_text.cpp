@@ -1,12 +1,11 @@
 // The text of a printout, read back from its PDF file: copying or searching it finds the words of
-// the report file, in their order, whichever script they are in; and numbers among the Hebrew are
-// printed in their reading order.
+// the report file, in their order, whichever script they are in, and each of its characters once;
+// and numbers among the Hebrew are printed in their reading order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -19,25 +18,16 @@ namespace {
 
 using namespace ReportTest;
 
-// The words of a text: runs of Hebrew letters, and runs of other letters and digits. (A reader of
-// a PDF takes a Hebrew word and the number that touches it as two words.)
+// The words of a text: runs of Hebrew letters, and runs of other letters and digits, read apart
+// from their points and accents. (A reader of a PDF takes a Hebrew word and the number that
+// touches it as two words, and places a point apart from its letter.)
 QStringList Words(const QString& text)
 {
     static const QRegularExpression word(QStringLiteral("[\\x{05D0}-\\x{05EA}]+|[^\\W\\x{05D0}-\\x{05EA}]+"),
                                          QRegularExpression::UseUnicodePropertiesOption);
     QStringList out;
-    for (QRegularExpressionMatchIterator it = word.globalMatch(text); it.hasNext();) out << it.next().captured();
+    for (QRegularExpressionMatchIterator it = word.globalMatch(Pdf::Unpointed(text)); it.hasNext();) out << it.next().captured();
     return out;
-}
-
-// The text of a PDF file as pdftotext gives it with `mode`: "-raw" in the order it was drawn,
-// "-layout" as the page shows it.
-QString PdfText(const QString& path, const QString& mode)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {mode, QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) ADD_FAILURE() << "pdftotext failed (package poppler-utils)";
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // Empty when `read` is `written`; else where they part, with the words around.
@@ -83,10 +73,13 @@ protected:
             const std::optional<QStringList> file = TextFile::ReadLines(w->TxtFilePath);
             ASSERT_TRUE(file.has_value());
             const QStringList written = Words(file->join(u'\n'));
-            // In the order it was drawn, the PDF's text is the file's, word for word.
-            EXPECT_EQ(Parting(written, Words(PdfText(pdf, QStringLiteral("-raw")))), "");
+            // In the order it was drawn, the PDF's text is the file's, word for word, and holds
+            // each of its characters once.
+            const QString drawn = Pdf::Text(pdf, Pdf::Order::Drawn);
+            EXPECT_EQ(Parting(written, Words(drawn)), "");
+            EXPECT_EQ(Pdf::CountsDiffer(file->join(QString()), drawn), "");
             // Laid out as the page shows it, every word is whole: no word comes letter by letter.
-            QStringList shown = Words(PdfText(pdf, QStringLiteral("-layout"))), sorted = written;
+            QStringList shown = Words(Pdf::Text(pdf, Pdf::Order::Shown)), sorted = written;
             std::sort(shown.begin(), shown.end());
             std::sort(sorted.begin(), sorted.end());
             EXPECT_EQ(Parting(sorted, shown), "");
@@ -113,12 +106,26 @@ TEST_F(PrintedTextTest, TheSmokeHeatDetectorsAreOnPaper)
         Language(lang);
         FillSmokeAndSmokeHeat();
         frmView2 w;
-        const QStringList read = Words(PdfText(Printed(w, QStringLiteral("smoke-heat-%1").arg(lang)), QStringLiteral("-raw")));
+        const QStringList read = Words(Pdf::Text(Printed(w, QStringLiteral("smoke-heat-%1").arg(lang)), Pdf::Order::Drawn));
         for (const QString& line : {SmokeHeatLine(lang), SmokeHeatTotal(lang)}) {
             const QStringList written = Words(line);
             const auto at = std::search(read.begin(), read.end(), written.begin(), written.end());
             EXPECT_NE(at, read.end()) << line.toStdString() << "\nnot in: " << read.join(u' ').toStdString();
         }
+    }
+}
+
+// Pointed names (Windows-1255 holds the points) are printed a letter with its points once, and
+// read back whole, in a Hebrew report from the right and in an English one from the left.
+TEST_F(PrintedTextTest, PointedNamesArePrintedOnceAndReadBackWordForWord)
+{
+    for (int16_t lang : {1, 2}) {
+        Language(lang);
+        FillSampleProject();
+        for (int a = 1; a <= MaxAddress; ++a)
+            if (DeviceDataArray[a].Exist.str() == "1") DeviceDataArray[a].DeviceName = QStringLiteral("מִטְבָּח %1").arg(a);
+        for (int g = 1; g <= MaxGroups; ++g) OutGrpArray[g].GrpName = QStringLiteral("קָבוּצָה %1").arg(g, 2, 10, QLatin1Char('0'));
+        ExpectEveryPrintoutReadsBack(lang, QStringLiteral("-pointed"), 1);
     }
 }
 
