@@ -44,6 +44,7 @@ int main(int argc, char** argv)
         open += t.nsecsElapsed();
         if (!bench.Require(c.ok, QStringLiteral("the open: ") + c.error) ||
             !bench.Require(!c.replaced.any(), QStringLiteral("the open replaced values or made the project whole")) ||
+            !bench.Require(!c.cut.any(), QStringLiteral("the open called a whole file incomplete")) ||
             !bench.Require(DeviceDataArray == devices && OutGrpArray == groups,
                            QStringLiteral("the open gave back another project")) ||
             !bench.RequireFullProject(QStringLiteral("opened")))
