@@ -4,8 +4,13 @@
 // NumOfGroups, ends every line with a line end, writes TYPE last in a device section and GrpName
 // last in a group section, and counts in NumOfDevices and NumOfGroups the sections it writes: a
 // file without one of these lost what came after. Finding them changes nothing that is read.
+#include <bitset>
+
 #include <QByteArrayView>
 #include <QList>
+#include <QStringList>
+
+#include "core/DataModel.h"
 
 namespace ProjectFile {
 
@@ -31,9 +36,33 @@ struct CutSigns {
     }
 };
 
-// The signs in the bytes of a project file (Windows-1255 or UTF-8), read by the rules the reader
-// reads it by (platform/Profile.h). One pass over the bytes. A file of blanks only is no file to
-// judge: call it only for a file that holds a project.
-CutSigns FindCutSigns(QByteArrayView file);
+// The address ("01-NNN") or the group ("01-Gr-GG") a section's name stands for, as the reader
+// finds it: in any letter case, blanks and NULs aside; 0 and 0 for any other name.
+struct RecordSection {
+    int address = 0;
+    int group = 0;
+};
+RecordSection RecordSectionOf(QStringView name);
+
+// The signs gathered by the reader as it reads, so they are judged by exactly what it read: the
+// sections the file's parser found, and the keys the reader found in each record's section.
+class CutFinder {
+public:
+    // `sectionNames`: every section the parser found (NULs in a name and letter case aside, as
+    // the reader takes them); `file`: the file's bytes, for its last line.
+    CutFinder(const QStringList& sectionNames, QByteArrayView file);
+    // The reader read address a's section (1..MaxNumOfDevices) and found its TYPE or not.
+    void Device(int a, bool typed) { untyped_[size_t(a)] = !typed; }
+    // The reader read group g's section and found its GrpName or not.
+    void Group(int g, bool named) { unnamed_[size_t(g)] = !named; }
+    // With the count keys' values as the reader found them ("" when absent).
+    CutSigns Signs(const QString& devicesDeclared, const QString& groupsDeclared) const;
+
+private:
+    std::bitset<MaxAddress + 1> devices_, untyped_;
+    std::bitset<MaxGroups + 1> groups_, unnamed_;
+    bool closing_ = false;
+    bool lastLineCut_ = false;
+};
 
 }  // namespace ProjectFile

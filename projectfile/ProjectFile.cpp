@@ -26,7 +26,6 @@ const QString Details = QStringLiteral("Project Details");
 const QString Hardware = QStringLiteral("Hardware");
 const QString System = QStringLiteral("01");  // also the panel number of NumOfSystem
 const QString Stars = QStringLiteral("#####");
-const QString Footer = QStringLiteral("----------");
 const QString Asterisks = QString(30, u'*');
 
 // Keys of [Project Details], in the order of Contents::details.
@@ -110,7 +109,7 @@ void WriteProject(CSetting& s, const Header& h)
         put(GroupSection(g), QStringLiteral("GrpName"), grp.GrpName.str());
         ++groups;
     }
-    put(Footer, QStringLiteral("NumOfGroups"), Str(groups));
+    put(ClosingSection, QStringLiteral("NumOfGroups"), Str(groups));
 }
 
 // Starting point of a read: an empty project of the larger model, so whatever the file lacks
@@ -172,11 +171,14 @@ private:
     QHash<QString, QString> damaged_;  // the sound name -> the name as the file holds it
 };
 
-// One device section into its (reset) address; true when a value was replaced.
-bool ReadDevice(CSetting& s, int a, const QString& section)
+// One device section into its (reset) address; true when a value was replaced. `cut`, when
+// given, learns whether the section ends in its TYPE.
+bool ReadDevice(CSetting& s, int a, const QString& section, CutFinder* cut)
 {
     const SectionKeys keys(s, section);
-    if (!keys.has(QStringLiteral("TYPE"))) return false;  // not in use: stays an empty address
+    const bool typed = keys.has(QStringLiteral("TYPE"));
+    if (cut) cut->Device(a, typed);
+    if (!typed) return false;  // not in use: stays an empty address
     DeviceRecord& r = DeviceDataArray[a];
     bool replaced = false;
     ProjectLines::ReadTypeLine(keys.get(QStringLiteral("TYPE")), r, &replaced);
@@ -192,10 +194,12 @@ bool ReadDevice(CSetting& s, int a, const QString& section)
     return replaced;
 }
 
-// One group section into its (reset) group; true when a value was replaced.
-bool ReadGroup(CSetting& s, int g, const QString& section)
+// One group section into its (reset) group; true when a value was replaced. `cut`, when given,
+// learns whether the section ends in its GrpName.
+bool ReadGroup(CSetting& s, int g, const QString& section, CutFinder* cut)
 {
     const SectionKeys keys(s, section);
+    if (cut) cut->Group(g, keys.has(QStringLiteral("GrpName")));
     const QString line = keys.get(QStringLiteral("GRPo"));
     // A missing section, or one holding another group's line, leaves the group empty.
     if (!keys.has(QStringLiteral("GRPo")) || ProjectLines::GrpLineNumber(line) != g) return false;
@@ -206,7 +210,8 @@ bool ReadGroup(CSetting& s, int g, const QString& section)
     return replaced;
 }
 
-void ReadProject(CSetting& s, const Sections& sections, Contents& c)
+// `cut`: for a file that holds a project, what shows that it is incomplete goes to c.cut.
+void ReadProject(CSetting& s, const Sections& sections, Contents& c, CutFinder* cut)
 {
     const SectionKeys hardware(s, Hardware);
     MaxNumOfDevices = ValInt(hardware.get(QStringLiteral("MaxNumOfDevices"))) == 50 ? 50 : MaxAddress;
@@ -232,17 +237,20 @@ void ReadProject(CSetting& s, const Sections& sections, Contents& c)
     bool damagedName = false;
     for (int a = 1; a <= MaxNumOfDevices; ++a) {
         const QString section = sections.For(DeviceSection(a), &damagedName);
-        if (ReadDevice(s, a, section) || (damagedName && DeviceDataArray[a].Exist == "1")) c.replaced.addresses << a;
+        if (ReadDevice(s, a, section, cut) || (damagedName && DeviceDataArray[a].Exist == "1")) c.replaced.addresses << a;
     }
     for (int g = 1; g <= MaxGroups; ++g) {
         const QString section = sections.For(GroupSection(g), &damagedName);
-        if (ReadGroup(s, g, section) || damagedName) c.replaced.groups << g;
+        if (ReadGroup(s, g, section, cut) || damagedName) c.replaced.groups << g;
     }
     // Records that do not agree with each other are made whole here, so every window, encoder and
     // report after the read may trust them. The counts are those of what the project now holds,
     // not the file's keys: an upload relies on NumOfDevices to refuse an empty device list.
     const ProjectWhole::Places mended = ProjectWhole::MakeProjectWhole();
     c.replaced.Add(mended.addresses, mended.groups);
+    if (cut)
+        c.cut = cut->Signs(hardware.get(QStringLiteral("NumOfDevices")),
+                           SectionKeys(s, ClosingSection).get(QStringLiteral("NumOfGroups")));
 
     const SectionKeys general(s, General);
     c.FileSiteName = general.get(QStringLiteral("SiteName"), c.FileSiteName);
@@ -280,7 +288,7 @@ bool HasProjectSection(CSetting& s, const QStringList& names)
             continue;
         }
         if (n.compare(Details, Qt::CaseInsensitive) == 0 || n.compare(Hardware, Qt::CaseInsensitive) == 0 ||
-            n == System || n.startsWith(System + u'-') || n == Stars || n == Footer)
+            n == System || n.startsWith(System + u'-') || n == Stars || n == ClosingSection)
             return true;
     }
     return false;
@@ -341,19 +349,20 @@ Contents Read()
         s.BeginBatch(false);
         // The names are read once, and let go before the records are read: a file may hold
         // very many sections.
+        std::optional<CutFinder> cut;
         const std::optional<Sections> sections = [&]() -> std::optional<Sections> {
             const QStringList names = s.GetSectionNames();
             const QByteArray bytes = FileBytes(s.FileName());
             if (!HoldsBytes(bytes)) return Sections(names);  // an empty project, as for no file
             if (!HasProjectSection(s, names)) return std::nullopt;
-            c.cut = FindCutSigns(bytes);
+            cut.emplace(names, bytes);
             return Sections(names);
         }();
         if (!sections) {
             c.notProjectFile = true;
             return c;
         }
-        ReadProject(s, *sections, c);
+        ReadProject(s, *sections, c, cut ? &*cut : nullptr);
     } catch (const CSettingError& e) {
         c.ok = false;
         c.error = e.description;

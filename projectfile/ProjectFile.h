@@ -76,6 +76,7 @@ Contents Read();
 Contents Open();
 
 // Section names.
+inline const QString ClosingSection = QStringLiteral("----------");  // the file's last section
 QString DeviceSection(int address);
 QString GroupSection(int group);
 

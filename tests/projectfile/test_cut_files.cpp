@@ -1,6 +1,7 @@
 // Project files cut short: the signs the reader finds, a warning on every cut that loses
 // anything, and silence on every whole file, whoever wrote it.
 #include <random>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -120,12 +121,19 @@ protected:
         WriteBytes(ProjectPath(), file);
         return ProjectFile::Open();
     }
+    // Reads `file` without a word.
+    ProjectFile::Contents Read(const QByteArray& file)
+    {
+        ResetModule::ResetProject(false);
+        WriteBytes(ProjectPath(), file);
+        return ProjectFile::Read();
+    }
     ScriptedPrompter prompter;
 };
 
 }  // namespace
 
-TEST(CutSigns, FoundInTheBytesAsTheReaderReadsThem)
+TEST_F(CutFilesTest, SignsFoundAsTheReaderReadsTheFile)
 {
     struct Case {
         const char* what;
@@ -177,13 +185,39 @@ TEST(CutSigns, FoundInTheBytesAsTheReaderReadsThem)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(SignsOf(ProjectFile::FindCutSigns(c.file)), c.signs);
+        EXPECT_EQ(SignsOf(Read(c.file).cut), c.signs);
     }
-    const ProjectFile::CutSigns counts = ProjectFile::FindCutSigns(CutBefore(Whole, "[01-002]"));
+    const ProjectFile::CutSigns counts = Read(CutBefore(Whole, "[01-002]")).cut;
     EXPECT_EQ(counts.devicesDeclared, 2);
     EXPECT_EQ(counts.devicesHeld, 1);
     EXPECT_EQ(counts.groupsDeclared, -1);
-    EXPECT_EQ(ProjectFile::FindCutSigns(noCounts).devicesDeclared, -1);
+    EXPECT_EQ(Read(noCounts).cut.devicesDeclared, -1);
+}
+
+// A record's section is known by its name as the writer spells it, in any letter case, with
+// blanks around it and NULs in it, as the reader finds it; no other name stands for a record.
+TEST(CutSigns, ARecordSectionIsKnownByTheNameTheWriterGivesIt)
+{
+    auto damaged = [](const QString& n) { return QStringLiteral(" \t") + n.left(3) + QChar(0) + n.mid(3) + u' '; };
+    struct Record {
+        QString name;
+        int address, group;
+    };
+    std::vector<Record> records;
+    for (int a = 1; a <= MaxAddress; ++a) records.push_back({ProjectFile::DeviceSection(a), a, 0});
+    for (int g = 1; g <= MaxGroups; ++g) records.push_back({ProjectFile::GroupSection(g), 0, g});
+    for (const Record& rec : records) {
+        for (const QString& name : {rec.name, rec.name.toLower(), rec.name.toUpper(), damaged(rec.name)}) {
+            const ProjectFile::RecordSection r = ProjectFile::RecordSectionOf(name);
+            EXPECT_EQ(r.address, rec.address) << name.toStdString();
+            EXPECT_EQ(r.group, rec.group) << name.toStdString();
+        }
+    }
+    for (const char* other : {"01", "01-", "01-000", "01-127", "01-0012", "01-01", "01- 002", "01-Gr-00", "01-Gr-33",
+                              "01-Gr-1", "01-Gr-011", "02-001", "Hardware", "----------", "01-00x", "01-Gr-٠١"}) {
+        const ProjectFile::RecordSection r = ProjectFile::RecordSectionOf(QString::fromUtf8(other));
+        EXPECT_EQ(r.address + r.group, 0) << other;
+    }
 }
 
 // Random projects as the writer writes them, cut at every line end and at random bytes: a cut
