@@ -209,7 +209,10 @@ void PanelOperations::SingleStep(void (Engine::*step)(), StepReads reads, void (
     RunningOperation = PanelOperation::None;
     PanelReplaced = PlacesList{};
     const ProjectSnapshot before = ProjectSnapshot::Take();
-    if (prepare) prepare();
+    if (prepare) {
+        prepare();
+        view_.ShowLinkView();
+    }
     (engine_.*step)();
     if (TransferError) {
         PutBack(before);
@@ -253,17 +256,26 @@ namespace {
 // The preparation of the devices step: the table emptied for the panel's records, names included.
 void EmptyDevices() { ResetModule::ResetDevices(1, MaxNumOfDevices, 1); }
 
+// The preparation of the system step: the panel's identity is unknown until it is read.
+void ForgetIdentity()
+{
+    LinkView.txtVerComNum = LinkView.txtVerSoftNum = LinkView.txtVerHardNum = QStringLiteral("xx.xx");
+    LinkView.txtTechCode = QStringLiteral("XXXX");
+    VerComNum = VerSoftNum = VerHardNum = TechCode = QStringLiteral("0000");
+}
+
 }  // namespace
 
 void PanelOperations::GET_DATA_SYS_Click()
 {
     if (running_) return;
-    // The panel's identity is unknown until it is read, with a port or without one.
-    LinkView.txtVerComNum = LinkView.txtVerSoftNum = LinkView.txtVerHardNum = QStringLiteral("xx.xx");
-    LinkView.txtTechCode = QStringLiteral("XXXX");
-    VerComNum = VerSoftNum = VerHardNum = TechCode = QStringLiteral("0000");
-    view_.ShowLinkView();
-    SingleStep(&Engine::GetDataSys, StepReads::Block);
+    // Without a port the identity is forgotten all the same; with one it is forgotten after the
+    // step has kept the project aside, so a step that does not finish puts it back.
+    if (port_.CommPort == 0) {
+        ForgetIdentity();
+        view_.ShowLinkView();
+    }
+    SingleStep(&Engine::GetDataSys, StepReads::Block, ForgetIdentity);
 }
 
 void PanelOperations::GET_SUB_DATA_Click() { SingleStep(&Engine::GetSubData, StepReads::Block); }

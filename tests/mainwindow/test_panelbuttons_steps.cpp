@@ -1,11 +1,13 @@
 // The administrator's single GET steps through the main window, when they cannot run or do not
-// finish: the project, the file Update writes and the counts on screen stay as they were, and the
-// user is told once. And the counts after a step that finished.
+// finish: the project, the file Update writes, the counts and the panel's identity on screen stay
+// as they were, and the user is told once. The counts after a step that finished, and the
+// identity on screen after a download that failed once it had read it.
 #include <gtest/gtest.h>
 
 #include "core/ProjectWhole.h"
 #include "mainwindow/MainTexts.h"
 #include "panellink/Frame.h"
+#include "panellink/SystemBlocks.h"
 #include "test_panelbuttons_fixture.h"
 
 namespace {
@@ -47,6 +49,22 @@ group 1 1 1 20 0 0 0 0 0
     return m;
 }
 
+// The panel's identity as a download earlier in the session left it, in the project and on screen.
+void DownloadedIdentity(frm4Main& w)
+{
+    VerComNum = "0120";
+    VerSoftNum = "0175";
+    VerHardNum = "0150";
+    TechCode = "4711";
+    ShowIdentity(VerComNum, VerSoftNum, VerHardNum, TechCode);
+    w.ShowLinkView();
+}
+
+QStringList IdentityBoxes(const frm4Main& w)
+{
+    return {w.txtVerComNum->text(), w.txtVerSoftNum->text(), w.txtVerHardNum->text(), w.txtTechCode->text()};
+}
+
 // One step that cannot run or does not finish.
 struct FailedStep {
     const char* name;
@@ -56,8 +74,11 @@ struct FailedStep {
     bool emptySettings;         // the first step after start-up: no communication settings yet
     panelsim::Faults faults;
     const char* panelMore;      // more of the panel's state
-    int closeAfterAcks;         // the port goes after the PC acknowledged this many records; 0: never
+    // The port goes after the PC wrote this many frames (its request, then an acknowledgement of
+    // each record); 0: never.
+    int closeAfterFrames;
     QString box;                // the one box the step shows
+    bool forgetsIdentity = false;  // the system step without a port: the identity shown unknown
 };
 
 void PrintTo(const FailedStep& c, std::ostream* os) { *os << c.name; }
@@ -114,9 +135,18 @@ TEST_P(FailedStepTest, LeavesTheProjectTheFileAndTheCountsAsTheyWere)
     frm4Main& w = Open(OtherPanel(c.panelMore), c.faults);
     ASSERT_EQ(w.comPort->CommPort, c.port ? 1 : 0);
     SiteProject();
+    DownloadedIdentity(w);
     Save();
     ASSERT_FALSE(ProjectWhole::CheckProject().any()) << "a whole project before the click";
-    const QByteArray before = WithoutStamp(Bytes(ProjectPath()));
+    QByteArray before = WithoutStamp(Bytes(ProjectPath()));
+    ASSERT_TRUE(before.contains("COM-ver=01.20\r\nSOFT-ver=01.75\r\nHARD-ver=01.50\r\n"));
+    QStringList boxes = IdentityBoxes(w);
+    ASSERT_EQ(boxes, QStringList({"01.20", "01.75", "01.50", "4711"}));
+    if (c.forgetsIdentity) {
+        before.replace("COM-ver=01.20\r\nSOFT-ver=01.75\r\nHARD-ver=01.50\r\n",
+                       "COM-ver=00.00\r\nSOFT-ver=00.00\r\nHARD-ver=00.00\r\n");
+        boxes = QStringList{"xx.xx", "xx.xx", "xx.xx", "XXXX"};
+    }
     const auto devices = DeviceDataArray;
     const auto groups = OutGrpArray;
     const QString label4 = w.Label4->text(), label16 = w.Label16->text();
@@ -124,11 +154,11 @@ TEST_P(FailedStepTest, LeavesTheProjectTheFileAndTheCountsAsTheyWere)
     ASSERT_EQ(label16, "1");
 
     if (c.emptySettings) ::ComSettings.clear();
-    if (c.closeAfterAcks > 0) {
-        const int last = c.closeAfterAcks;
-        port->onOutput = [this, deliver = port->onOutput, acks = 0, last](const QByteArray& bytes) mutable {
+    if (c.closeAfterFrames > 0) {
+        const int last = c.closeAfterFrames;
+        port->onOutput = [this, deliver = port->onOutput, frames = 0, last](const QByteArray& bytes) mutable {
             deliver(bytes);
-            if (bytes == FixedFrame(Frame::Ack) && ++acks == last) port->SetPortOpen(false);
+            if (++frames == last) port->SetPortOpen(false);
         };
     }
     const size_t shownBefore = prompter.Calls().size();
@@ -146,6 +176,7 @@ TEST_P(FailedStepTest, LeavesTheProjectTheFileAndTheCountsAsTheyWere)
 
     EXPECT_EQ(DeviceDataArray, devices);
     EXPECT_EQ(OutGrpArray, groups);
+    EXPECT_EQ(IdentityBoxes(w), boxes);
     EXPECT_EQ(w.Label4->text(), label4);
     EXPECT_EQ(w.Label16->text(), label16);
     ExpectCountsOnScreen();
@@ -159,7 +190,7 @@ const FailedStep NoPort[] = {
     {"NoPortDevices", 2, &frm4Main::GET_DEVICE_DATA, false, false, {}, "", 0, CableEnglish},
     {"NoPortDevicesHebrew", 1, &frm4Main::GET_DEVICE_DATA, false, false, {}, "", 0, CableHebrew},
     {"NoPortGroups", 2, &frm4Main::GET_OUT_GRP, false, false, {}, "", 0, CableEnglish},
-    {"NoPortSystem", 2, &frm4Main::GET_DATA_SYS, false, false, {}, "", 0, CableEnglish},
+    {"NoPortSystem", 2, &frm4Main::GET_DATA_SYS, false, false, {}, "", 0, CableEnglish, true},
     {"NoPortNamesHebrew", 1, &frm4Main::GET_DEVICE_NAME, false, false, {}, "", 0, CableHebrew},
 };
 INSTANTIATE_TEST_SUITE_P(NoPort, FailedStepTest, ::testing::ValuesIn(NoPort),
@@ -172,10 +203,13 @@ const FailedStep NotFinished[] = {
     {"SilentPanelDevices", 2, &frm4Main::GET_DEVICE_DATA, true, false, Silent(), "", 0, ComErrorEnglish},
     {"SilentPanelGroupsHebrew", 1, &frm4Main::GET_OUT_GRP, true, false, Silent(), "", 0, ComErrorHebrew},
     {"SilentPanelSystem", 2, &frm4Main::GET_DATA_SYS, true, false, Silent(), "", 0, ComErrorEnglish},
+    {"SilentPanelSystemHebrew", 1, &frm4Main::GET_DATA_SYS, true, false, Silent(), "", 0, ComErrorHebrew},
+    {"EmptySettingsSystem", 2, &frm4Main::GET_DATA_SYS, true, true, {}, "", 0, SettingsEnglish},
+    {"PortClosedHalfWaySystem", 2, &frm4Main::GET_DATA_SYS, true, false, {}, "", 1, ComErrorEnglish},
     {"SpoiltRecordRefusedDevices", 2, &frm4Main::GET_DEVICE_DATA, true, false, SpoiltReply(3), "", 0, ComErrorEnglish},
     {"RefusedGroupRecord", 2, &frm4Main::GET_OUT_GRP, true, false, {}, "group 3 1 7 9 0 0 0 0 0\n", 0, ComErrorEnglish},
-    {"PortClosedHalfWayDevices", 2, &frm4Main::GET_DEVICE_DATA, true, false, {}, "", 2, ComErrorEnglish},
-    {"PortClosedHalfWayGroupsHebrew", 1, &frm4Main::GET_OUT_GRP, true, false, {}, "", 5, ComErrorHebrew},
+    {"PortClosedHalfWayDevices", 2, &frm4Main::GET_DEVICE_DATA, true, false, {}, "", 3, ComErrorEnglish},
+    {"PortClosedHalfWayGroupsHebrew", 1, &frm4Main::GET_OUT_GRP, true, false, {}, "", 6, ComErrorHebrew},
 };
 INSTANTIATE_TEST_SUITE_P(NotFinished, FailedStepTest, ::testing::ValuesIn(NotFinished),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -218,5 +252,122 @@ TEST_F(PanelButtonsTest, FinishedTableStepsShowTheNewCounts)
     EXPECT_EQ(w.Label16->text(), "2");
     EXPECT_EQ(w.Label16->text(), Str(NumOfActiveGroups));
 }
+
+}  // namespace
+
+namespace {
+
+// A step that does not finish on a project that disagreed before the click: the failure is told,
+// and no warning about the places follows it.
+struct StepOnDisagreeing {
+    const char* name;
+    QPushButton* frm4Main::*button;
+    bool emptySettings;    // else the port goes after the step's request
+    QString box;
+};
+
+void PrintTo(const StepOnDisagreeing& c, std::ostream* os) { *os << c.name; }
+
+class StepOnDisagreeingTest : public PanelButtonsTest, public ::testing::WithParamInterface<StepOnDisagreeing> {};
+
+TEST_P(StepOnDisagreeingTest, ShowsTheFailureAlone)
+{
+    const StepOnDisagreeing& c = GetParam();
+    frm4Main& w = Open(OtherPanel());
+    SiteProject();
+    prompter.Expect("Groups: 3", Ui::vbOK);
+    w.GET_DEVICE_DATA->click();
+    ASSERT_EQ(prompter.Pending(), 0);
+    ASSERT_TRUE(ProjectWhole::CheckProject().any()) << "group 3's output is gone with the project's devices";
+    const auto devices = DeviceDataArray;
+    const auto groups = OutGrpArray;
+
+    if (c.emptySettings) ::ComSettings.clear();
+    else
+        port->onOutput = [this, deliver = port->onOutput](const QByteArray& bytes) {
+            deliver(bytes);
+            port->SetPortOpen(false);
+        };
+    const size_t shownBefore = prompter.Calls().size();
+    prompter.Expect(c.box, Ui::vbOK);
+    (w.*c.button)->click();
+    ASSERT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(prompter.Calls().size(), shownBefore + 1) << "the failure alone";
+    EXPECT_EQ(prompter.Calls().back().prompt, c.box);
+    EXPECT_EQ(DeviceDataArray, devices);
+    EXPECT_EQ(OutGrpArray, groups);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryReadOfABlock, StepOnDisagreeingTest,
+    ::testing::Values(StepOnDisagreeing{"GroupsEmptySettings", &frm4Main::GET_OUT_GRP, true, SettingsEnglish},
+                      StepOnDisagreeing{"GroupsPortLost", &frm4Main::GET_OUT_GRP, false, ComErrorEnglish},
+                      StepOnDisagreeing{"DevicesPortLost", &frm4Main::GET_DEVICE_DATA, false, ComErrorEnglish},
+                      StepOnDisagreeing{"SystemPortLost", &frm4Main::GET_DATA_SYS, false, ComErrorEnglish},
+                      StepOnDisagreeing{"NamesEmptySettings", &frm4Main::GET_DEVICE_NAME, true, SettingsEnglish}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A download that fails after it read the panel's identity leaves the identity on screen as it
+// was before the click, as it leaves the project.
+struct FailedDownload {
+    const char* name;
+    QString firmware;
+    int silentAfter;  // frames the panel sends before it falls silent; -1: never
+    int lastRequest;  // the block asked for last when the download fails
+    QString box;
+};
+
+void PrintTo(const FailedDownload& c, std::ostream* os) { *os << c.name; }
+
+// The block codes of the requests among what the PC wrote, the last first.
+QList<int> Requests(const std::vector<QByteArray>& written)
+{
+    QList<int> codes;
+    for (const QByteArray& frame : written)
+        for (const int code : {Frame::B2, Frame::BC, Frame::B6, Frame::B7, Frame::B5})
+            if (frame == FixedFrame(code)) codes.prepend(code);
+    return codes;
+}
+
+class FailedDownloadTest : public PanelButtonsTest, public ::testing::WithParamInterface<FailedDownload> {};
+
+TEST_P(FailedDownloadTest, KeepsTheIdentityOnScreen)
+{
+    const FailedDownload& c = GetParam();
+    panelsim::Faults faults;
+    faults.silentAfter = c.silentAfter;
+    frm4Main& w = Open(OtherPanel(("firmware " + c.firmware + "\ntech 1234\n").toLatin1().constData()), faults);
+    SiteProject();
+    DownloadedIdentity(w);
+    const auto devices = DeviceDataArray;
+    const QStringList identity{VerComNum, VerSoftNum, VerHardNum, TechCode};
+
+    // The identity the window showed when it told the failure, and the last block asked for.
+    QString shownAtTheFailure;
+    int lastRequest = 0;
+    onPrompt = [&](const Ui::MsgBoxCall& call) {
+        if (!call.prompt.startsWith(c.box)) return;
+        shownAtTheFailure = w.txtVerSoftNum->text();
+        lastRequest = Requests(port->outputs).value(0);
+    };
+    ExpectConnectionQuestion();
+    prompter.Expect("will replace the data in the project", Ui::vbOK);
+    prompter.Expect(c.box, Ui::vbOK);
+    w.Download2PC->click();
+    ASSERT_EQ(prompter.Pending(), 0);
+    EXPECT_EQ(shownAtTheFailure, c.firmware.rightJustified(5, u'0')) << "failed after the identity was read";
+    EXPECT_EQ(lastRequest, c.lastRequest);
+    EXPECT_TRUE(prompter.Calls().back().prompt.endsWith("The project was not changed."));
+    EXPECT_EQ(IdentityBoxes(w), QStringList({"01.20", "01.75", "01.50", "4711"}));
+    EXPECT_EQ(QStringList({VerComNum, VerSoftNum, VerHardNum, TechCode}), identity);
+    EXPECT_EQ(DeviceDataArray, devices);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AfterTheIdentity, FailedDownloadTest,
+    ::testing::Values(FailedDownload{"SilentInTheDeviceBlock", "2.00", 6, Frame::B6, ComErrorEnglish},
+                      FailedDownload{"RefusedFirmware", "3.01", -1, Frame::B2,
+                                     "Please contact the company to check validity of the software"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
