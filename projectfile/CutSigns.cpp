@@ -97,8 +97,8 @@ CutSigns CutFinder::Signs(const QString& devicesDeclared, const QString& groupsD
     CutSigns s;
     s.noClosingSection = !closing_;
     s.lastLineCut = lastLineCut_;
-    s.devicesWithoutType = Numbers(devices_ & untyped_);
-    s.groupsWithoutName = Numbers(groups_ & unnamed_);
+    for (const RecordLineKey& l : RecordLines)
+        s.without[size_t(l.line)] = Numbers((l.group ? groups_ : devices_) & lacking_[size_t(l.line)]);
     s.devicesDeclared = Count(devicesDeclared, MaxAddress);
     s.groupsDeclared = Count(groupsDeclared, MaxGroups);
     s.devicesHeld = int(devices_.count());

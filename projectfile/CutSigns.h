@@ -1,9 +1,11 @@
 #pragma once
 // What shows that a project file is incomplete, as a file cut short by a full disk, a copy that
 // did not finish or a crash is. The writer always ends the file with [----------] and its
-// NumOfGroups, ends every line with a line end, writes TYPE last in a device section and GrpName
-// last in a group section, and counts in NumOfDevices and NumOfGroups the sections it writes: a
-// file without one of these lost what came after. Finding them changes nothing that is read.
+// NumOfGroups, ends every line with a line end, writes NAME, FNAM and TYPE in every device section
+// and GRPo and GrpName in every group section, and counts in NumOfDevices and NumOfGroups the
+// sections it writes: a file without one of these lost it, or what came after. Finding them
+// changes nothing that is read.
+#include <array>
 #include <bitset>
 
 #include <QByteArrayView>
@@ -14,11 +16,26 @@
 
 namespace ProjectFile {
 
+// The lines the writer writes in every record's section, in its order. NAME and FNAM are looked
+// for only in the section of a device the reader takes in: without TYPE, or with a TYPE of no
+// device in use, there is nothing they could belong to.
+enum class RecordLine { Name, Fnam, Type, Grpo, GrpName };
+struct RecordLineKey {
+    RecordLine line;
+    bool group;  // a line of a group's section, else of a device's
+    const char* key;
+};
+inline constexpr std::array<RecordLineKey, 5> RecordLines{{{RecordLine::Name, false, "NAME"},
+                                                           {RecordLine::Fnam, false, "FNAM"},
+                                                           {RecordLine::Type, false, "TYPE"},
+                                                           {RecordLine::Grpo, true, "GRPo"},
+                                                           {RecordLine::GrpName, true, "GrpName"}}};
+
 struct CutSigns {
     bool noClosingSection = false;  // no [----------] section
     bool lastLineCut = false;       // the last line has no line end
-    QList<int> devicesWithoutType;  // addresses whose section holds no TYPE, ascending
-    QList<int> groupsWithoutName;   // groups whose section holds no GrpName, ascending
+    // By RecordLine: the addresses or groups whose section holds no such line, ascending.
+    std::array<QList<int>, RecordLines.size()> without;
     // The counts the file declares (NumOfDevices of [Hardware], NumOfGroups of [----------]);
     // -1 when the key is absent or holds no count the writer could have written.
     int devicesDeclared = -1;
@@ -29,10 +46,12 @@ struct CutSigns {
 
     bool moreDevicesDeclared() const { return devicesDeclared > devicesHeld; }
     bool moreGroupsDeclared() const { return groupsDeclared > groupsHeld; }
+    const QList<int>& Without(RecordLine l) const { return without[size_t(l)]; }
     bool any() const
     {
-        return noClosingSection || lastLineCut || !devicesWithoutType.isEmpty() || !groupsWithoutName.isEmpty() ||
-               moreDevicesDeclared() || moreGroupsDeclared();
+        for (const QList<int>& places : without)
+            if (!places.isEmpty()) return true;
+        return noClosingSection || lastLineCut || moreDevicesDeclared() || moreGroupsDeclared();
     }
 };
 
@@ -51,16 +70,16 @@ public:
     // `sectionNames`: every section the parser found (NULs in a name and letter case aside, as
     // the reader takes them); `file`: the file's bytes, for its last line.
     CutFinder(const QStringList& sectionNames, QByteArrayView file);
-    // The reader read address a's section (1..MaxNumOfDevices) and found its TYPE or not.
-    void Device(int a, bool typed) { untyped_[size_t(a)] = !typed; }
-    // The reader read group g's section and found its GrpName or not.
-    void Group(int g, bool named) { unnamed_[size_t(g)] = !named; }
+    // The reader read the section of address n (1..MaxNumOfDevices) or group n, as the line's
+    // kind says, and found no such line in it. RecordLines is in the order of RecordLine.
+    void Lacks(RecordLine line, int n) { lacking_[size_t(line)][size_t(n)] = true; }
     // With the count keys' values as the reader found them ("" when absent).
     CutSigns Signs(const QString& devicesDeclared, const QString& groupsDeclared) const;
 
 private:
-    std::bitset<MaxAddress + 1> devices_, untyped_;
-    std::bitset<MaxGroups + 1> groups_, unnamed_;
+    using Places = std::bitset<MaxAddress + 1>;  // addresses or groups
+    Places devices_, groups_;
+    std::array<Places, RecordLines.size()> lacking_;
     bool closing_ = false;
     bool lastLineCut_ = false;
 };

@@ -23,14 +23,17 @@ QStringList CutLines(int16_t lang, const CutSigns& cut)
     if (cut.lastLineCut)
         lines << ByLanguage(lang, QStringLiteral("השורה האחרונה קטועה (אין בה סוף שורה)"),
                             QStringLiteral("The last line is cut off (it has no line end)"));
-    if (!cut.devicesWithoutType.isEmpty())
-        lines << ByLanguage(lang, QStringLiteral("כתובות ללא שורת TYPE: "),
-                            QStringLiteral("Addresses without a TYPE line: ")) +
-                     NumberList(cut.devicesWithoutType);
-    if (!cut.groupsWithoutName.isEmpty())
-        lines << ByLanguage(lang, QStringLiteral("קבוצות הפעלה ללא שורת GrpName: "),
-                            QStringLiteral("Groups without a GrpName line: ")) +
-                     NumberList(cut.groupsWithoutName);
+    for (const RecordLineKey& l : RecordLines) {
+        const QList<int>& places = cut.Without(l.line);
+        if (places.isEmpty()) continue;
+        const QString key = QLatin1StringView(l.key);
+        const QString article = key.startsWith(u'F') ? QStringLiteral("an ") : QStringLiteral("a ");  // "an eff-nam"
+        lines << ByLanguage(lang, (l.group ? QStringLiteral("קבוצות הפעלה") : QStringLiteral("כתובות")) +
+                                      QStringLiteral(" ללא שורת ") + key + QStringLiteral(": "),
+                            (l.group ? QStringLiteral("Groups") : QStringLiteral("Addresses")) +
+                                QStringLiteral(" without ") + article + key + QStringLiteral(" line: ")) +
+                     NumberList(places);
+    }
     if (cut.moreDevicesDeclared())
         lines << ByLanguage(lang, QStringLiteral("כתובות תפוסות: בקובץ רשומות %1 ויש בו %2"),
                             QStringLiteral("Devices: the file declares %1 and holds %2"))

@@ -171,14 +171,20 @@ private:
     QHash<QString, QString> damaged_;  // the sound name -> the name as the file holds it
 };
 
-// One device section into its (reset) address; true when a value was replaced. `cut`, when
-// given, learns whether the section ends in its TYPE.
+// Tells `cut`, when given, which of these lines the section of address or group n lacks.
+void NoteLacking(CutFinder* cut, const SectionKeys& keys, int n, std::initializer_list<RecordLine> lines)
+{
+    if (!cut) return;
+    for (const RecordLine l : lines)
+        if (!keys.has(QLatin1StringView(RecordLines[size_t(l)].key))) cut->Lacks(l, n);
+}
+
+// One device section into its (reset) address; true when a value was replaced.
 bool ReadDevice(CSetting& s, int a, const QString& section, CutFinder* cut)
 {
     const SectionKeys keys(s, section);
-    const bool typed = keys.has(QStringLiteral("TYPE"));
-    if (cut) cut->Device(a, typed);
-    if (!typed) return false;  // not in use: stays an empty address
+    NoteLacking(cut, keys, a, {RecordLine::Type});
+    if (!keys.has(QStringLiteral("TYPE"))) return false;  // not in use: stays an empty address
     DeviceRecord& r = DeviceDataArray[a];
     bool replaced = false;
     ProjectLines::ReadTypeLine(keys.get(QStringLiteral("TYPE")), r, &replaced);
@@ -188,18 +194,19 @@ bool ReadDevice(CSetting& s, int a, const QString& section, CutFinder* cut)
         ResetModule::ResetDevices(a, a, 1);
         return replaced;
     }
+    // A device the project takes in lost its name or factory name with the line.
+    NoteLacking(cut, keys, a, {RecordLine::Name, RecordLine::Fnam});
     r.Address = ZeroPad(a, 3);  // the section names the address
     if (keys.has(QStringLiteral("NAME"))) r.DeviceName = keys.get(QStringLiteral("NAME"));
     if (keys.has(QStringLiteral("FNAM"))) r.FactoryName = keys.get(QStringLiteral("FNAM"));
     return replaced;
 }
 
-// One group section into its (reset) group; true when a value was replaced. `cut`, when given,
-// learns whether the section ends in its GrpName.
+// One group section into its (reset) group; true when a value was replaced.
 bool ReadGroup(CSetting& s, int g, const QString& section, CutFinder* cut)
 {
     const SectionKeys keys(s, section);
-    if (cut) cut->Group(g, keys.has(QStringLiteral("GrpName")));
+    NoteLacking(cut, keys, g, {RecordLine::Grpo, RecordLine::GrpName});
     const QString line = keys.get(QStringLiteral("GRPo"));
     // A missing section, or one holding another group's line, leaves the group empty.
     if (!keys.has(QStringLiteral("GRPo")) || ProjectLines::GrpLineNumber(line) != g) return false;

@@ -66,8 +66,12 @@ QByteArray CutBefore(const QByteArray& file, const QByteArray& text, int extra =
 struct Signs {
     bool noClosing = false;
     bool lastLineCut = false;
-    QList<int> withoutType{};
-    QList<int> withoutName{};
+    // The places whose section lacks the line.
+    QList<int> NAME{};
+    QList<int> FNAM{};
+    QList<int> TYPE{};
+    QList<int> GRPo{};
+    QList<int> GrpName{};
     bool moreDevices = false;
     bool moreGroups = false;
     bool operator==(const Signs&) const = default;
@@ -75,15 +79,19 @@ struct Signs {
 
 Signs SignsOf(const ProjectFile::CutSigns& s)
 {
-    return {s.noClosingSection, s.lastLineCut,           s.devicesWithoutType,
-            s.groupsWithoutName, s.moreDevicesDeclared(), s.moreGroupsDeclared()};
+    using L = ProjectFile::RecordLine;
+    return {s.noClosingSection,  s.lastLineCut,           s.Without(L::Name),
+            s.Without(L::Fnam),  s.Without(L::Type),      s.Without(L::Grpo),
+            s.Without(L::GrpName), s.moreDevicesDeclared(), s.moreGroupsDeclared()};
 }
 
 std::ostream& operator<<(std::ostream& os, const Signs& s)
 {
-    return os << "closing missing " << s.noClosing << ", last line cut " << s.lastLineCut << ", no TYPE ["
-              << NumberList(s.withoutType).toStdString() << "], no GrpName [" << NumberList(s.withoutName).toStdString()
-              << "], more devices " << s.moreDevices << ", more groups " << s.moreGroups;
+    auto list = [](const QList<int>& l) { return NumberList(l).toStdString(); };
+    return os << "closing missing " << s.noClosing << ", last line cut " << s.lastLineCut << ", no NAME ["
+              << list(s.NAME) << "], no FNAM [" << list(s.FNAM) << "], no TYPE [" << list(s.TYPE) << "], no GRPo ["
+              << list(s.GRPo) << "], no GrpName [" << list(s.GrpName) << "], more devices " << s.moreDevices
+              << ", more groups " << s.moreGroups;
 }
 
 // Everything a read puts into the project or hands to the window.
@@ -159,12 +167,24 @@ TEST_F(CutFilesTest, SignsFoundAsTheReaderReadsTheFile)
         {"only the LF of the last line end lost", Whole.chopped(1), {}},
         {"the last line end lost", Whole.chopped(2), {.lastLineCut = true}},
         {"cut inside a device's NAME", CutBefore(Whole, "NAME=BELL", 7),
-         {.noClosing = true, .lastLineCut = true, .withoutType = {2}}},
-        {"cut after a device section's header", CutBefore(Whole, "NAME=BELL"), {.noClosing = true, .withoutType = {2}}},
+         {.noClosing = true, .lastLineCut = true, .TYPE = {2}}},
+        {"cut after a device section's header", CutBefore(Whole, "NAME=BELL"), {.noClosing = true, .TYPE = {2}}},
+        {"cut after a device's FNAM", CutBefore(Whole, "TYPE=002"), {.noClosing = true, .TYPE = {2}}},
         {"cut before a device section", CutBefore(Whole, "[01-002]"), {.noClosing = true, .moreDevices = true}},
         {"cut inside a device section's header", CutBefore(Whole, "[01-002]", 4),
          {.noClosing = true, .lastLineCut = true, .moreDevices = true}},
-        {"cut after a group's GRPo", CutBefore(Whole, "GrpName=BELLS"), {.noClosing = true, .withoutName = {1}}},
+        {"cut after a group's GRPo", CutBefore(Whole, "GrpName=BELLS"), {.noClosing = true, .GrpName = {1}}},
+        {"cut after a group section's header", CutBefore(Whole, "GRPo="),
+         {.noClosing = true, .GRPo = {1}, .GrpName = {1}}},
+        {"a device without its NAME line", Replaced(Whole, "NAME=SMOKE 1\r\n", ""), {.NAME = {1}}},
+        {"a device without its FNAM line", Replaced(Whole, "FNAM=002 OUTPUT     #\r\n", ""), {.FNAM = {2}}},
+        {"a group without its GRPo line", Replaced(Whole, "GRPo=01-1-1[002/000/000/000/000/000]\r\n", ""),
+         {.GRPo = {1}}},
+        {"an empty NAME line, as the writer writes a blank name", Replaced(Whole, "NAME=SMOKE 1", "NAME="), {}},
+        {"a section without NAME and FNAM of no device in use",
+         Replaced(Whole, "[#####]", "[01-003]\r\nTYPE=003 0-00-005-1-0 00-00-00-0-0 01-00-0-0-0-0 000 000 064 064 000 000 "
+                                    "000 000 000\r\n[#####]"),
+         {}},
         {"cut before the closing section", CutBefore(Whole, "[----------]"), {.noClosing = true}},
         // What is lost is a count the reader does not take: the file reads as the whole one.
         {"cut after the closing section's header", CutBefore(Whole, "NumOfGroups"), {}},
@@ -177,8 +197,10 @@ TEST_F(CutFilesTest, SignsFoundAsTheReaderReadsTheFile)
         {"no count keys, as an older writer's file", noCounts, {}},
         {"counts no writer writes", Replaced(Whole, "NumOfDevices=002", "NumOfDevices=99999"), {}},
         {"names in other letter cases",
-         Replaced(Replaced(Replaced(Whole, "[01-Gr-01]", "[01-gr-01]"), "GrpName=", "GRPNAME ="), "TYPE=002",
-                  "type=002"),
+         Replaced(Replaced(Replaced(Replaced(Replaced(Whole, "[01-Gr-01]", "[01-gr-01]"), "GrpName=", "GRPNAME ="),
+                                    "TYPE=002", "type=002"),
+                           "NAME=BELL", " Name=BELL"),
+                  "GRPo=", "grpo ="),
          {}},
         {"the first [Hardware] is the one read", Whole + "[Hardware]\r\nNumOfDevices=9\r\n", {}},
         {"a NUL in a device section's name", Replaced(Whole, "[01-002]", QByteArray("[01-0\0" "02]", 9)), {}},
@@ -276,6 +298,8 @@ TEST_F(CutFilesTest, WholeFilesOpenWithoutABoxInBothLanguages)
         {"a file from before the model key", older}, {"a file without count keys", noCounts},
         {"LF line ends", lf},                       {"UTF-8 with a byte-order mark", utf8},
         {"a file ending in CR alone", Whole.chopped(1)},
+        {"the closing section's name with blanks and NULs", Replaced(Whole, "[----------]",
+                                                                      QByteArray(" [ \0-----\0----- \t]", 20))},
     };
     for (const int16_t lang : {int16_t(2), int16_t(1)}) {
         UILanguage = lang;
@@ -327,6 +351,42 @@ TEST_F(CutFilesTest, AFileCutShortOpensWithOneWarningNamingWhatShowsIt)
     EXPECT_EQ(prompter.Calls()[1].title, QStringLiteral("אזהרה"));
     EXPECT_TRUE(prompter.Calls()[1].prompt.contains(QStringLiteral("כתובות ללא שורת TYPE: 3")));
     EXPECT_TRUE(prompter.Calls()[1].prompt.contains(QStringLiteral("כתובות תפוסות: בקובץ רשומות 6 ויש בו 3")));
+}
+
+// A whole file but for one line the writer writes in every record's section: the one box names
+// that record, and nothing else.
+TEST_F(CutFilesTest, AFileWithoutOneRecordLineNamesThatRecordAlone)
+{
+    const struct {
+        QByteArray line;
+        const char* english;
+        const char16_t* hebrew;
+    } cases[] = {
+        {"NAME=SMOKE 1\r\n", "Addresses without a NAME line: 1", u"כתובות ללא שורת NAME: 1"},
+        {"FNAM=002 OUTPUT     #\r\n", "Addresses without an FNAM line: 2", u"כתובות ללא שורת FNAM: 2"},
+        {"GRPo=01-1-1[002/000/000/000/000/000]\r\n", "Groups without a GRPo line: 1",
+         u"קבוצות הפעלה ללא שורת GRPo: 1"},
+        {"GrpName=BELLS\r\n", "Groups without a GrpName line: 1", u"קבוצות הפעלה ללא שורת GrpName: 1"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.english);
+        const QByteArray file = Replaced(Whole, c.line, "");
+        UILanguage = 2;
+        prompter.Expect(Heading, Ui::vbOK);
+        Open(file);
+        ASSERT_EQ(prompter.Pending(), 0);
+        EXPECT_EQ(prompter.Calls().back().prompt,
+                  "The project file is incomplete (it may have been cut short); only what it holds was read:\r\n" +
+                      QString::fromUtf8(c.english) +
+                      "\r\nPlease check the project before it is saved or sent to the system.");
+        UILanguage = 1;
+        prompter.Expect(HebrewHeading, Ui::vbOK);
+        Open(file);
+        ASSERT_EQ(prompter.Pending(), 0);
+        EXPECT_TRUE(prompter.Calls().back().rightToLeft());
+        EXPECT_EQ(prompter.Calls().back().prompt.split(QStringLiteral("\r\n")).value(1), QString::fromUtf16(c.hebrew));
+    }
+    EXPECT_EQ(prompter.Calls().size(), 2 * std::size(cases));
 }
 
 TEST_F(CutFilesTest, ACutFileWithValuesReplacedGivesOneBoxForBoth)
