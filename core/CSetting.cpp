@@ -173,18 +173,22 @@ QList<CSetting::KeyValue> CSetting::GetSettingAll(const QString& Section)
         EnsureInit();
         // One reading of the file for the whole section: each key once, with its first value.
         QList<std::pair<QString, QString>> entries;
+        QStringList lost;
         Profile::Error e;
         if (mode_ == 0)
             entries = Profile::Entries(StoreFile(), appName_ + u'/' + Section, &e);
         else if (batch_ && batch_->file() == fileName_)
-            entries = batch_->Entries(Section);
+            entries = batch_->Entries(Section, &lost);
         else
-            entries = Profile::Entries(fileName_, Section, &e);
+            entries = Profile::Entries(fileName_, Section, &e, &lost);
         if (e.number) RaiseProfile(e);
         QList<KeyValue> rows;
         rows.reserve(entries.size());
         // File mode gives each value as GetSettingStr reads it.
-        for (auto& [k, v] : entries) rows.push_back({std::move(k), mode_ == 0 ? std::move(v) : StripNull(v)});
+        for (auto& [k, v] : entries) {
+            const bool keyLost = !lost.isEmpty() && lost.contains(k);
+            rows.push_back({std::move(k), mode_ == 0 ? std::move(v) : StripNull(v), keyLost});
+        }
         return rows;
     });
 }

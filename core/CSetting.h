@@ -40,6 +40,9 @@ public:
     struct KeyValue {
         QString key;
         QString value;
+        // File mode: the line, in a file saved as UTF-8, held a character that Windows-1255 has
+        // no code for, read as "?".
+        bool lost = false;
         bool operator==(const KeyValue&) const = default;
     };
 

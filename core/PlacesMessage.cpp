@@ -69,16 +69,25 @@ QString NumberList(const QList<int>& numbers)
     return parts.join(QStringLiteral(", "));
 }
 
+QStringList PlaceLines(int16_t lang, const QList<int>& addresses, const QList<int>& groups)
+{
+    const bool hebrew = lang == 1;
+    QStringList lines;
+    if (!addresses.isEmpty())
+        lines << (hebrew ? QStringLiteral("כתובות: ") : QStringLiteral("Addresses: ")) + NumberList(addresses);
+    if (!groups.isEmpty())
+        lines << (hebrew ? QStringLiteral("קבוצות הפעלה: ") : QStringLiteral("Groups: ")) + NumberList(groups);
+    return lines;
+}
+
 Message PlacesMessage(int16_t lang, PlacesSource source, const PlacesList& r)
 {
     const bool hebrew = lang == 1;
     QStringList lines;
     lines << HeadingOf(source, hebrew);
-    if (!r.addresses.isEmpty())
-        lines << (hebrew ? QStringLiteral("כתובות: ") : QStringLiteral("Addresses: ")) + NumberList(r.addresses);
+    lines << PlaceLines(lang, r.addresses, {});
     if (r.system) lines << (hebrew ? QStringLiteral("הגדרות הבקרה") : QStringLiteral("System settings"));
-    if (!r.groups.isEmpty())
-        lines << (hebrew ? QStringLiteral("קבוצות הפעלה: ") : QStringLiteral("Groups: ")) + NumberList(r.groups);
+    lines << PlaceLines(lang, {}, r.groups);
     lines << (hebrew ? QStringLiteral("נא לבדוק אותם לפני שליחת הפרויקט לבקרה.")
                      : QStringLiteral("Please check them before the project is sent to the system."));
     if (hebrew) return {lines.join(NL), Ui::vbOKOnly | Ui::vbExclamation | Ui::vbHebrew, QStringLiteral("אזהרה")};

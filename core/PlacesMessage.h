@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 #include "core/Message.h"
@@ -25,6 +26,9 @@ struct PlacesList {
 
 // "1, 3-5, 9": ascending numbers, runs of three or more as a range.
 QString NumberList(const QList<int>& numbers);
+
+// A line for the addresses and one for the groups, when there are any, in the interface language.
+QStringList PlaceLines(int16_t lang, const QList<int>& addresses, const QList<int>& groups);
 
 // One box in the interface language naming every place.
 Message PlacesMessage(int16_t lang, PlacesSource source, const PlacesList& places);

@@ -107,9 +107,11 @@ SharedDocument LoadDocument(const QString& file, Error* error)
     if (g_cache.size() >= CacheLimit) g_cache.clear();
     CacheEntry& e = g_cache[key];
     e.bytes = bytes;
-    // A file saved as UTF-8 is read as what it says, and held (and written again) as Windows-1255.
+    // A file saved as UTF-8 is read as what it says, and held (and written again) as Windows-1255;
+    // the lines that held a character without a code are marked.
     const auto utf8 = TextCodec::Utf8Text(bytes);
-    e.doc = std::make_shared<const Document>(Document::Parse(utf8 ? TextCodec::ToCp1255(*utf8) : bytes));
+    QList<qsizetype> lost;
+    e.doc = std::make_shared<const Document>(Document::Parse(utf8 ? TextCodec::ToCp1255(*utf8, &lost) : bytes, lost));
     return e.doc;
 }
 
@@ -170,11 +172,13 @@ QStringList Keys(const QString& file, const QString& section, Error* error)
     return Texts(doc->Keys(FileBytes(section)));
 }
 
-QList<std::pair<QString, QString>> Entries(const QString& file, const QString& section, Error* error)
+QList<std::pair<QString, QString>> Entries(const QString& file, const QString& section, Error* error,
+                                           QStringList* lostKeys)
 {
     std::lock_guard lock(g_mutex);
     const SharedDocument doc = LoadDocument(file, error);
     if (!doc) return {};
+    if (lostKeys) *lostKeys = Texts(doc->LostKeys(FileBytes(section)));
     return Texts(doc->Entries(FileBytes(section)));
 }
 
@@ -242,8 +246,9 @@ std::optional<QString> Batch::Read(const QString& section, const QString& key) c
 
 QStringList Batch::Keys(const QString& section) const { return Texts(doc_->Keys(FileBytes(section))); }
 
-QList<std::pair<QString, QString>> Batch::Entries(const QString& section) const
+QList<std::pair<QString, QString>> Batch::Entries(const QString& section, QStringList* lostKeys) const
 {
+    if (lostKeys) *lostKeys = Texts(doc_->LostKeys(FileBytes(section)));
     return Texts(doc_->Entries(FileBytes(section)));
 }
 

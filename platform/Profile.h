@@ -43,8 +43,10 @@ QString GetString(const QString& file, const QString& section, const QString& ke
 // The key names of a section, in file order, each name once (empty for a missing section).
 QStringList Keys(const QString& file, const QString& section, Error* error = nullptr);
 // The keys of a section with their values, in file order, each key once with the value of its
-// first line (empty for a missing section).
-QList<std::pair<QString, QString>> Entries(const QString& file, const QString& section, Error* error = nullptr);
+// first line (empty for a missing section). `lostKeys`, when given, gets those of them whose line
+// in a file saved as UTF-8 held a character that Windows-1255 has no code for (read as "?").
+QList<std::pair<QString, QString>> Entries(const QString& file, const QString& section, Error* error = nullptr,
+                                           QStringList* lostKeys = nullptr);
 // The section names of the file, in file order, each name once.
 QStringList Sections(const QString& file, Error* error = nullptr);
 
@@ -75,7 +77,7 @@ public:
 
     std::optional<QString> Read(const QString& section, const QString& key) const;
     QStringList Keys(const QString& section) const;
-    QList<std::pair<QString, QString>> Entries(const QString& section) const;
+    QList<std::pair<QString, QString>> Entries(const QString& section, QStringList* lostKeys = nullptr) const;
     QStringList Sections() const;
     void Write(const QString& section, const QString& key, const QString& value);
     void DeleteKey(const QString& section, const QString& key);

@@ -93,20 +93,27 @@ Document::Line Document::Classify(QByteArray text)
     return l;
 }
 
-Document Document::Parse(const QByteArray& bytes)
+Document Document::Parse(const QByteArray& bytes, const QList<qsizetype>& lostAt)
 {
     Document d;
     d.source_ = bytes;
     const QByteArrayView all(d.source_);
+    qsizetype next = 0;  // the first of lostAt not yet placed
+    auto add = [&](qsizetype from, qsizetype to) {
+        Line line = Classify(all.sliced(from, to - from));
+        while (next < lostAt.size() && lostAt[next] < from) ++next;
+        line.lost = next < lostAt.size() && lostAt[next] < to;
+        d.Append(std::move(line));
+    };
     qsizetype start = 0;
     const qsizetype n = all.size();
     for (qsizetype i = 0; i < n; ++i) {
         if (all[i] != '\r' && all[i] != '\n') continue;
-        d.Append(Classify(all.sliced(start, i - start)));
+        add(start, i);
         if (all[i] == '\r' && i + 1 < n && all[i + 1] == '\n') ++i;
         start = i + 1;
     }
-    if (start < n) d.Append(Classify(all.sliced(start)));
+    if (start < n) add(start, n);
     return d;
 }
 
@@ -223,6 +230,16 @@ QList<QByteArray> Document::Sections() const
     QList<QByteArray> names;
     for (size_t b = 1; b < blocks_.size(); ++b)
         if (blocks_[b].header.first) names.push_back(blocks_[b].header.name.bytes.toByteArray());
+    return names;
+}
+
+QList<QByteArray> Document::LostKeys(const QByteArray& section) const
+{
+    QList<QByteArray> names;
+    const int b = FindBlock(section);
+    if (b < 0) return names;
+    for (const Line& l : blocks_[b].body)
+        if (l.kind == Kind::Key && l.first && l.lost) names.push_back(l.name.bytes.toByteArray());
     return names;
 }
 

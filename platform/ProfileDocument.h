@@ -19,7 +19,8 @@ class Document {
 public:
     Document();
 
-    static Document Parse(const QByteArray& bytes);
+    // `lostAt`: ascending places in `bytes` of characters that had no code and became "?".
+    static Document Parse(const QByteArray& bytes, const QList<qsizetype>& lostAt = {});
     QByteArray Serialize() const;
 
     std::optional<QByteArray> Value(const QByteArray& section, const QByteArray& key) const;
@@ -29,6 +30,8 @@ public:
     QList<std::pair<QByteArray, QByteArray>> Entries(const QByteArray& section) const;
     // The section names, in file order, each once.
     QList<QByteArray> Sections() const;
+    // The keys of the section whose first line, as parsed, held a character that had no code.
+    QList<QByteArray> LostKeys(const QByteArray& section) const;
 
     // Replaces the value where it stands; a new key goes after the last key of its section, a
     // new section at the end of the file.
@@ -56,6 +59,7 @@ private:
         Name name;           // section or key name, blanks around it removed (a view into text)
         int valueFrom = 0;   // a key line's value starts here (after "=" and the blanks after it)
         bool first = false;  // the first section of its name, or the first key of its name here
+        bool lost = false;   // as parsed, it held a character that had no code
         QByteArray value() const;
     };
     // A section: its header line and the lines up to the next header. The first block holds the

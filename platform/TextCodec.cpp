@@ -110,12 +110,13 @@ int CodeOf(QChar c)
     return it == table.end() ? -1 : it->second;
 }
 
-QByteArray ToCp1255(const QString& text)
+QByteArray ToCp1255(const QString& text, QList<qsizetype>* lost)
 {
     QByteArray bytes;
     bytes.resize(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const int code = CodeOf(text[i]);
+        if (code < 0 && lost) lost->push_back(i);
         bytes[i] = static_cast<char>(code < 0 ? '?' : code);
     }
     return bytes;

@@ -47,13 +47,33 @@ QStringList CutLines(int16_t lang, const CutSigns& cut)
     return lines;
 }
 
+// Where characters without a code were read as "?": a heading and the places.
+QStringList LostLines(int16_t lang, const LostLetters& lost)
+{
+    using languages::ByLanguage;
+    QStringList lines{ByLanguage(
+        lang,
+        QStringLiteral("בקובץ תווים שאין להם מקום בקובץ פרויקט (") + Ui::LeftToRight(QStringLiteral("Windows-1255")) +
+            QStringLiteral("); כל אחד מהם נקרא כ-\"?\":"),
+        QStringLiteral("The file holds characters that a project file (Windows-1255) cannot hold; each was read as "
+                       "\"?\":"))};
+    lines << PlaceLines(lang, lost.addresses, lost.groups);
+    if (lost.details) lines << ByLanguage(lang, QStringLiteral("פרטי הפרויקט"), QStringLiteral("Project details"));
+    return lines;
+}
+
 }  // namespace
 
-Message OpenWarning(int16_t lang, const CutSigns& cut, const Replaced& r)
+Message OpenWarning(int16_t lang, const CutSigns& cut, const LostLetters& lost, const Replaced& r)
 {
     const Message places = PlacesMessage(lang, PlacesSource::ProjectFile, r);
-    if (!cut.any()) return places;
-    QStringList lines = CutLines(lang, cut);
+    if (!cut.any() && !lost.any()) return places;
+    QStringList lines;
+    if (cut.any()) lines << CutLines(lang, cut);
+    if (lost.any()) {
+        if (!lines.isEmpty()) lines << QString();
+        lines << LostLines(lang, lost);
+    }
     if (r.any())
         lines << QString() << places.prompt;
     else

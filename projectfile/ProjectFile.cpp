@@ -44,7 +44,9 @@ public:
     {
         for (const auto& kv : s.GetSettingAll(section)) {
             const QString k = kv.key.trimmed().toLower();
-            if (!values_.contains(k)) values_.insert(k, kv.value);
+            if (values_.contains(k)) continue;
+            values_.insert(k, kv.value);
+            if (kv.lost) lost_.insert(k);
         }
     }
     bool has(const QString& key) const { return values_.contains(key.trimmed().toLower()); }
@@ -53,9 +55,12 @@ public:
         return values_.value(key.trimmed().toLower(), def);
     }
     bool empty() const { return values_.isEmpty(); }
+    // The key's value held a character without a code, read as "?".
+    bool lost(const QString& key) const { return !lost_.isEmpty() && lost_.contains(key.trimmed().toLower()); }
 
 private:
     QHash<QString, QString> values_;
+    QSet<QString> lost_;
 };
 
 void WriteProject(CSetting& s, const Header& h)
@@ -180,7 +185,7 @@ void NoteLacking(CutFinder* cut, const SectionKeys& keys, int n, std::initialize
 }
 
 // One device section into its (reset) address; true when a value was replaced.
-bool ReadDevice(CSetting& s, int a, const QString& section, CutFinder* cut)
+bool ReadDevice(CSetting& s, int a, const QString& section, CutFinder* cut, LostLetters& lost)
 {
     const SectionKeys keys(s, section);
     NoteLacking(cut, keys, a, {RecordLine::Type});
@@ -199,11 +204,12 @@ bool ReadDevice(CSetting& s, int a, const QString& section, CutFinder* cut)
     r.Address = ZeroPad(a, 3);  // the section names the address
     if (keys.has(QStringLiteral("NAME"))) r.DeviceName = keys.get(QStringLiteral("NAME"));
     if (keys.has(QStringLiteral("FNAM"))) r.FactoryName = keys.get(QStringLiteral("FNAM"));
+    if (keys.lost(QStringLiteral("NAME")) || keys.lost(QStringLiteral("FNAM"))) lost.addresses << a;
     return replaced;
 }
 
 // One group section into its (reset) group; true when a value was replaced.
-bool ReadGroup(CSetting& s, int g, const QString& section, CutFinder* cut)
+bool ReadGroup(CSetting& s, int g, const QString& section, CutFinder* cut, LostLetters& lost)
 {
     const SectionKeys keys(s, section);
     NoteLacking(cut, keys, g, {RecordLine::Grpo, RecordLine::GrpName});
@@ -214,6 +220,7 @@ bool ReadGroup(CSetting& s, int g, const QString& section, CutFinder* cut)
     bool replaced = false;
     ProjectLines::ReadGrpLine(line, grp, &replaced);
     if (keys.has(QStringLiteral("GrpName"))) grp.GrpName = keys.get(QStringLiteral("GrpName"));
+    if (keys.lost(QStringLiteral("GrpName"))) lost.groups << g;
     return replaced;
 }
 
@@ -224,7 +231,10 @@ void ReadProject(CSetting& s, const Sections& sections, Contents& c, CutFinder* 
     MaxNumOfDevices = ValInt(hardware.get(QStringLiteral("MaxNumOfDevices"))) == 50 ? 50 : MaxAddress;
 
     const SectionKeys details(s, Details);
-    for (int i = 0; i < 5; ++i) c.details[i] = details.get(DetailKeys[i]);
+    for (int i = 0; i < 5; ++i) {
+        c.details[i] = details.get(DetailKeys[i]);
+        if (details.lost(DetailKeys[i])) c.lost.details = true;
+    }
 
     const SectionKeys system(s, System);
     if (system.has(QStringLiteral("SYSCFG")))
@@ -244,17 +254,19 @@ void ReadProject(CSetting& s, const Sections& sections, Contents& c, CutFinder* 
     bool damagedName = false;
     for (int a = 1; a <= MaxNumOfDevices; ++a) {
         const QString section = sections.For(DeviceSection(a), &damagedName);
-        if (ReadDevice(s, a, section, cut) || (damagedName && DeviceDataArray[a].Exist == "1")) c.replaced.addresses << a;
+        if (ReadDevice(s, a, section, cut, c.lost) || (damagedName && DeviceDataArray[a].Exist == "1")) c.replaced.addresses << a;
     }
     for (int g = 1; g <= MaxGroups; ++g) {
         const QString section = sections.For(GroupSection(g), &damagedName);
-        if (ReadGroup(s, g, section, cut) || damagedName) c.replaced.groups << g;
+        if (ReadGroup(s, g, section, cut, c.lost) || damagedName) c.replaced.groups << g;
     }
     // Records that do not agree with each other are made whole here, so every window, encoder and
     // report after the read may trust them. The counts are those of what the project now holds,
     // not the file's keys: an upload relies on NumOfDevices to refuse an empty device list.
     const ProjectWhole::Places mended = ProjectWhole::MakeProjectWhole();
     c.replaced.Add(mended.addresses, mended.groups);
+    // A device the mend dropped keeps no name to speak of.
+    c.lost.addresses.removeIf([](int a) { return DeviceDataArray[a].Exist != "1"; });
     if (cut)
         c.cut = cut->Signs(hardware.get(QStringLiteral("NumOfDevices")),
                            SectionKeys(s, ClosingSection).get(QStringLiteral("NumOfGroups")));
@@ -387,8 +399,8 @@ Contents Open()
         ProjectName.clear();
         ProjectFileOK = false;
         ProjectLoaded = false;
-    } else if (c.ok && (c.cut.any() || c.replaced.any())) {
-        ShowMessage(OpenWarning(UILanguage, c.cut, c.replaced));
+    } else if (c.ok && (c.cut.any() || c.lost.any() || c.replaced.any())) {
+        ShowMessage(OpenWarning(UILanguage, c.cut, c.lost, c.replaced));
     }
     return c;
 }

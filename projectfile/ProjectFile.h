@@ -56,6 +56,8 @@ struct Contents {
     // What shows that the file is incomplete; none for a whole file, a missing or an empty one.
     // The read takes what the file holds all the same.
     CutSigns cut;
+    // The names and details taken in that held characters without a Windows-1255 code.
+    LostLetters lost;
 };
 
 // Reads usrDataPath & ProjectName & ".HV6" into the shared data: the model, the system block,

@@ -87,3 +87,21 @@ TEST_F(ProjectOpenTest, DetailBoxesKeepTextsOfAnyLength)
     frm4Main again;
     EXPECT_EQ(again.ProjectMiscellaneousness->text(), text);
 }
+
+// A file saved as UTF-8 with letters a project file cannot hold: the window's load names where,
+// once, and shows what was read.
+TEST_F(ProjectOpenTest, LettersWithoutACodeAreNamedOnceAfterTheLoad)
+{
+    WriteBytes(ProjectPath(),
+               QString::fromUtf8("[General]\r\nSiteName=Site.HV6\r\n[Project Details]\r\nAddr=Caf\u00E9 St.\r\n"
+                                 "[01-002]\r\nNAME=CAF\u00C9 NORD\r\nFNAM=002 OUTPUT     #\r\n"
+                                 "TYPE=002 0-08-001-0-1 00-00-00-0-1 00-00-0-0-0-0 000 000 064 064 000 000 000 000 000\r\n"
+                                 "[----------]\r\nNumOfGroups=0\r\n")
+                   .toUtf8());
+    prompter.Expect("Addresses: 2\r\nProject details\r\n", Ui::vbOK);
+    frm4Main w;
+    EXPECT_EQ(prompter.Calls().size(), 1u);
+    EXPECT_EQ(w.ProjectAddr->text(), "Caf? St.");
+    EXPECT_EQ(DeviceDataArray[2].DeviceName.str().trimmed(), "CAF? NORD");
+    EXPECT_EQ(w.Label4->text(), "1");
+}

@@ -300,3 +300,38 @@ TEST_F(ProfileTest, ABatchReachesTheDiskOnlyOnCommit)
     ASSERT_TRUE(fresh.Commit());
     EXPECT_EQ(Bytes(), "[Only]\r\no=1\r\n");
 }
+
+// A file saved as UTF-8 tells which keys held a character Windows-1255 has no code for: the key
+// as read (its first line), in any line-end style; a "?" of the file itself is no loss, and a
+// value written since holds what was written.
+TEST_F(ProfileTest, AUtf8FileNamesTheKeysWhoseLettersWereLost)
+{
+    for (const char* end : {"\r\n", "\n", "\r"}) {
+        SCOPED_TRACE(end);
+        const QByteArray file = QByteArray("[S]") + end + "Name=CAF\xC3\x89 NORD" + end + "Plain=what?" + end +
+                                "Hebrew=\xD7\x92\xD6\xB7\xD7\x9C" + end + "Twice=ok" + end + "twice=\xC3\x9F" + end +
+                                "[T]" + end + "Key=\xE2\x88\x9E" + end;
+        Put(file);
+        QStringList lost;
+        const auto entries = Profile::Entries(Path(), "S", nullptr, &lost);
+        EXPECT_EQ(lost, QStringList{"Name"});
+        EXPECT_EQ(entries.value(0).second, "CAF? NORD");
+        EXPECT_EQ(entries.value(2).second, He("גַל"));
+        Profile::Entries(Path(), "t", nullptr, &lost);
+        EXPECT_EQ(lost, QStringList{"Key"});
+        Profile::Entries(Path(), "none", nullptr, &lost);
+        EXPECT_TRUE(lost.isEmpty());
+
+        Profile::Batch b(Path());
+        b.Write("S", "name", "NEW");
+        b.Entries("S", &lost);
+        EXPECT_TRUE(lost.isEmpty());
+        b.Entries("T", &lost);
+        EXPECT_EQ(lost, QStringList{"Key"});
+    }
+    // The same letters in a Windows-1255 file lose nothing.
+    Put("[S]\r\nName=" + Cp(He("גַל ?")) + "\r\n");
+    QStringList lost{"stale"};
+    Profile::Entries(Path(), "S", nullptr, &lost);
+    EXPECT_TRUE(lost.isEmpty());
+}

@@ -78,6 +78,30 @@ TEST(TextCodec, CharacterWithoutCodeBecomesQuestionMark)
     EXPECT_EQ(TextCodec::ToCp1255(QStringLiteral("a\U0001F525b")), QByteArray("a??b"));
 }
 
+// The places given as lost are exactly those of the characters without a code, whatever the
+// text around them: a "?" of the text itself is none.
+TEST(TextCodec, LostPlacesAreThoseOfTheCharactersWithoutACode)
+{
+    const QString kept = QStringLiteral("a?Z 9") + QString::fromUtf8("אגת\u05B7\u20AA\u00A0");
+    const QString none = QString::fromUtf8("\u00C9\u0416\u05C7\u4E2D\u0301");  // É Ж, a point, 中, an accent
+    uint32_t seed = 7;
+    for (int run = 0; run < 200; ++run) {
+        QString text;
+        QList<qsizetype> expected;
+        for (int i = 0; i < run % 23; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            const uint32_t pick = (seed >> 16) % uint32_t(kept.size() + none.size());
+            if (pick >= uint32_t(kept.size())) expected << text.size();
+            text += pick < uint32_t(kept.size()) ? kept[pick] : none[pick - kept.size()];
+        }
+        QList<qsizetype> lost;
+        const QByteArray bytes = TextCodec::ToCp1255(text, &lost);
+        EXPECT_EQ(lost, expected) << text.toStdString();
+        EXPECT_EQ(bytes, TextCodec::ToCp1255(text));
+        for (const qsizetype at : lost) EXPECT_EQ(bytes[at], '?');
+    }
+}
+
 // Whether a file is UTF-8 is decided over whole words of eight bytes and the bytes left after
 // them: non-ASCII bytes in the last one to seven bytes, at every alignment, still count.
 TEST(TextCodec, NonAsciiBytesOnlyAtTheEndStillReadAsUtf8)

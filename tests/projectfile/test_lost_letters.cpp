@@ -1,0 +1,180 @@
+// A project file saved as UTF-8 that holds characters Windows-1255 has no code for: they read as
+// "?", as the next save writes them, and the one box after the open names where.
+#include <gtest/gtest.h>
+
+#include "ProjectFixture.h"
+#include "core/CSetting.h"
+#include "platform/TextCodec.h"
+#include "projectfile/ProjectFile.h"
+#include "tests/common/ScriptedPrompter.h"
+
+namespace {
+
+// A whole project as a Linux editor saves it (UTF-8, no byte-order mark): the details, a smoke
+// detector at 1 in group 1, a bell at 2 and the group, with the texts `n` puts in.
+struct Texts {
+    QString addr = QStringLiteral("Main St. 1");
+    QString name1 = QStringLiteral("SMOKE 1");
+    QString name2 = QStringLiteral("BELL 2");
+    QString factory2 = QStringLiteral("002 OUTPUT     #");
+    QString group = QStringLiteral("BELLS");
+};
+
+QByteArray Utf8File(const Texts& t)
+{
+    return ("[General]\r\n"
+            "SiteName=Site.HV6\r\n"
+            "SoftName=Verdal5000\r\n"
+            "SoftwareVersion=1.32\r\n"
+            "[Project Details]\r\n"
+            "Addr=" + t.addr + "\r\n"
+            "[Hardware]\r\n"
+            "NumOfSystem=01\r\n"
+            "NumOfDevices=002\r\n"
+            "MaxNumOfDevices=126\r\n"
+            "[01]\r\n"
+            "SYSCFG=00-003-1-1-0-1-0-0-0-0-0-0-0-1-0-2200-0630-01\r\n"
+            "[01-001]\r\n"
+            "NAME=" + t.name1 + "\r\n"
+            "FNAM=001 SMOKE DET  #\r\n"
+            "TYPE=001 0-00-005-1-1 00-00-00-0-1 01-00-0-0-1-0 000 000 070 045 001 001 000 000 000\r\n"
+            "[01-002]\r\n"
+            "NAME=" + t.name2 + "\r\n"
+            "FNAM=" + t.factory2 + "\r\n"
+            "TYPE=002 0-08-001-0-1 00-00-00-0-1 00-00-0-0-0-0 000 000 064 064 000 000 000 000 000\r\n"
+            "[#####]\r\n"
+            "******************************=******************************\r\n"
+            "[01-Gr-01]\r\n"
+            "GRPo=01-1-1[002/000/000/000/000/000]\r\n"
+            "GrpName=" + t.group + "\r\n"
+            "[----------]\r\n"
+            "NumOfGroups=1\r\n")
+        .toUtf8();
+}
+
+const QString Cafe = QString::fromUtf8("CAF\u00C9 NORD");  // no É in Windows-1255
+
+class LostLettersTest : public ProjectFixture {
+protected:
+    ProjectFile::Contents Open(const QByteArray& file)
+    {
+        ResetModule::ResetProject(false);
+        WriteBytes(ProjectPath(), file);
+        return ProjectFile::Open();
+    }
+    QByteArray Save()
+    {
+        CSetting setting;
+        QString error;
+        EXPECT_TRUE(ProjectFile::Write(setting, {"10/12/2026 08:00:00", "Verdal5000"}, &error)) << error.toStdString();
+        return Bytes(ProjectPath());
+    }
+    ScriptedPrompter prompter;
+};
+
+}  // namespace
+
+// The user's case: device 2 named "CAFÉ NORD".
+TEST_F(LostLettersTest, ANameWithALetterWithoutACodeIsNamedInTheOneBox)
+{
+    Texts t;
+    t.name2 = Cafe;
+    const QByteArray file = Utf8File(t);
+
+    prompter.Expect("cannot hold", Ui::vbOK);
+    Open(file);
+    ASSERT_EQ(prompter.Calls().size(), 1u);
+    EXPECT_EQ(prompter.Calls()[0].title, "Warning");
+    EXPECT_EQ(prompter.Calls()[0].prompt,
+              "The file holds characters that a project file (Windows-1255) cannot hold; each was read as \"?\":\r\n"
+              "Addresses: 2\r\n"
+              "Please check the project before it is saved or sent to the system.");
+    EXPECT_EQ(DeviceDataArray[2].DeviceName.str().trimmed(), "CAF? NORD") << "read as today";
+    EXPECT_TRUE(Save().contains("NAME=CAF? NORD" + QByteArray(7, ' ') + "\r\n")) << "the save writes what the window shows";
+
+    UILanguage = 1;
+    prompter.Expect(QStringLiteral("נקרא כ-\"?\""), Ui::vbOK);
+    Open(file);
+    ASSERT_EQ(prompter.Calls().size(), 2u);
+    EXPECT_TRUE(prompter.Calls()[1].rightToLeft());
+    EXPECT_EQ(prompter.Calls()[1].title, QStringLiteral("אזהרה"));
+    EXPECT_EQ(prompter.Calls()[1].prompt.split(QStringLiteral("\r\n")).value(1), QStringLiteral("כתובות: 2"));
+}
+
+TEST_F(LostLettersTest, EveryPlaceIsNamedOnceInTheOrderOfTheFile)
+{
+    Texts t;
+    t.addr = QString::fromUtf8("Stra\u00DFe 1");
+    t.name1 = QString::fromUtf8("\u0416 1");
+    t.factory2 = QString::fromUtf8("002 OUTPUT \u2192   #");
+    t.group = QString::fromUtf8("ALARM \U0001F525");
+    prompter.Expect("cannot hold", Ui::vbOK);
+    const ProjectFile::Contents c = Open(Utf8File(t));
+    EXPECT_EQ(c.lost.addresses, (QList<int>{1, 2}));
+    EXPECT_EQ(c.lost.groups, QList<int>{1});
+    EXPECT_TRUE(c.lost.details);
+    ASSERT_EQ(prompter.Calls().size(), 1u);
+    EXPECT_EQ(prompter.Calls()[0].prompt,
+              "The file holds characters that a project file (Windows-1255) cannot hold; each was read as \"?\":\r\n"
+              "Addresses: 1, 2\r\n"
+              "Groups: 1\r\n"
+              "Project details\r\n"
+              "Please check the project before it is saved or sent to the system.");
+    EXPECT_EQ(c.details[0], "Stra?e 1");
+    EXPECT_EQ(OutGrpArray[1].GrpName.str().trimmed(), "ALARM ??");
+}
+
+// Cut short as well, and with a value replaced: one box for all three.
+TEST_F(LostLettersTest, OneBoxWithTheCutAndTheReplacedPlaces)
+{
+    Texts t;
+    t.name2 = Cafe;
+    QByteArray file = Utf8File(t);
+    file.replace("TYPE=001 0-00-005-1-1", "TYPE=001 0-00-005-x-1");
+    file = file.left(file.indexOf("GrpName="));
+    prompter.Expect("incomplete", Ui::vbOK);
+    Open(file);
+    ASSERT_EQ(prompter.Calls().size(), 1u);
+    EXPECT_EQ(prompter.Calls()[0].prompt,
+              "The project file is incomplete (it may have been cut short); only what it holds was read:\r\n"
+              "The closing section [----------] is missing\r\n"
+              "Groups without a GrpName line: 1\r\n"
+              "\r\n"
+              "The file holds characters that a project file (Windows-1255) cannot hold; each was read as \"?\":\r\n"
+              "Addresses: 2\r\n"
+              "\r\n"
+              "Some values in the project file were invalid or did not agree with each other, and were replaced or "
+              "removed:\r\n"
+              "Addresses: 1\r\n"
+              "Please check them before the project is sent to the system.");
+}
+
+// Every character that has a code reads without a word: Hebrew with its points, the shekel sign,
+// a "?" of the file itself; a Windows-1255 file never loses one.
+TEST_F(LostLettersTest, FilesWhoseCharactersAllHaveACodeOpenWithoutABox)
+{
+    Texts t;
+    t.name1 = QString::fromUtf8("גַּלַּאי עָשָׁן");
+    t.name2 = QString::fromUtf8("פַּעֲמוֹן ?");
+    t.addr = QString::fromUtf8("רחוב הרצל 1, 50 \u20AA \u2013 \u201Cא\u201D");
+    t.group = QString::fromUtf8("צְפִירוֹת");
+    const QByteArray utf8 = Utf8File(t);
+    const struct {
+        const char* what;
+        QByteArray file;
+    } files[] = {
+        {"UTF-8", utf8},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + utf8},
+        {"Windows-1255", TextCodec::ToCp1255(QString::fromUtf8(utf8))},
+    };
+    for (const int16_t lang : {int16_t(2), int16_t(1)}) {
+        UILanguage = lang;
+        for (const auto& f : files) {
+            SCOPED_TRACE(f.what);
+            const ProjectFile::Contents c = Open(f.file);
+            EXPECT_FALSE(c.lost.any());
+            EXPECT_EQ(DeviceDataArray[1].DeviceName.str().trimmed(), t.name1);
+        }
+    }
+    EXPECT_TRUE(prompter.Calls().empty());
+}
