@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Shared by ./run and ./test: install what is missing, then configure and build.
+# Shared by ./run and ./test: install what is missing, then configure and build the targets
+# named (./run: the program and the panel simulator), or everything when none is named.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,4 +26,6 @@ if [ ! -f "$build_dir/build.ninja" ]; then
   cmake -S . -B "$build_dir" -G Ninja
 fi
 # VD_JOBS: fewer parallel jobs on a small or shared machine.
-cmake --build "$build_dir" -j "${VD_JOBS:-$(nproc)}"
+targets=()
+[ $# -gt 0 ] && targets=(--target "$@")
+cmake --build "$build_dir" -j "${VD_JOBS:-$(nproc)}" "${targets[@]}"
