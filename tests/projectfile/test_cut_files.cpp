@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "ProjectFixture.h"
+#include "ProjectFileOpenFixture.h"
 #include "RandomProject.h"
+#include "WholeProjectFile.h"
 #include "core/CSetting.h"
 #include "core/Conv.h"
 #include "panellink/UploadCheck.h"
@@ -16,34 +17,7 @@
 namespace {
 
 // A whole file as the writer writes it: a smoke detector at 1 in group 1, a bell at 2.
-const QByteArray Whole =
-    "[General]\r\n"
-    "SiteName=Site.HV6\r\n"
-    "SoftName=Verdal5000\r\n"
-    "SoftwareVersion=1.32\r\n"
-    "[Project Details]\r\n"
-    "Addr=Main St. 1\r\n"
-    "[Hardware]\r\n"
-    "NumOfSystem=01\r\n"
-    "NumOfDevices=002\r\n"
-    "MaxNumOfDevices=126\r\n"
-    "[01]\r\n"
-    "SYSCFG=00-003-1-1-0-1-0-0-0-0-0-0-0-1-0-2200-0630-01\r\n"
-    "[01-001]\r\n"
-    "NAME=SMOKE 1\r\n"
-    "FNAM=001 SMOKE DET  #\r\n"
-    "TYPE=001 0-00-005-1-1 00-00-00-0-1 01-00-0-0-1-0 000 000 070 045 001 001 000 000 000\r\n"
-    "[01-002]\r\n"
-    "NAME=BELL 2\r\n"
-    "FNAM=002 OUTPUT     #\r\n"
-    "TYPE=002 0-08-001-0-1 00-00-00-0-1 00-00-0-0-0-0 000 000 064 064 000 000 000 000 000\r\n"
-    "[#####]\r\n"
-    "******************************=******************************\r\n"
-    "[01-Gr-01]\r\n"
-    "GRPo=01-1-1[002/000/000/000/000/000]\r\n"
-    "GrpName=BELLS\r\n"
-    "[----------]\r\n"
-    "NumOfGroups=1\r\n";
+const QByteArray Whole = WholeProjectFile().toLatin1();
 
 const QString Heading = QStringLiteral("The project file is incomplete (it may have been cut short)");
 const QString HebrewHeading = QStringLiteral("קובץ הפרויקט אינו שלם");
@@ -112,32 +86,7 @@ Opened WhatWasRead(const ProjectFile::Contents& c)
     return {DeviceDataArray, OutGrpArray, rest};
 }
 
-class CutFilesTest : public ProjectFixture {
-protected:
-    // Writes the shared project with the writer and gives the file's bytes.
-    QByteArray Save()
-    {
-        CSetting setting;
-        QString error;
-        EXPECT_TRUE(ProjectFile::Write(setting, {"10/12/2026 08:00:00", "Verdal5000"}, &error)) << error.toStdString();
-        return Bytes(ProjectPath());
-    }
-    // Opens `file` as the main window does; the boxes shown are in `prompter`.
-    ProjectFile::Contents Open(const QByteArray& file)
-    {
-        ResetModule::ResetProject(false);
-        WriteBytes(ProjectPath(), file);
-        return ProjectFile::Open();
-    }
-    // Reads `file` without a word.
-    ProjectFile::Contents Read(const QByteArray& file)
-    {
-        ResetModule::ResetProject(false);
-        WriteBytes(ProjectPath(), file);
-        return ProjectFile::Read();
-    }
-    ScriptedPrompter prompter;
-};
+using CutFilesTest = ProjectFileOpenTest;
 
 }  // namespace
 

@@ -2,82 +2,25 @@
 // "?", as the next save writes them, and the one box after the open names where.
 #include <gtest/gtest.h>
 
-#include "ProjectFixture.h"
-#include "core/CSetting.h"
+#include "ProjectFileOpenFixture.h"
+#include "WholeProjectFile.h"
 #include "platform/TextCodec.h"
-#include "projectfile/ProjectFile.h"
-#include "tests/common/ScriptedPrompter.h"
 
 namespace {
 
-// A whole project as a Linux editor saves it (UTF-8, no byte-order mark): the details, a smoke
-// detector at 1 in group 1, a bell at 2 and the group, with the texts `n` puts in.
-struct Texts {
-    QString addr = QStringLiteral("Main St. 1");
-    QString name1 = QStringLiteral("SMOKE 1");
-    QString name2 = QStringLiteral("BELL 2");
-    QString factory2 = QStringLiteral("002 OUTPUT     #");
-    QString group = QStringLiteral("BELLS");
-};
-
-QByteArray Utf8File(const Texts& t)
-{
-    return ("[General]\r\n"
-            "SiteName=Site.HV6\r\n"
-            "SoftName=Verdal5000\r\n"
-            "SoftwareVersion=1.32\r\n"
-            "[Project Details]\r\n"
-            "Addr=" + t.addr + "\r\n"
-            "[Hardware]\r\n"
-            "NumOfSystem=01\r\n"
-            "NumOfDevices=002\r\n"
-            "MaxNumOfDevices=126\r\n"
-            "[01]\r\n"
-            "SYSCFG=00-003-1-1-0-1-0-0-0-0-0-0-0-1-0-2200-0630-01\r\n"
-            "[01-001]\r\n"
-            "NAME=" + t.name1 + "\r\n"
-            "FNAM=001 SMOKE DET  #\r\n"
-            "TYPE=001 0-00-005-1-1 00-00-00-0-1 01-00-0-0-1-0 000 000 070 045 001 001 000 000 000\r\n"
-            "[01-002]\r\n"
-            "NAME=" + t.name2 + "\r\n"
-            "FNAM=" + t.factory2 + "\r\n"
-            "TYPE=002 0-08-001-0-1 00-00-00-0-1 00-00-0-0-0-0 000 000 064 064 000 000 000 000 000\r\n"
-            "[#####]\r\n"
-            "******************************=******************************\r\n"
-            "[01-Gr-01]\r\n"
-            "GRPo=01-1-1[002/000/000/000/000/000]\r\n"
-            "GrpName=" + t.group + "\r\n"
-            "[----------]\r\n"
-            "NumOfGroups=1\r\n")
-        .toUtf8();
-}
+// The project as a Linux editor saves it: UTF-8, no byte-order mark.
+QByteArray Utf8File(const WholeFileTexts& t) { return WholeProjectFile(t).toUtf8(); }
 
 const QString Cafe = QString::fromUtf8("CAF\u00C9 NORD");  // no É in Windows-1255
 
-class LostLettersTest : public ProjectFixture {
-protected:
-    ProjectFile::Contents Open(const QByteArray& file)
-    {
-        ResetModule::ResetProject(false);
-        WriteBytes(ProjectPath(), file);
-        return ProjectFile::Open();
-    }
-    QByteArray Save()
-    {
-        CSetting setting;
-        QString error;
-        EXPECT_TRUE(ProjectFile::Write(setting, {"10/12/2026 08:00:00", "Verdal5000"}, &error)) << error.toStdString();
-        return Bytes(ProjectPath());
-    }
-    ScriptedPrompter prompter;
-};
+using LostLettersTest = ProjectFileOpenTest;
 
 }  // namespace
 
 // The user's case: device 2 named "CAFÉ NORD".
 TEST_F(LostLettersTest, ANameWithALetterWithoutACodeIsNamedInTheOneBox)
 {
-    Texts t;
+    WholeFileTexts t;
     t.name2 = Cafe;
     const QByteArray file = Utf8File(t);
 
@@ -101,9 +44,9 @@ TEST_F(LostLettersTest, ANameWithALetterWithoutACodeIsNamedInTheOneBox)
     EXPECT_EQ(prompter.Calls()[1].prompt.split(QStringLiteral("\r\n")).value(1), QStringLiteral("כתובות: 2"));
 }
 
-TEST_F(LostLettersTest, EveryPlaceIsNamedOnceInTheOrderOfTheFile)
+TEST_F(LostLettersTest, EveryKindOfPlaceIsNamedOnce)
 {
-    Texts t;
+    WholeFileTexts t;
     t.addr = QString::fromUtf8("Stra\u00DFe 1");
     t.name1 = QString::fromUtf8("\u0416 1");
     t.factory2 = QString::fromUtf8("002 OUTPUT \u2192   #");
@@ -127,7 +70,7 @@ TEST_F(LostLettersTest, EveryPlaceIsNamedOnceInTheOrderOfTheFile)
 // Cut short as well, and with a value replaced: one box for all three.
 TEST_F(LostLettersTest, OneBoxWithTheCutAndTheReplacedPlaces)
 {
-    Texts t;
+    WholeFileTexts t;
     t.name2 = Cafe;
     QByteArray file = Utf8File(t);
     file.replace("TYPE=001 0-00-005-1-1", "TYPE=001 0-00-005-x-1");
@@ -153,7 +96,7 @@ TEST_F(LostLettersTest, OneBoxWithTheCutAndTheReplacedPlaces)
 // a "?" of the file itself; a Windows-1255 file never loses one.
 TEST_F(LostLettersTest, FilesWhoseCharactersAllHaveACodeOpenWithoutABox)
 {
-    Texts t;
+    WholeFileTexts t;
     t.name1 = QString::fromUtf8("גַּלַּאי עָשָׁן");
     t.name2 = QString::fromUtf8("פַּעֲמוֹן ?");
     t.addr = QString::fromUtf8("רחוב הרצל 1, 50 \u20AA \u2013 \u201Cא\u201D");
