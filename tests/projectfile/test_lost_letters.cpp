@@ -1,8 +1,11 @@
 // A project file saved as UTF-8 that holds characters Windows-1255 has no code for: they read as
 // "?", as the next save writes them, and the one box after the open names where.
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "ProjectFileOpenFixture.h"
+#include "RandomProject.h"
 #include "WholeProjectFile.h"
 #include "platform/TextCodec.h"
 
@@ -120,4 +123,54 @@ TEST_F(LostLettersTest, FilesWhoseCharactersAllHaveACodeOpenWithoutABox)
         }
     }
     EXPECT_TRUE(prompter.Calls().empty());
+}
+
+// Random whole projects saved again as UTF-8, with Hebrew (two bytes a letter in UTF-8) and
+// characters without a code put into random names, factory names, group names and details: the
+// read names exactly the places that held one, wherever they stand in the file.
+TEST_F(LostLettersTest, ARandomUtf8FileNamesExactlyThePlacesThatLostALetter)
+{
+    const QString hebrew = QString::fromUtf8("אבגשת\u05B7\u05BC");
+    const QString none = QString::fromUtf8("\u00C9\u0416\u4E2D\u05C7");
+    const QStringList detailKeys{"Addr", "Cont", "Tel:", "Inst", "Misc"};
+    std::mt19937 rng(35);
+    auto pick = [&](int n) { return RandomProject::Pick(rng, n); };
+    for (int run = 0; run < 12; ++run) {
+        ResetModule::ResetProject(false);
+        RandomProject::FillWholeProject(rng, 1 + pick(MaxAddress));
+        ProjectDetails.Addr = QStringLiteral("MAIN ST %1").arg(run);
+        ProjectDetails.Misc = QStringLiteral("NOTES");
+        QStringList lines = TextCodec::FromCp1255(Save()).split(QStringLiteral("\r\n"));
+
+        ProjectFile::LostLetters expected;
+        QString section;
+        for (QString& line : lines) {
+            if (line.startsWith(u'[')) {
+                section = line.mid(1, line.indexOf(u']') - 1);
+                continue;
+            }
+            const QString key = line.section(u'=', 0, 0);
+            const ProjectFile::RecordSection r = ProjectFile::RecordSectionOf(section);
+            const bool name = (r.address && (key == "NAME" || key == "FNAM")) || (r.group && key == "GrpName");
+            const bool detail = section == "Project Details" && detailKeys.contains(key);
+            const qsizetype from = key.size() + 1;
+            if ((!name && !detail) || line.size() <= from) continue;
+            const int choice = pick(3);  // kept, Hebrew put in, a character without a code put in
+            if (choice == 0) continue;
+            const qsizetype at = from + pick(int(line.size() - from));
+            line[at] = choice == 1 ? hebrew[pick(int(hebrew.size()))] : none[pick(int(none.size()))];
+            if (choice == 1) continue;
+            if (r.address && !expected.addresses.contains(r.address)) expected.addresses << r.address;
+            if (r.group) expected.groups << r.group;
+            if (detail) expected.details = true;
+        }
+        WriteBytes(ProjectPath(), lines.join(QStringLiteral("\r\n")).toUtf8());
+        const ProjectFile::Contents c = ProjectFile::Read();
+        ASSERT_TRUE(c.ok);
+        EXPECT_EQ(c.lost.addresses, expected.addresses) << "run " << run;
+        EXPECT_EQ(c.lost.groups, expected.groups) << "run " << run;
+        EXPECT_EQ(c.lost.details, expected.details) << "run " << run;
+        EXPECT_FALSE(c.cut.any());
+        EXPECT_FALSE(c.replaced.any());
+    }
 }
